@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tintora needs to build, run and test, when any is missing.
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qt6-base-dev libqt6svg6
+          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
+          fonts-dejavu-core)
+if [ "${TINTORA_WITH_CLANG:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,16 @@
+// Splitting a line into separated fields, as the shared library does it.
+#pragma once
+
+#include "shared/cstring.h"
+
+// The index-th field (counted from 1) of text, fields separated by separator;
+// defaultValue when text has fewer fields. Fields are returned as they stand (not trimmed).
+CString GetField(const CString& text, const CString& defaultValue, int index, wchar_t separator);
+
+// The index-th field read as a decimal integer the way _wtoi reads (leading white space,
+// optional sign, digits up to the first other character, no digits give 0; a value out of
+// the int range saturates); defaultValue when the field is absent.
+int coreGetFieldInt(const wchar_t* text, int defaultValue, int index, wchar_t separator);
+
+// _wtoi: the conversion both callers above rely on.
+int WToI(const CString& text);

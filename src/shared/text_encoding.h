@@ -1,0 +1,19 @@
+// Conversions between our wide strings and the byte encodings of the outside world:
+// Windows-1252 for palette and INI files, UTF-8 for paths and the terminal.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shared/cstring.h"
+
+// Every byte decodes, so a file read and written back keeps every byte. Bytes that
+// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the same code point.
+CString DecodeWindows1252(std::string_view bytes);
+// Nullopt when some character has no Windows-1252 byte.
+std::optional<std::string> EncodeWindows1252(const CString& text);
+// The first character of text that Windows-1252 cannot hold, or 0 when there is none.
+wchar_t FirstUnencodableWindows1252(const CString& text);
+
+std::string ToUtf8(const CString& text);
+CString FromUtf8(std::string_view bytes);
