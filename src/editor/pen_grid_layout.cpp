@@ -49,8 +49,12 @@ int BandIndex(int coordinate, int origin, int step, int last) {
 const std::array<std::uint16_t, 6> kSecondaryGridPens = {10, 11, 12, 13, 14, 15};
 const std::array<std::array<std::uint16_t, 24>, 10> kStandardGridPens = MakeStandardTable();
 
-int GridColumns(PenGrid grid) { return ShapeOf(grid).columns; }
-int GridRows(PenGrid grid) { return ShapeOf(grid).rows; }
+int GridColumns(PenGrid grid) {
+    return ShapeOf(grid).columns;
+}
+int GridRows(PenGrid grid) {
+    return ShapeOf(grid).rows;
+}
 
 int PenAt(PenGrid grid, int row, int column) {
     switch (grid) {

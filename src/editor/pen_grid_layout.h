@@ -17,8 +17,7 @@ struct GridRect {
     int Height() const { return bottom - top; }
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     bool Intersects(const GridRect& other) const {
-        return left < other.right && other.left < right && top < other.bottom &&
-               other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
     GridRect Deflated(int by) const { return {left + by, top + by, right - by, bottom - by}; }
     friend bool operator==(const GridRect&, const GridRect&) = default;

@@ -10,6 +10,12 @@ constexpr COLORREF MakeColour(int red, int green, int blue) {
     return static_cast<COLORREF>(red & 0xFF) | (static_cast<COLORREF>(green & 0xFF) << 8) |
            (static_cast<COLORREF>(blue & 0xFF) << 16);
 }
-constexpr int RedOf(COLORREF colour) { return static_cast<int>(colour & 0xFF); }
-constexpr int GreenOf(COLORREF colour) { return static_cast<int>((colour >> 8) & 0xFF); }
-constexpr int BlueOf(COLORREF colour) { return static_cast<int>((colour >> 16) & 0xFF); }
+constexpr int RedOf(COLORREF colour) {
+    return static_cast<int>(colour & 0xFF);
+}
+constexpr int GreenOf(COLORREF colour) {
+    return static_cast<int>((colour >> 8) & 0xFF);
+}
+constexpr int BlueOf(COLORREF colour) {
+    return static_cast<int>((colour >> 16) & 0xFF);
+}
