@@ -5,6 +5,8 @@
 
 // The index-th field (counted from 1) of text, fields separated by separator;
 // defaultValue when text has fewer fields. Fields are returned as they stand (not trimmed).
+// A blank or tab as separator splits at runs of blanks and tabs, ignoring leading and
+// trailing ones ("255  0 0" has three fields); any other separator splits at each one.
 CString GetField(const CString& text, const CString& defaultValue, int index, wchar_t separator);
 
 // The index-th field read as a decimal integer the way _wtoi reads (leading white space,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <map>
+#include <string_view>
 
 #include "shared/cstring.h"
 
@@ -18,6 +19,9 @@ public:
                               const wchar_t* defaultValue);
 
 private:
+    // Adds a trimmed line; section is where its keys go (null: nowhere).
+    void ParseLine(std::wstring_view line, std::map<CString, CString>*& section);
+
     std::map<CString, std::map<CString, CString>> m_sections; // keys folded to upper case
     CString m_result;
 };

@@ -4,12 +4,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "shared/cstring.h"
 
 // Every byte decodes, so a file read and written back keeps every byte. Bytes that
 // Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the same code point.
 CString DecodeWindows1252(std::string_view bytes);
+// The same into text, reusing its storage (for reading many lines in a row).
+void AssignWindows1252(CString& text, std::string_view bytes);
 // Nullopt when some character has no Windows-1252 byte.
 std::optional<std::string> EncodeWindows1252(const CString& text);
 // The first character of text that Windows-1252 cannot hold, or 0 when there is none.

@@ -1,0 +1,47 @@
+// A scratch folder for one test, removed with everything in it afterwards, and small
+// helpers to put bytes into files and read them back.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "shared/cstring.h"
+#include "shared/text_encoding.h"
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tintora-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code error;
+        // A test may have left a folder read-only; make it removable again.
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, error);
+        std::filesystem::remove_all(m_path, error);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::filesystem::path Path(std::string_view name) const { return m_path / name; }
+    // The path of name inside the folder in the program's own wide form.
+    CString File(std::string_view name) const { return FromUtf8(Path(name).string()); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
