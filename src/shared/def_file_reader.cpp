@@ -1,9 +1,8 @@
-// CVeldraDefFileReader: one pass over the file builds the item index; reading an item
-// then only walks its own lines.
+// CVeldraDefFileReader: one pass over the file notes where each item lies; reading an item
+// then seeks to it and walks only its own lines.
 #include "shared/def_file_reader.h"
 
 #include <cstring>
-#include <string_view>
 #include <utility>
 
 #include "shared/file_io.h"
@@ -11,84 +10,118 @@
 
 namespace {
 
+// Large enough that a file is scanned in few reads, small enough to cost nothing to set up.
+constexpr std::size_t kScanBlock = 1 << 18;
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsBlankOrCr(char c) {
-    return IsBlank(c) || c == '\r';
+// The element a body line holds: the text before any comment, without surrounding blanks
+// or the CR of a CR LF line end. Empty for comment and blank lines.
+std::string_view ElementOf(std::string_view line) {
+    line = line.substr(0, line.find('#'));
+    while (!line.empty() && IsBlank(line.front())) {
+        line.remove_prefix(1);
+    }
+    while (!line.empty() && (IsBlank(line.back()) || line.back() == '\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
 }
 
 } // namespace
 
 CVeldraDefFileReader::CVeldraDefFileReader() = default;
 
-CVeldraDefFileReader::~CVeldraDefFileReader() = default;
+CVeldraDefFileReader::~CVeldraDefFileReader() {
+    Close();
+}
 
 bool CVeldraDefFileReader::Open(const CString& path) {
     Close();
-    std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) {
+    if (!IsRegularFile(path)) {
         return false;
     }
-    m_bytes = std::move(*bytes);
-    const char* data = m_bytes.data();
-    const std::size_t size = m_bytes.size();
-    std::size_t begin = 0;
-    while (begin < size) {
-        const void* newline = std::memchr(data + begin, '\n', size - begin);
-        const std::size_t end =
-            newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - data)
-                               : size;
-        IndexLine(begin, end);
-        begin = end + 1;
+    m_file = std::fopen(FsPath(path).c_str(), "rb");
+    if (m_file == nullptr) {
+        return false;
     }
-    if (!m_items.empty()) {
-        m_items.back().endElement = m_elements.size();
+    if (!IndexFile()) {
+        Close();
+        return false;
     }
     return true;
 }
 
-void CVeldraDefFileReader::IndexLine(std::size_t begin, std::size_t end) {
-    const char* data = m_bytes.data();
-    const void* hash = std::memchr(data + begin, '#', end - begin);
-    const bool commentCut = hash != nullptr;
-    if (commentCut) {
-        end = static_cast<std::size_t>(static_cast<const char*>(hash) - data);
-    }
-    while (begin < end && IsBlank(data[begin])) {
-        ++begin;
-    }
-    if (begin < end && data[begin] == '*') {
-        // A CR of the line end never belongs to the description; the blanks before a
-        // comment do not either, but blanks a writer put at the end stay.
-        while (end > begin && (data[end - 1] == '\r' || (commentCut && IsBlank(data[end - 1])))) {
-            --end;
+bool CVeldraDefFileReader::IndexFile() {
+    std::string block(kScanBlock, '\0');
+    std::size_t carried = 0;      // bytes of an unfinished line kept from the last block
+    std::uint64_t blockStart = 0; // file offset of block[0]
+    for (;;) {
+        const std::size_t got =
+            std::fread(block.data() + carried, 1, block.size() - carried, m_file);
+        if (got == 0 && std::ferror(m_file) != 0) {
+            return false;
         }
-        AddItem(begin + 1, end);
-        return;
-    }
-    while (end > begin && IsBlankOrCr(data[end - 1])) {
-        --end;
-    }
-    if (begin < end && !m_items.empty()) {
-        m_elements.push_back({begin, end - begin});
+        const std::size_t filled = carried + got;
+        std::size_t begin = 0;
+        while (const void* newline = std::memchr(block.data() + begin, '\n', filled - begin)) {
+            const auto end =
+                static_cast<std::size_t>(static_cast<const char*>(newline) - block.data());
+            IndexLine({block.data() + begin, end - begin}, blockStart + begin,
+                      blockStart + end + 1);
+            begin = end + 1;
+        }
+        if (got == 0) {
+            // The last line may lack its line end.
+            if (begin < filled) {
+                IndexLine({block.data() + begin, filled - begin}, blockStart + begin,
+                          blockStart + filled);
+            }
+            if (!m_items.empty()) {
+                m_items.back().bodyEnd = blockStart + filled;
+            }
+            return true;
+        }
+        carried = filled - begin;
+        std::memmove(block.data(), block.data() + begin, carried);
+        blockStart += begin;
+        if (carried == block.size()) {
+            block.resize(block.size() * 2); // a line longer than a block
+        }
     }
 }
 
-void CVeldraDefFileReader::AddItem(std::size_t begin, std::size_t end) {
-    if (!m_items.empty()) {
-        m_items.back().endElement = m_elements.size();
+void CVeldraDefFileReader::IndexLine(std::string_view line, std::uint64_t lineBegin,
+                                     std::uint64_t nextLine) {
+    std::size_t star = 0;
+    while (star < line.size() && IsBlank(line[star])) {
+        ++star;
     }
-    const std::string_view header(m_bytes.data() + begin, end - begin);
+    if (star == line.size() || line[star] != '*') {
+        return;
+    }
+    std::string_view header = line.substr(star + 1);
+    // A CR of the line end never belongs to the description; the blanks before a comment
+    // do not either, but blanks a writer put at the end stay.
+    const std::size_t hash = header.find('#');
+    header = header.substr(0, hash);
+    while (!header.empty() &&
+           (header.back() == '\r' || (hash != std::string_view::npos && IsBlank(header.back())))) {
+        header.remove_suffix(1);
+    }
+    if (!m_items.empty()) {
+        m_items.back().bodyEnd = lineBegin;
+    }
     const std::size_t comma = header.find(',');
     Item item;
     item.name = DecodeWindows1252(header.substr(0, comma));
     if (comma != std::string_view::npos) {
         item.description = DecodeWindows1252(header.substr(comma + 1));
     }
-    item.firstElement = m_elements.size();
-    item.endElement = m_elements.size();
+    item.bodyBegin = nextLine;
+    item.bodyEnd = nextLine;
     m_byName[item.name].items.push_back(m_items.size());
     m_items.push_back(std::move(item));
 }
@@ -103,37 +136,49 @@ unsigned int CVeldraDefFileReader::GetItemList(CStringArray& names) {
 }
 
 bool CVeldraDefFileReader::StartItemRead(const CString& name, CString& description) {
-    m_nextElement = 0;
-    m_endElement = 0;
+    m_body.clear();
+    m_bodyPos = 0;
     const auto found = m_byName.find(name);
-    if (found == m_byName.end()) {
+    if (m_file == nullptr || found == m_byName.end()) {
         return false;
     }
     // Asking again for a name goes on to its next item, and round to the first again.
     ItemsOfName& ofName = found->second;
     const Item& item = m_items[ofName.items[ofName.calls % ofName.items.size()]];
     ++ofName.calls;
+    if (std::fseek(m_file, static_cast<long>(item.bodyBegin), SEEK_SET) != 0) {
+        return false;
+    }
+    m_body.resize(static_cast<std::size_t>(item.bodyEnd - item.bodyBegin));
+    m_body.resize(std::fread(m_body.data(), 1, m_body.size(), m_file));
     description = item.description;
-    m_nextElement = item.firstElement;
-    m_endElement = item.endElement;
     return true;
 }
 
 bool CVeldraDefFileReader::ReadNextElement(CString& element) {
-    if (m_nextElement >= m_endElement) {
-        return false;
+    while (m_bodyPos < m_body.size()) {
+        std::size_t end = m_body.find('\n', m_bodyPos);
+        if (end == std::string::npos) {
+            end = m_body.size();
+        }
+        const std::string_view found =
+            ElementOf(std::string_view(m_body).substr(m_bodyPos, end - m_bodyPos));
+        m_bodyPos = end + 1;
+        if (!found.empty()) {
+            AssignWindows1252(element, found);
+            return true;
+        }
     }
-    const Span& span = m_elements[m_nextElement++];
-    AssignWindows1252(element, std::string_view(m_bytes.data() + span.offset, span.length));
-    return true;
+    return false;
 }
 
 void CVeldraDefFileReader::Close() {
-    // Swapping with empty objects gives the memory of a large file back at once.
-    std::string().swap(m_bytes);
-    std::vector<Span>().swap(m_elements);
-    std::vector<Item>().swap(m_items);
+    if (m_file != nullptr) {
+        std::fclose(m_file);
+        m_file = nullptr;
+    }
+    m_items.clear();
     m_byName.clear();
-    m_nextElement = 0;
-    m_endElement = 0;
+    m_body.clear();
+    m_bodyPos = 0;
 }

@@ -1,7 +1,8 @@
 // Reader for files made of '*'-headed items: "*NAME,DESCRIPTION" starts an item, the
 // lines up to the next header are its elements. '#' starts a comment that runs to the end
-// of the line; blank lines are skipped. The whole file is scanned and indexed once by
-// Open, so StartItemRead goes straight to its item.
+// of the line; blank lines are skipped. Open scans the file once and notes where each item
+// lies; StartItemRead then reads just that item's lines, so reading all items is linear in
+// the file's size and never holds more than one item in memory.
 //
 // Bytes are Windows-1252; lines end in LF or CR LF, the last one possibly in nothing.
 // Elements come without surrounding blanks; lines before the first header belong to no
@@ -11,7 +12,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -33,29 +37,23 @@ public:
     void Close();
 
 private:
-    // A stretch of the file's bytes.
-    struct Span {
-        std::size_t offset = 0;
-        std::size_t length = 0;
-    };
     struct Item {
         CString name;
         CString description;
-        std::size_t firstElement = 0; // into m_elements
-        std::size_t endElement = 0;
+        std::uint64_t bodyBegin = 0; // file offsets: from the line after the header
+        std::uint64_t bodyEnd = 0;   // up to the next header or the end of the file
     };
     struct ItemsOfName {
         std::vector<std::size_t> items; // into m_items, in file order
         std::size_t calls = 0;          // StartItemRead calls so far
     };
 
-    void IndexLine(std::size_t begin, std::size_t end);
-    void AddItem(std::size_t begin, std::size_t end);
+    bool IndexFile();
+    void IndexLine(std::string_view line, std::uint64_t lineBegin, std::uint64_t nextLine);
 
-    std::string m_bytes; // the whole file, decoded line by line as it is read
-    std::vector<Span> m_elements;
+    std::FILE* m_file = nullptr;
     std::vector<Item> m_items;
     std::unordered_map<CString, ItemsOfName> m_byName;
-    std::size_t m_nextElement = 0;
-    std::size_t m_endElement = 0;
+    std::string m_body; // the bytes of the item being read
+    std::size_t m_bodyPos = 0;
 };

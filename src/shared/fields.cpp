@@ -10,48 +10,6 @@ bool IsBlank(wchar_t c) {
     return c == L' ' || c == L'\t';
 }
 
-// Hand-typed values such as "255  0 0" separate their numbers by runs of blanks, so with
-// a blank as separator a run of blanks or tabs counts once and leading ones are skipped.
-// Any other separator is taken literally: "a,,b" has an empty second field.
-std::wstring_view FieldView(std::wstring_view text, int index, wchar_t separator, bool& found) {
-    found = false;
-    if (index < 1) {
-        return {};
-    }
-    const bool blankRuns = IsBlank(separator);
-    std::size_t start = 0;
-    if (blankRuns) {
-        while (start < text.size() && IsBlank(text[start])) {
-            ++start;
-        }
-        if (start == text.size()) {
-            return {};
-        }
-    }
-    for (int field = 1;; ++field) {
-        std::size_t end = start;
-        while (end < text.size() && (blankRuns ? !IsBlank(text[end]) : text[end] != separator)) {
-            ++end;
-        }
-        if (field == index) {
-            found = true;
-            return text.substr(start, end - start);
-        }
-        if (end == text.size()) {
-            return {};
-        }
-        start = end + 1;
-        if (blankRuns) {
-            while (start < text.size() && IsBlank(text[start])) {
-                ++start;
-            }
-            if (start == text.size()) {
-                return {};
-            }
-        }
-    }
-}
-
 bool IsSpace(wchar_t c) {
     return c == L' ' || (c >= L'\t' && c <= L'\r');
 }
@@ -80,23 +38,63 @@ int ReadInt(std::wstring_view text) {
     return value < -static_cast<long long>(INT_MAX) ? INT_MAX : static_cast<int>(-value);
 }
 
+// Hand-typed values such as "255  0 0" separate their numbers by runs of blanks, so with
+// a blank as separator a run of blanks or tabs counts once and leading ones are skipped.
+std::optional<std::wstring_view> BlankSeparatedField(std::wstring_view text, int index) {
+    std::size_t start = 0;
+    for (int field = 1;; ++field) {
+        while (start < text.size() && IsBlank(text[start])) {
+            ++start;
+        }
+        if (start == text.size()) {
+            return std::nullopt;
+        }
+        std::size_t end = start;
+        while (end < text.size() && !IsBlank(text[end])) {
+            ++end;
+        }
+        if (field == index) {
+            return text.substr(start, end - start);
+        }
+        start = end;
+    }
+}
+
 } // namespace
 
+// Any separator but a blank is taken literally: "a,,b" has an empty second field.
+std::optional<std::wstring_view> GetFieldView(std::wstring_view text, int index,
+                                              wchar_t separator) {
+    if (index < 1) {
+        return std::nullopt;
+    }
+    if (IsBlank(separator)) {
+        return BlankSeparatedField(text, index);
+    }
+    std::size_t start = 0;
+    for (int field = 1; field < index; ++field) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::wstring_view::npos) {
+            return std::nullopt;
+        }
+        start = end + 1;
+    }
+    return text.substr(start, text.find(separator, start) - start);
+}
+
 CString GetField(const CString& text, const CString& defaultValue, int index, wchar_t separator) {
-    bool found = false;
-    const std::wstring_view field = FieldView(text, index, separator, found);
-    return found ? CString(field) : defaultValue;
+    const std::optional<std::wstring_view> field = GetFieldView(text, index, separator);
+    return field ? CString(*field) : defaultValue;
 }
 
 int coreGetFieldInt(const wchar_t* text, int defaultValue, int index, wchar_t separator) {
     if (text == nullptr) {
         return defaultValue;
     }
-    bool found = false;
-    const std::wstring_view field = FieldView(text, index, separator, found);
-    return found ? ReadInt(field) : defaultValue;
+    const std::optional<std::wstring_view> field = GetFieldView(text, index, separator);
+    return field ? ReadInt(*field) : defaultValue;
 }
 
-int WToI(const CString& text) {
+int WToI(std::wstring_view text) {
     return ReadInt(text);
 }

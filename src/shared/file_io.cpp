@@ -2,9 +2,10 @@
 #include "shared/file_io.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,6 +16,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Writes go out in pieces of this size rather than one per call.
+constexpr std::size_t kWriteBuffer = 1 << 16;
 
 // The file a chain of symbolic links ends at; nullopt for a loop.
 std::optional<fs::path> FollowLinks(fs::path path) {
@@ -59,6 +63,10 @@ mode_t ModeFor(const fs::path& target) {
     return 0666 & ~mask;
 }
 
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
 // Makes the rename itself durable. A folder that cannot be synced is no reason to fail:
 // the content is already safe in the renamed file.
 void SyncFolder(const fs::path& folder) {
@@ -76,47 +84,99 @@ fs::path FsPath(const CString& path) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+bool IsRegularFile(const CString& path) {
+    std::error_code error;
+    return fs::is_regular_file(FsPath(path), error);
+}
+
 std::optional<std::string> ReadFileBytes(const CString& path) {
     const fs::path fsPath = FsPath(path);
+    if (!IsRegularFile(path)) {
+        return std::nullopt;
+    }
+    std::FILE* file = std::fopen(fsPath.c_str(), "rb");
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    // Read straight into a buffer one byte larger than the file, so that the read which
+    // finds the end needs no reallocation; it grows only if the file grew meanwhile.
     std::error_code error;
-    if (!fs::is_regular_file(fsPath, error)) {
+    const std::uintmax_t size = fs::file_size(fsPath, error);
+    std::string bytes(error ? 0 : static_cast<std::size_t>(size) + 1, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            bytes.resize(bytes.size() + kWriteBuffer);
+        }
+        const std::size_t read = std::fread(bytes.data() + filled, 1, bytes.size() - filled, file);
+        filled += read;
+        if (read == 0) {
+            break;
+        }
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
         return std::nullopt;
     }
-    std::ifstream in(fsPath, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(fs::file_size(fsPath, error)));
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) {
-        return std::nullopt;
-    }
+    bytes.resize(filled);
     return bytes;
 }
 
-bool ReplaceFileBytes(const CString& path, std::string_view bytes) {
+SafeFileWriter::SafeFileWriter(const CString& path) {
     const std::optional<fs::path> target = FollowLinks(FsPath(path));
     if (!target || target->filename().empty()) {
+        return;
+    }
+    m_target = *target;
+    m_temp = (FolderOf(m_target) / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    m_fd = ::mkstemp(m_temp.data());
+    if (m_fd < 0) {
+        return;
+    }
+    if (::fchmod(m_fd, ModeFor(m_target)) != 0) {
+        Discard();
+        return;
+    }
+    m_buffer.reserve(kWriteBuffer);
+}
+
+SafeFileWriter::~SafeFileWriter() {
+    Discard();
+}
+
+void SafeFileWriter::Discard() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        ::unlink(m_temp.c_str());
+        m_fd = -1;
+    }
+}
+
+bool SafeFileWriter::Write(std::string_view bytes) {
+    if (m_fd < 0 || m_failed) {
         return false;
     }
-    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
-    std::string temp = (folder / ("." + target->filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
+    m_buffer.append(bytes);
+    return m_buffer.size() < kWriteBuffer || Flush();
+}
+
+bool SafeFileWriter::Flush() {
+    m_failed = m_failed || !WriteAll(m_fd, m_buffer);
+    m_buffer.clear();
+    return !m_failed;
+}
+
+bool SafeFileWriter::Commit() {
+    if (m_fd < 0 || !Flush() || ::fsync(m_fd) != 0) {
+        Discard();
         return false;
     }
-    bool ok = ::fchmod(fd, ModeFor(*target)) == 0;
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), target->c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0 || std::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+        ::unlink(m_temp.c_str());
         return false;
     }
-    SyncFolder(folder);
+    SyncFolder(FolderOf(m_target));
     return true;
 }

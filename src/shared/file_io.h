@@ -13,14 +13,41 @@
 // the C locale, which fails for non-ASCII names under LANG=C).
 std::filesystem::path FsPath(const CString& path);
 
+// True for a regular file (or a link to one); folders and missing files are not.
+bool IsRegularFile(const CString& path);
+
 // The bytes of the regular file at path; nullopt for a missing, unreadable or non-regular
 // file (a folder, for instance).
 std::optional<std::string> ReadFileBytes(const CString& path);
 
-// Replaces the content of the file at path by bytes without ever leaving a damaged file:
-// the bytes go to a temporary file in the same folder, which is flushed, synced and then
-// renamed over the target. A symbolic link is followed, so the file it names is replaced
-// and the link stays. The file keeps its permissions (a new one gets the usual ones).
-// On any failure the temporary file is removed, the old file is untouched and false is
-// returned.
-bool ReplaceFileBytes(const CString& path, std::string_view bytes);
+// Replaces the content of a file without ever leaving a damaged one: the bytes go to a
+// temporary file in the same folder, which Commit flushes, syncs and renames over the
+// target. A symbolic link is followed, so the file it names is replaced and the link
+// stays; the file keeps its permissions (a new one gets the usual ones). Anything that
+// fails, or destruction without Commit, removes the temporary file and leaves the old file
+// untouched.
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(const CString& path);
+    ~SafeFileWriter();
+
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    // False when the temporary file could not be made (no folder, no permission...).
+    bool IsOpen() const { return m_fd >= 0; }
+    // Buffered; false once any write has failed.
+    bool Write(std::string_view bytes);
+    // True when the new content is in place.
+    bool Commit();
+
+private:
+    bool Flush();
+    void Discard();
+
+    std::filesystem::path m_target;
+    std::string m_temp;
+    std::string m_buffer;
+    int m_fd = -1;
+    bool m_failed = false;
+};

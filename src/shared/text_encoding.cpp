@@ -12,12 +12,15 @@ constexpr std::array<wchar_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-wchar_t DecodeByte(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        return kHighControls[byte - 0x80];
+// Decoding is a table look-up: palette files of many megabytes pass through here.
+constexpr std::array<wchar_t, 256> kDecodeTable = [] {
+    std::array<wchar_t, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] =
+            byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : static_cast<wchar_t>(byte);
     }
-    return static_cast<wchar_t>(byte);
-}
+    return table;
+}();
 
 // The byte for c, or -1 when Windows-1252 has none.
 int EncodeChar(wchar_t c) {
@@ -113,7 +116,7 @@ CString DecodeWindows1252(std::string_view bytes) {
 void AssignWindows1252(CString& text, std::string_view bytes) {
     text.resize(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        text[i] = DecodeByte(static_cast<unsigned char>(bytes[i]));
+        text[i] = kDecodeTable[static_cast<unsigned char>(bytes[i])];
     }
 }
 

@@ -93,3 +93,23 @@ TEST(DefFileReader, UnknownNamesAndUnreadableFiles) {
     EXPECT_EQ(reader.GetItemList(names), 0u);
     EXPECT_TRUE(names.empty());
 }
+
+TEST(DefFileReader, ItemsAcrossScanBlocksAndVeryLongLines) {
+    // Far larger than the reader's scan block, with a line longer than a block, so items
+    // and lines straddle block boundaries.
+    std::string bytes;
+    std::vector<Item> expected;
+    const std::string longElement(300000, 'x');
+    for (int i = 0; i < 6000; ++i) {
+        const std::string n = std::to_string(i);
+        bytes += "*N" + n + ",D" + n + "\r\nPen" + n + ", 1\r\n# comment\r\n";
+        expected.push_back({L"N" + std::to_wstring(i),
+                            L"D" + std::to_wstring(i),
+                            {L"Pen" + std::to_wstring(i) + L", 1"}});
+        if (i == 3000) {
+            bytes += longElement + "\r\n";
+            expected.back().elements.emplace_back(longElement.begin(), longElement.end());
+        }
+    }
+    EXPECT_EQ(ReadBytesAsItems(bytes), expected);
+}

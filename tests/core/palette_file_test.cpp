@@ -1,0 +1,145 @@
+// Palette files: the exact bytes written, the reading rules, and round trips.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "files/palette_file.h"
+#include "model/default_colours.h"
+#include "model/palette_entry.h"
+#include "temp_folder.h"
+
+namespace {
+
+struct ListDeleter {
+    void operator()(UI_LIST* list) const { DiscardPaletteList(list); }
+};
+using ListPtr = std::unique_ptr<UI_LIST, ListDeleter>;
+
+ListPtr ReadList(const CString& path, PaletteReadStatus expected = PaletteReadStatus::Ok) {
+    const PaletteReadResult result = ReadPaletteFile(path);
+    EXPECT_EQ(result.status, expected);
+    EXPECT_EQ(result.list != nullptr, expected == PaletteReadStatus::Ok);
+    return ListPtr(result.list);
+}
+
+ListPtr ReadListFromBytes(std::string_view bytes) {
+    TempFolder folder;
+    WriteBytes(folder.Path("p.pal"), bytes);
+    return ReadList(folder.File("p.pal"));
+}
+
+PaletteEntry* AddPalette(UI_LIST& list, const CString& name, const CString& description, int seed) {
+    auto* palette = new PaletteEntry;
+    palette->m_Name = name;
+    palette->m_Description = description;
+    for (int variant = 0; variant < 2; ++variant) {
+        for (int pen = 0; pen < kPenCount; ++pen) {
+            palette->m_Colours[variant][pen] = MakeColour(pen * 7 + seed, variant * 91 + seed, pen);
+        }
+    }
+    list.Add(palette);
+    return palette;
+}
+
+void ExpectSameLists(const UI_LIST& actual, const UI_LIST& expected) {
+    ASSERT_EQ(actual.Count(), expected.Count());
+    for (int i = 0; i < static_cast<int>(expected.Count()); ++i) {
+        const PaletteEntry* a = PaletteAt(actual, i);
+        const PaletteEntry* e = PaletteAt(expected, i);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->m_Name, e->m_Name) << i;
+        EXPECT_EQ(a->m_Description, e->m_Description) << i;
+        EXPECT_EQ(a->m_Colours, e->m_Colours) << i;
+    }
+}
+
+} // namespace
+
+TEST(PaletteFile, WritesTheDefaultPaletteByteForByte) {
+    TempFolder folder;
+    const ListPtr list(NewDefaultPaletteList());
+    WriteBytes(folder.Path("x.pal"), "old content, longer than nothing");
+    ASSERT_TRUE(WritePaletteFile(folder.File("x.pal"), *list));
+    const std::string golden = ReadBytes(TINTORA_TEST_DATA_DIR "/default_palette.pal");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(ReadBytes(folder.Path("x.pal")), golden);
+}
+
+TEST(PaletteFile, DefaultPaletteReadsBackInEitherLineEnd) {
+    const ListPtr expected(NewDefaultPaletteList());
+    std::string bytes = ReadBytes(TINTORA_TEST_DATA_DIR "/default_palette.pal");
+    ExpectSameLists(*ReadListFromBytes(bytes), *expected);
+    for (std::size_t pos; (pos = bytes.find("\r\n")) != std::string::npos;) {
+        bytes.erase(pos, 1);
+    }
+    bytes.erase(bytes.find_last_not_of('\n') + 1); // and no final line end
+    ExpectSameLists(*ReadListFromBytes(bytes), *expected);
+}
+
+TEST(PaletteFile, PenLineRules) {
+    constexpr int kNothing = -1;
+    const struct {
+        const char* lines;
+        int pen;
+        COLORREF light;
+        COLORREF dark;
+    } cases[] = {
+        {"Pen5, 1, 2, 3, 4, 5, 6", 5, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
+        {"pen7,1,2,3,4,5,6", 7, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
+        {"Pen 7, 1, 2, 3, 4, 5, 6", 7, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
+        {"PEN255, 1, 2, 3, 4, 5, 6", 255, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
+        {"Pen, 1, 2, 3, 4, 5, 6", 0, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
+        {"Penguin, 1, 2, 3, 4, 5, 6", 0, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
+        {"Pen5, 255, 0, 0", 5, MakeColour(255, 0, 0), MakeColour(0, 0, 0)},
+        {"Pen5, 256, 0, 0, 0, 0, 0", 5, MakeColour(0, 0, 0), MakeColour(0, 0, 0)},
+        {"Pen5, 300, -1, x, 7y, , 9", 5, MakeColour(44, 255, 0), MakeColour(7, 0, 9)},
+        {"Pen5, 1, 2 # 3, 4, 5, 6", 5, MakeColour(1, 2, 0), MakeColour(0, 0, 0)},
+        {"Pen5, 1, 1, 1, 1, 1, 1\nPen5, 2, 2, 2, 2, 2, 2", 5, MakeColour(2, 2, 2),
+         MakeColour(2, 2, 2)},
+        {"Pen256, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
+        {"Pen-1, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
+        {"Pe5, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
+        {"Colour5, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const ListPtr list = ReadListFromBytes(std::string("*P,D\r\n") + c.lines + "\r\n");
+        ASSERT_EQ(list->Count(), 1u) << c.lines;
+        const PaletteEntry& palette = *PaletteAt(*list, 0);
+        // Every pen the line does not set keeps the default palette's colours.
+        PaletteEntry expected;
+        expected.SetDefaultColours();
+        if (c.pen != kNothing) {
+            expected.m_Colours[kLightBackground][c.pen] = c.light;
+            expected.m_Colours[kDarkBackground][c.pen] = c.dark;
+        }
+        EXPECT_EQ(palette.m_Colours, expected.m_Colours) << c.lines;
+    }
+}
+
+TEST(PaletteFile, FailuresToRead) {
+    TempFolder folder;
+    ReadList(folder.File("missing.pal"), PaletteReadStatus::OpenFailed);
+    ReadList(FromUtf8(folder.Path().string()), PaletteReadStatus::OpenFailed);
+    WriteBytes(folder.Path("empty.pal"), "");
+    ReadList(folder.File("empty.pal"), PaletteReadStatus::NoNames);
+    WriteBytes(folder.Path("comments.pal"), "# *Default,Default palette\r\nPen1, 1, 2, 3\r\n");
+    ReadList(folder.File("comments.pal"), PaletteReadStatus::NoNames);
+}
+
+TEST(PaletteFile, RoundTripKeepsEveryPalette) {
+    UI_LIST original(nullptr);
+    AddPalette(original, L"Same", L"first of two", 1);
+    AddPalette(original, L"Caf\u00E9 \u20AC\u00FF", L"8-bit \u0160\u0081 text  ", 2);
+    AddPalette(original, L"Same", L"second of two", 3);
+    AddPalette(original, L" spaced ", L"", 4);
+
+    TempFolder folder;
+    ASSERT_TRUE(WritePaletteFile(folder.File("r.pal"), original));
+    const ListPtr read = ReadList(folder.File("r.pal"));
+    ExpectSameLists(*read, original);
+    // Writing what was read gives the same bytes again.
+    ASSERT_TRUE(WritePaletteFile(folder.File("again.pal"), *read));
+    EXPECT_EQ(ReadBytes(folder.Path("again.pal")), ReadBytes(folder.Path("r.pal")));
+    original.Destroy();
+}
