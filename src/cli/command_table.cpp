@@ -1,0 +1,33 @@
+// Registration and dispatch of tintora-cli's subcommands, and the usage-error report.
+#include "cli/command_table.h"
+
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+CLI::App& CommandTable::Add(const std::string& name, const std::string& description,
+                            CommandAction action) {
+    CLI::App* sub = m_app.add_subcommand(name, description);
+    m_actions.emplace_back(sub, std::move(action));
+    return *sub;
+}
+
+int CommandTable::RunChosen() const {
+    for (const auto& [sub, action] : m_actions) {
+        if (sub->parsed()) {
+            return action();
+        }
+    }
+    // The application requires a subcommand, so parsing has already refused this.
+    std::cerr << m_app.help();
+    return kExitUsage;
+}
+
+int CommandTable::ReportParseError(const CLI::ParseError& error) const {
+    if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+        return m_app.exit(error); // --help or --version, printed on standard output
+    }
+    // help() shows the usage of the subcommand the user was typing, when there is one.
+    std::cerr << m_app.get_name() << ": " << error.what() << "\n\n" << m_app.help();
+    return kExitUsage;
+}

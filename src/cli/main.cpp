@@ -1,0 +1,37 @@
+// tintora-cli: batch work on palette files with the core alone.
+#include <array>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/command_table.h"
+#include "cli/default_command.h"
+#include "cli/dump_command.h"
+#include "cli/import_command.h"
+
+namespace {
+
+// A new command is one file pair and one line here.
+constexpr std::array kCommands = {
+    CommandRegistration{&AddDefaultCommand},
+    CommandRegistration{&AddDumpCommand},
+    CommandRegistration{&AddImportCommand},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Tintora's command-line tool for pen colour palette files.", "tintora-cli"};
+    app.set_version_flag("--version", std::string("tintora-cli ") + TINTORA_VERSION);
+    app.require_subcommand(1);
+    CommandTable table(app);
+    for (CommandRegistration add : kCommands) {
+        add(table);
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return table.ReportParseError(error);
+    }
+    return table.RunChosen();
+}

@@ -1,0 +1,12 @@
+// The texts tintora-cli prints on failure; the palette file texts are the editor's own.
+#pragma once
+
+#include <string_view>
+
+inline constexpr std::string_view kOpenFailedMessage = "Failed to open selected palette file";
+inline constexpr std::string_view kNoNamesMessage =
+    "Failed to read name list from selected palette file";
+inline constexpr std::string_view kWriteFailedMessage = "Failed to open palette file for writing";
+// A file that names palettes none of which could be read: rewriting it would lose them.
+inline constexpr std::string_view kNoPaletteReadMessage =
+    "No palette could be read from selected palette file";

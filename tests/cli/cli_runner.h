@@ -1,0 +1,18 @@
+// Runs the built tintora-cli as a separate process and collects what it printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct CliRun {
+    int exitCode = -1; // -1 when the process did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs tintora-cli with args under the C locale (the tool must not depend on the user's
+// locale). Standard output goes to stdoutPath when given, otherwise it is collected.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {});
+
+// The whole content of a file, empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
