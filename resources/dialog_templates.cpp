@@ -1,0 +1,164 @@
+// The program's dialog templates and its menu, in dialog units, as a resource script would
+// hold them.
+#include <array>
+
+#include "platform/dialog_template.h"
+#include "resources/resource.h"
+#include "shared/xmessagebox.h"
+
+namespace {
+
+using K = ControlKind;
+
+const DialogTemplate kAboutBox = {
+    IDD_ABOUTBOX,
+    L"About Tintora",
+    235,
+    55,
+    0,
+    0,
+    {
+        {IDC_STATIC, K::Icon, L"", 11, 17, 20, 20, 0, IDR_MAINFRAME},
+        {IDC_VERSION, K::StaticText, L"Tintora Version 1.1", 40, 10, 119, 8, SS_NOPREFIX},
+        {IDOK, K::DefPushButton, L"OK", 178, 32, 50, 16, WS_GROUP | WS_TABSTOP},
+    },
+};
+
+const DialogTemplate kEditor = {
+    IDD_TINTORA_DIALOG,
+    L"Tintora",
+    302,
+    231,
+    IDR_MENU,
+    WS_EX_APPWINDOW,
+    {
+        {IDC_STATIC, K::EtchedHorz, L"", 0, 0, 302, 1},
+        {IDC_PALETTE_LABEL, K::StaticText, L"Current palette:", 7, 8, 288, 8, SS_NOPREFIX},
+        {IDC_LIGHT_BACKGROUND, K::RadioButton, L"Light background", 7, 25, 80, 10,
+         WS_GROUP | WS_TABSTOP},
+        {IDC_DARK_BACKGROUND, K::RadioButton, L"Dark background", 95, 25, 80, 10},
+        {IDC_MAIN_GRID, K::EtchedFrame, L"", 7, 46, 153, 19},
+        {IDC_SECONDARY_GRID, K::EtchedFrame, L"", 193, 46, 102, 19},
+        {IDC_STANDARD_GRID, K::EtchedFrame, L"", 7, 71, 288, 100},
+        {IDC_PEN_OVER, K::StaticText, L"Pen Over:", 7, 175, 140, 8},
+        {IDC_RGB_OVER, K::StaticText, L"RGB Over:", 155, 175, 140, 8, SS_RIGHT},
+        {IDC_PEN_SWATCH, K::BlackFrame, L"", 19, 188, 110, 20},
+        {IDC_MARKER_SWATCH, K::BlackFrame, L"", 177, 188, 110, 20},
+        {IDC_PEN_LABEL, K::StaticText, L"Pen: 0", 19, 211, 110, 8, SS_CENTER},
+        {IDC_PEN_RGB, K::StaticText, L"R: 255 G: 255 B: 255", 19, 220, 110, 8, SS_CENTER},
+        {IDC_STATIC, K::StaticText, L"Pen: 0 (Marker)", 177, 211, 110, 8, SS_CENTER},
+        {IDC_MARKER_RGB, K::StaticText, L"R: 255 G: 255 B: 255", 177, 220, 110, 8, SS_CENTER},
+    },
+};
+
+const DialogTemplate kSelectPalette = {
+    IDD_SELPALETTE_DIALOG,
+    L"Select Palette",
+    186,
+    95,
+    0,
+    0,
+    {
+        {IDC_PALETTE_LIST, K::ListBox, L"", 7, 7, 172, 62,
+         WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
+        {IDOK, K::DefPushButton, L"OK", 35, 74, 50, 14, WS_TABSTOP},
+        {IDCANCEL, K::PushButton, L"Cancel", 101, 74, 50, 14, WS_TABSTOP},
+    },
+};
+
+const DialogTemplate kAddPalette = {
+    IDD_ADDPALETTE_DIALOG,
+    L"Add Palette",
+    186,
+    82,
+    0,
+    0,
+    {
+        {IDC_STATIC, K::StaticText, L"Name", 7, 10, 19, 8},
+        {IDC_PALETTE_NAME, K::Edit, L"", 71, 7, 108, 14, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP},
+        {IDC_STATIC, K::StaticText, L"Description", 7, 33, 36, 8},
+        {IDC_PALETTE_DESCRIPTION, K::Edit, L"", 71, 30, 108, 14,
+         WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP},
+        {IDOK, K::DefPushButton, L"OK", 35, 61, 50, 14, WS_TABSTOP},
+        {IDCANCEL, K::PushButton, L"Cancel", 101, 61, 50, 14, WS_TABSTOP},
+    },
+};
+
+const DialogTemplate kWarning = {
+    IDD_WARNING_DIALOG,
+    L"Important Message",
+    316,
+    136,
+    0,
+    0,
+    {
+        {IDOK, K::DefPushButton, L"OK", 259, 115, 50, 14, WS_TABSTOP},
+        {IDC_DONT_SHOW, K::CheckBox, L"Do not show this again", 7, 119, 89, 10, WS_TABSTOP},
+        {IDC_STATIC, K::StaticText,
+         L"Modified files should NOT be written back to the All Users folder as they can and "
+         L"will be overwritten when updates are installed.",
+         7, 7, 302, 19},
+        {IDC_STATIC, K::StaticText,
+         L"Modified files should be stored in the Shared folder (if available) or the User "
+         L"folder which the program will always use in preference to the All Users folder "
+         L"when trying to locate a file.",
+         7, 33, 302, 20},
+        {IDC_STATIC, K::StaticText,
+         L"The File Open and Save dialogs offer the following shortcut icons for quick access "
+         L"to the relevant folders:",
+         7, 60, 302, 20},
+        {IDC_STATIC, K::Icon, L"", 55, 84, 21, 20, 0, IDI_SHARED_FOLDER},
+        {IDC_STATIC, K::StaticText, L"Shared folder", 83, 90, 44, 8},
+        {IDC_STATIC, K::Icon, L"", 137, 84, 21, 20, 0, IDI_ALLUSERS},
+        {IDC_STATIC, K::StaticText, L"All Users", 165, 90, 28, 8},
+        {IDC_STATIC, K::Icon, L"", 215, 84, 21, 20, 0, IDI_USER},
+        {IDC_STATIC, K::StaticText, L"User", 243, 90, 16, 8},
+    },
+};
+
+const MenuTemplate kMenu = {
+    IDR_MENU,
+    {
+        {L"&File",
+         {
+             {L"&New", ID_FILE_NEW},
+             {L"&Open", ID_FILE_OPEN},
+             {L"&Save", ID_FILE_SAVE},
+             {L"Save &As", ID_FILE_SAVE_AS},
+             {},
+             {L"&Import Veldra 3.x", ID_IMPORT_VELDRA},
+             {},
+             {L"E&xit", ID_EXIT},
+         }},
+        {L"&Edit",
+         {
+             {L"&Select Palette", ID_SELECT_PALETTE},
+             {L"&Add Palette", ID_ADD_PALETTE},
+             {L"&Delete Palette", ID_DELETE_PALETTE},
+             {L"&Rename Palette", ID_RENAME_PALETTE},
+         }},
+        {L"&Help",
+         {
+             {L"Contents", ID_HELP_CONTENTS},
+             {L"&About Tintora", ID_ABOUT},
+         }},
+    },
+};
+
+const std::array<const DialogTemplate*, 5> kDialogs = {&kAboutBox, &kEditor, &kSelectPalette,
+                                                       &kAddPalette, &kWarning};
+
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(int id) {
+    for (const DialogTemplate* dialog : kDialogs) {
+        if (dialog->id == id) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+const MenuTemplate* FindMenuTemplate(int id) {
+    return id == kMenu.id ? &kMenu : nullptr;
+}

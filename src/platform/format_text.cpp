@@ -1,0 +1,25 @@
+// FormatText: vswprintf into a buffer that grows until the text fits.
+#include "platform/format_text.h"
+
+#include <cstdarg>
+#include <cwchar>
+#include <vector>
+
+CString FormatText(const wchar_t* format, ...) {
+    std::vector<wchar_t> buffer(256);
+    for (;;) {
+        va_list args;
+        va_start(args, format);
+        const int written = std::vswprintf(buffer.data(), buffer.size(), format, args);
+        va_end(args);
+        if (written >= 0 && static_cast<std::size_t>(written) < buffer.size()) {
+            return CString(buffer.data(), static_cast<std::size_t>(written));
+        }
+        // vswprintf gives no length on overflow; a format error would also land here,
+        // so stop growing at a size no label or message comes near.
+        if (buffer.size() >= (1u << 20)) {
+            return CString();
+        }
+        buffer.resize(buffer.size() * 4);
+    }
+}

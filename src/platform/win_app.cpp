@@ -1,0 +1,46 @@
+// The application object and the set-up of the window layer.
+#include "platform/win_app.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStyleFactory>
+
+#include "platform/dialog_font.h"
+#include "platform/message_box.h"
+#include "platform/qt_text.h"
+
+namespace {
+
+CWinApp* g_app = nullptr;
+
+} // namespace
+
+void InitCommonControls() {
+    // One style everywhere, so that the windows look (and measure) the same on every desktop.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(style);
+    }
+    QApplication::setFont(DialogFont());
+    InstallMessageBoxPresenter();
+}
+
+CWinApp::CWinApp() {
+    g_app = this;
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    m_pszHelpFilePath = FromQString(program.path() + QLatin1Char('/') + program.completeBaseName() +
+                                    QStringLiteral(".chm"));
+}
+
+CWinApp::~CWinApp() {
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+bool CWinApp::InitInstance() {
+    return true;
+}
+
+CWinApp* AfxGetApp() {
+    return g_app;
+}

@@ -1,0 +1,41 @@
+// The profile over QSettings: sections with a backslash become sub-groups, defaults hold for
+// missing and malformed values, values survive a new settings object.
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include "gui_test_support.h"
+#include "platform/profile.h"
+
+namespace {
+
+class Profile : public GuiTest {};
+
+TEST_F(Profile, MissingValuesGiveTheirDefaults) {
+    EXPECT_EQ(GetProfileInt(L"Settings", L"ShowTooltips", 1), 1);
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", 0xFFFFFF), 0xFFFFFF);
+    EXPECT_EQ(GetProfileString(L"Tintora", L"File"), L"");
+    EXPECT_EQ(GetProfileString(L"Tintora", L"File", L"x"), L"x");
+}
+
+TEST_F(Profile, ValuesRoundTripThroughTheFile) {
+    ASSERT_TRUE(WriteProfileInt(L"Colours", L"Custom3", 0x123456));
+    ASSERT_TRUE(WriteProfileString(L"Tintora", L"File", L"/home/ä/x, y.pal"));
+    SetProfileFile(ProfilePath()); // a fresh settings object reads the file again
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom3", 0), 0x123456);
+    EXPECT_EQ(GetProfileString(L"Tintora", L"File"), L"/home/ä/x, y.pal");
+}
+
+TEST_F(Profile, BackslashSectionIsASubGroup) {
+    ASSERT_TRUE(WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0));
+    QSettings file(ProfilePath(), QSettings::IniFormat);
+    EXPECT_EQ(file.childGroups(), QStringList{QStringLiteral("DialogData")});
+    EXPECT_EQ(file.value(QStringLiteral("DialogData/Tintora/ShowWarning")).toInt(), 0);
+    EXPECT_EQ(GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1), 0);
+}
+
+TEST_F(Profile, TextWhereANumberBelongsGivesTheDefault) {
+    ASSERT_TRUE(WriteProfileString(L"Settings", L"ShowTooltips", L"yes"));
+    EXPECT_EQ(GetProfileInt(L"Settings", L"ShowTooltips", 1), 1);
+}
+
+} // namespace
