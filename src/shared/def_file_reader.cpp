@@ -40,10 +40,7 @@ CVeldraDefFileReader::~CVeldraDefFileReader() {
 
 bool CVeldraDefFileReader::Open(const CString& path) {
     Close();
-    if (!IsRegularFile(path)) {
-        return false;
-    }
-    m_file = std::fopen(FsPath(path).c_str(), "rb");
+    m_file = OpenForReading(path);
     if (m_file == nullptr) {
         return false;
     }

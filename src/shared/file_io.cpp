@@ -89,19 +89,19 @@ bool IsRegularFile(const CString& path) {
     return fs::is_regular_file(FsPath(path), error);
 }
 
+std::FILE* OpenForReading(const CString& path) {
+    return IsRegularFile(path) ? std::fopen(FsPath(path).c_str(), "rb") : nullptr;
+}
+
 std::optional<std::string> ReadFileBytes(const CString& path) {
-    const fs::path fsPath = FsPath(path);
-    if (!IsRegularFile(path)) {
-        return std::nullopt;
-    }
-    std::FILE* file = std::fopen(fsPath.c_str(), "rb");
+    std::FILE* file = OpenForReading(path);
     if (file == nullptr) {
         return std::nullopt;
     }
     // Read straight into a buffer one byte larger than the file, so that the read which
     // finds the end needs no reallocation; it grows only if the file grew meanwhile.
     std::error_code error;
-    const std::uintmax_t size = fs::file_size(fsPath, error);
+    const std::uintmax_t size = fs::file_size(FsPath(path), error);
     std::string bytes(error ? 0 : static_cast<std::size_t>(size) + 1, '\0');
     std::size_t filled = 0;
     for (;;) {

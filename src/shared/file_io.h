@@ -2,6 +2,7 @@
 // hand our wide paths to the file system.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,10 @@ std::filesystem::path FsPath(const CString& path);
 
 // True for a regular file (or a link to one); folders and missing files are not.
 bool IsRegularFile(const CString& path);
+
+// The regular file at path opened for binary reading, or null (missing, unreadable, a
+// folder). The caller closes it with std::fclose.
+std::FILE* OpenForReading(const CString& path);
 
 // The bytes of the regular file at path; nullopt for a missing, unreadable or non-regular
 // file (a folder, for instance).
