@@ -31,7 +31,8 @@ public:
     // Names of all items in file order; returns their number.
     unsigned int GetItemList(CStringArray& names);
     // Makes the named item current. The k-th call for one name yields the k-th item of
-    // that name, so files holding several items of one name read back whole.
+    // that name, so files holding several items of one name read back whole; after the
+    // last one it starts again at the first. False when no item has that name.
     bool StartItemRead(const CString& name, CString& description);
     bool ReadNextElement(CString& element);
     void Close();
