@@ -21,7 +21,7 @@ public:
 
     CString m_Name;
     CString m_Description;
-    // m_Colours[variant][pen]; pens a palette file does not list start as zero (black).
+    // m_Colours[variant][pen]; zero until the creator fills them (every creator does).
     std::array<std::array<COLORREF, kPenCount>, 2> m_Colours{};
 };
 
