@@ -129,7 +129,11 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
         return;
     }
     m_target = *target;
-    m_temp = (FolderOf(m_target) / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    // Hidden, beside the target, so the final rename stays within one file system.
+    std::string tempName = ".";
+    tempName += m_target.filename().string();
+    tempName += ".XXXXXX";
+    m_temp = (FolderOf(m_target) / tempName).string();
     m_fd = ::mkstemp(m_temp.data());
     if (m_fd < 0) {
         return;
