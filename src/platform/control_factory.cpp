@@ -17,12 +17,15 @@
 namespace {
 
 constexpr int kIconSize = 32;
+constexpr int kTwoLines = 16; // dialog units
 
 QWidget* CreateStaticText(const DialogControl& control, QWidget* client) {
     auto* label = new QLabel(ToQString(control.text), client);
     // Texts show as they are: palette names may hold '<' or '&'.
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    // Texts wrap where the control has room for more than one line; a one-line control
+    // shows its text whole rather than breaking it into a line nobody sees.
+    label->setWordWrap(control.cy >= kTwoLines);
     Qt::Alignment horizontal = Qt::AlignLeft;
     if ((control.style & SS_CENTER) != 0) {
         horizontal = Qt::AlignHCenter;

@@ -1,0 +1,113 @@
+// Cell, mark and swatch drawing.
+#include "editor/palette_painter.h"
+
+#include <QPainter>
+#include <QString>
+
+#include "platform/dialog_font.h"
+
+namespace {
+
+// Inverts every pixel of rect: white through XOR gives (255 - R, 255 - G, 255 - B).
+void InvertRect(QPainter& painter, const QRect& rect) {
+    const QPainter::CompositionMode previous = painter.compositionMode();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.fillRect(rect, QColor(255, 255, 255));
+    painter.setCompositionMode(previous);
+}
+
+// The mark: a 2-pixel border in the inverse colour around the cell's own colour.
+void PaintMarkedCell(QPainter& painter, const GridRect& cell, const QColor& colour) {
+    painter.fillRect(ToQRect(cell), colour);
+    InvertRect(painter, ToQRect(cell));
+    painter.fillRect(ToQRect(cell.Deflated(2)), colour);
+}
+
+// Centred single-line text, white with a black shadow one pixel right and down.
+void DrawShadowedText(QPainter& painter, const QRect& rect, const QString& text) {
+    constexpr int kFlags = Qt::AlignCenter | Qt::TextSingleLine;
+    painter.setPen(QColor(0, 0, 0));
+    painter.drawText(rect.translated(1, 1), kFlags, text);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawText(rect, kFlags, text);
+}
+
+} // namespace
+
+QColor ToQColor(COLORREF colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+QRect ToQRect(const GridRect& rect) {
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+GridRect ToGridRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QFont SwatchFont() {
+    QFont font = DialogFont();
+    font.setPixelSize(11); // 8 points at 96 dots per inch
+    return font;
+}
+
+void PaintStandardGrid(QPainter& painter, const GridRect& frame, const PenColours& colours) {
+    for (int row = 0; row < GridRows(PenGrid::Standard); ++row) {
+        for (int column = 0; column < GridColumns(PenGrid::Standard); ++column) {
+            const int pen = PenAt(PenGrid::Standard, row, column);
+            painter.fillRect(ToQRect(DrawnCell(PenGrid::Standard, frame, row, column)),
+                             ToQColor(colours[pen]));
+        }
+    }
+}
+
+void PaintSmallGrid(QPainter& painter, PenGrid grid, const GridRect& frame,
+                    const PenColours& colours, int markPen) {
+    // The numbers use the device's own font: nobody chose one for them.
+    painter.setFont(DefaultDeviceFont());
+    for (int column = 0; column < GridColumns(grid); ++column) {
+        const int pen = PenAt(grid, 0, column);
+        const QColor colour = ToQColor(colours[pen]);
+        GridRect cell = DrawnCell(grid, frame, 0, column);
+        if (pen == markPen) {
+            PaintMarkedCell(painter, cell, colour);
+            cell = cell.Deflated(2);
+        } else {
+            painter.fillRect(ToQRect(cell), colour);
+        }
+        DrawShadowedText(painter, ToQRect(cell), QString::number(pen));
+    }
+}
+
+void PaintStandardCellMark(QPainter& painter, const GridRect& frame, const PenColours& colours,
+                           int pen, bool on) {
+    const auto cell = CellOfPen(pen);
+    if (!cell || cell->grid != PenGrid::Standard) {
+        return;
+    }
+    const GridRect drawn = DrawnCell(PenGrid::Standard, frame, cell->row, cell->column);
+    const QColor colour = ToQColor(colours[pen]);
+    if (on) {
+        PaintMarkedCell(painter, drawn, colour);
+    } else {
+        painter.fillRect(ToQRect(drawn), colour);
+    }
+}
+
+void PaintSwatch(QPainter& painter, const GridRect& rect, COLORREF colour) {
+    painter.fillRect(ToQRect(rect), ToQColor(colour));
+    const QFont previous = painter.font();
+    painter.setFont(SwatchFont());
+    DrawShadowedText(painter, ToQRect(rect), QString::fromWCharArray(kSwatchText));
+    painter.setFont(previous);
+}
+
+void PaintPaletteAreas(QPainter& painter, const GridFrames& frames, const PenColours& colours,
+                       int selectedPen) {
+    PaintSmallGrid(painter, PenGrid::Main, frames.main, colours, 0);
+    PaintSmallGrid(painter, PenGrid::Secondary, frames.secondary, colours, 0);
+    PaintStandardGrid(painter, frames.standard, colours);
+    PaintSwatch(painter, frames.penSwatch, colours[selectedPen]);
+    PaintSwatch(painter, frames.markerSwatch, colours[0]);
+}

@@ -1,0 +1,106 @@
+// CTintoraDlg: the editor window. It holds the document (the palette list, the current
+// palette, the selected pen, the background variant, the modified flag and the open file),
+// paints the pen grids and swatches, and handles the pointer and the menu commands.
+//
+// The implementation is split by concern:
+//   tintora_dlg.cpp              construction, data exchange, initialisation, the palette
+//                                operations (LoadDefaultPalette, SetCurrentPalette), the
+//                                background buttons
+//   tintora_dlg_message_map.cpp  which command goes to which handler
+//   tintora_dlg_paint.cpp        OnPaint, the grids, the hover mark, the swatches
+//   tintora_dlg_pointer.cpp      pointer moves, clicks, double clicks, EditPenColour
+// A new command gets its handler declared below, defined in a file of its concern, and
+// one line in the message map.
+#pragma once
+
+#include <QIcon>
+#include <cstdint>
+#include <optional>
+
+#include "editor/palette_painter.h"
+#include "editor/pen_grid_layout.h"
+#include "model/palette_entry.h"
+#include "platform/dialog.h"
+#include "shared/cstring.h"
+#include "shared/ui_list.h"
+
+class QPainter;
+
+// The colour text of the labels under the swatches: "R: %03d G: %03d B: %03d".
+CString FormatRGB(COLORREF colour);
+
+class CTintoraDlg : public CDialog {
+public:
+    explicit CTintoraDlg(QWidget* pParent = nullptr);
+    ~CTintoraDlg() override;
+
+    // Replaces the palette list by one holding only the built-in palette "Default".
+    void LoadDefaultPalette();
+    // Makes the palette at list position nIndex current (pen 1 selected, nothing hovered).
+    void SetCurrentPalette(int nIndex);
+
+    // The document, in the order of the window's state.
+    bool m_bModified;
+    int m_nSelectedPen = 1;
+    int m_nHoverPen = 0;
+    int m_nBackground; // 0 light, 1 dark: which colour of each pen is shown and edited
+    GridRect m_rcMainGrid;
+    GridRect m_rcSecondaryGrid;
+    GridRect m_rcStandardGrid;
+    GridRect m_rcPenSwatch;
+    GridRect m_rcMarkerSwatch;
+    CString m_strPathName;           // the open palette file, empty when none is loaded
+    UI_LIST* m_pPaletteList;         // owned
+    PaletteEntry* m_pCurrentPalette; // an element of m_pPaletteList
+    CStatic m_wndPenLabel;
+    CStatic m_wndPenSwatch;
+    CStatic m_wndMarkerSwatch;
+    CStatic m_wndStandardGrid;
+    CStatic m_wndSecondaryGrid;
+    CStatic m_wndMainGrid;
+    CString m_strPenRGB;
+    CString m_strMarkerRGB;
+    CStatic m_wndPenOver;
+    CStatic m_wndRGBOver;
+    CStatic m_wndPaletteLabel;
+    QIcon m_hIcon;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+
+    // Painting.
+    void OnPaint(QPaintEvent* event) override;
+    void DrawMainGrid(QPainter& dc, std::uint16_t markPen);
+    void DrawSecondaryGrid(QPainter& dc, std::uint16_t markPen);
+    // Draws (on) or removes (off) the hover mark of pen at once.
+    void ShowHoverMark(std::uint16_t pen, bool on);
+    void OnBackgroundChanged();
+
+    // Pointer and colour editing.
+    void OnMouseMove(unsigned int nFlags, QPoint point) override;
+    void OnLButtonDown(unsigned int nFlags, QPoint point) override;
+    void OnLButtonDblClk(unsigned int nFlags, QPoint point) override;
+    void EditPenColour(std::uint16_t pen);
+
+private:
+    struct HoverMark {
+        std::uint16_t pen;
+        bool on;
+        QRect rect; // what the mark repaints
+    };
+
+    GridFrames Frames() const;
+    const PenColours& ShownColours() const;
+    void SetPaletteLabel();
+    GridRect ControlRect(const CWnd& control) const;
+    void PaintAreas(QPainter& dc, const QRegion& region);
+    void PaintHoverMark(QPainter& dc, const HoverMark& mark);
+    void DrawPenSwatch(QPainter& dc);
+    void DrawMarkerSwatch(QPainter& dc);
+    void PaintMinimised(QPainter& dc);
+
+    // Set only while ShowHoverMark repaints its rectangle.
+    std::optional<HoverMark> m_markRequest;
+};

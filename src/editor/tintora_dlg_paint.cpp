@@ -1,0 +1,121 @@
+// CTintoraDlg: painting of the grids, swatches and labels, and the hover mark.
+//
+// Qt draws on a widget only inside its paint event, so drawing "at once" (the hover mark)
+// sets the mark to draw and repaints exactly its rectangle synchronously. A true-colour
+// display has no use for a logical palette, so none is selected.
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "editor/tintora_dlg.h"
+#include "platform/format_text.h"
+
+namespace {
+
+constexpr int kIconSize = 32;
+
+} // namespace
+
+void CTintoraDlg::OnPaint(QPaintEvent* event) {
+    QPainter dc(Client());
+    if (isMinimized()) {
+        PaintMinimised(dc);
+        return;
+    }
+    QRegion region = event->region();
+    if (region.isEmpty()) {
+        region = QRegion(GetClientRect());
+    }
+    if (m_markRequest) {
+        // The mark's own repaint: draw the mark alone, unless other invalid parts of the
+        // window came along with it.
+        if (!region.subtracted(QRegion(m_markRequest->rect)).isEmpty()) {
+            PaintAreas(dc, region);
+        }
+        PaintHoverMark(dc, *m_markRequest);
+        return;
+    }
+    PaintAreas(dc, region);
+}
+
+void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
+    const GridRect clip = ToGridRect(region.boundingRect());
+    if (m_rcMainGrid.Intersects(clip)) {
+        DrawMainGrid(dc, 0);
+    }
+    if (m_rcSecondaryGrid.Intersects(clip)) {
+        DrawSecondaryGrid(dc, 0);
+    }
+    // A small grid is always drawn whole; if only part of it was invalid, the rest follows
+    // in a repaint of its own (its hover mark goes, as with a full repaint).
+    for (const GridRect* frame : {&m_rcMainGrid, &m_rcSecondaryGrid}) {
+        if (frame->Intersects(clip) && !region.contains(ToQRect(*frame))) {
+            InvalidateRect(ToQRect(*frame));
+        }
+    }
+    if (m_rcStandardGrid.Intersects(clip)) {
+        PaintStandardGrid(dc, m_rcStandardGrid, ShownColours());
+    }
+    if (m_rcPenSwatch.Intersects(clip)) {
+        DrawPenSwatch(dc);
+    }
+    if (m_rcMarkerSwatch.Intersects(clip)) {
+        DrawMarkerSwatch(dc);
+    }
+}
+
+void CTintoraDlg::DrawMainGrid(QPainter& dc, std::uint16_t markPen) {
+    PaintSmallGrid(dc, PenGrid::Main, m_rcMainGrid, ShownColours(), markPen);
+}
+
+void CTintoraDlg::DrawSecondaryGrid(QPainter& dc, std::uint16_t markPen) {
+    PaintSmallGrid(dc, PenGrid::Secondary, m_rcSecondaryGrid, ShownColours(), markPen);
+}
+
+void CTintoraDlg::ShowHoverMark(std::uint16_t pen, bool on) {
+    const auto cell = CellOfPen(pen);
+    if (!cell || Client() == nullptr) {
+        return;
+    }
+    // The small grids are redrawn whole; a standard-grid mark touches its cell alone.
+    const GridRect rect =
+        cell->grid == PenGrid::Standard
+            ? DrawnCell(PenGrid::Standard, m_rcStandardGrid, cell->row, cell->column)
+            : Frames().Of(cell->grid);
+    m_markRequest = HoverMark{pen, on, ToQRect(rect)};
+    Client()->repaint(m_markRequest->rect);
+    m_markRequest.reset();
+}
+
+void CTintoraDlg::PaintHoverMark(QPainter& dc, const HoverMark& mark) {
+    const std::uint16_t markPen = mark.on ? mark.pen : 0;
+    if (mark.pen >= 1 && mark.pen <= 9) {
+        DrawMainGrid(dc, markPen);
+    } else if (mark.pen >= 10 && mark.pen <= 15) {
+        DrawSecondaryGrid(dc, markPen);
+    } else {
+        PaintStandardCellMark(dc, m_rcStandardGrid, ShownColours(), mark.pen, mark.on);
+    }
+}
+
+void CTintoraDlg::DrawPenSwatch(QPainter& dc) {
+    const COLORREF colour = ShownColours()[static_cast<std::size_t>(m_nSelectedPen)];
+    PaintSwatch(dc, m_rcPenSwatch, colour);
+    m_strPenRGB = FormatRGB(colour);
+    m_wndPenLabel.SetWindowText(FormatText(L"Pen: %d", m_nSelectedPen));
+    UpdateData(false);
+}
+
+void CTintoraDlg::DrawMarkerSwatch(QPainter& dc) {
+    const COLORREF colour = ShownColours()[0];
+    PaintSwatch(dc, m_rcMarkerSwatch, colour);
+    m_strMarkerRGB = FormatRGB(colour);
+    UpdateData(false);
+}
+
+void CTintoraDlg::PaintMinimised(QPainter& dc) {
+    const QRect client = GetClientRect();
+    dc.fillRect(client, Client()->palette().window());
+    const int x = (client.width() - kIconSize + 1) / 2;
+    const int y = (client.height() - kIconSize + 1) / 2;
+    m_hIcon.paint(&dc, QRect(x, y, kIconSize, kIconSize));
+}

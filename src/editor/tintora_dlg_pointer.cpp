@@ -1,0 +1,73 @@
+// CTintoraDlg: the pointer over the grids (hover mark and labels), clicks that select a
+// pen, double clicks on the swatches, and editing a pen's colour with the colour chooser.
+#include <array>
+
+#include "editor/tintora_dlg.h"
+#include "platform/colour_dialog.h"
+#include "platform/format_text.h"
+#include "platform/profile.h"
+
+namespace {
+
+CString CustomColourKey(int index) {
+    return FormatText(L"Custom%d", index + 1);
+}
+
+} // namespace
+
+void CTintoraDlg::OnMouseMove(unsigned int, QPoint point) {
+    // Removed and drawn again on every move, also within one cell.
+    ShowHoverMark(static_cast<std::uint16_t>(m_nHoverPen), false);
+    const int pen = HoverPenAt(Frames(), point.x(), point.y());
+    if (pen == 0) {
+        m_wndPenOver.SetWindowText(CString());
+        m_wndRGBOver.SetWindowText(CString());
+        return;
+    }
+    const COLORREF colour = ShownColours()[static_cast<std::size_t>(pen)];
+    m_wndPenOver.SetWindowText(FormatText(L"Pen Over: %d", pen));
+    m_wndRGBOver.SetWindowText(
+        FormatText(L"RGB Over: %03d,%03d,%03d", RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    ShowHoverMark(static_cast<std::uint16_t>(pen), true);
+    m_nHoverPen = pen;
+}
+
+void CTintoraDlg::OnLButtonDown(unsigned int, QPoint point) {
+    const int pen = ClickPenAt(Frames(), point.x(), point.y());
+    if (pen != 0) {
+        m_nSelectedPen = pen;
+        InvalidateRect(ToQRect(m_rcPenSwatch));
+    }
+}
+
+void CTintoraDlg::OnLButtonDblClk(unsigned int, QPoint point) {
+    if (m_rcPenSwatch.Contains(point.x(), point.y())) {
+        EditPenColour(static_cast<std::uint16_t>(m_nSelectedPen));
+        Invalidate();
+    }
+    if (m_rcMarkerSwatch.Contains(point.x(), point.y())) {
+        EditPenColour(0);
+        Invalidate();
+    }
+}
+
+void CTintoraDlg::EditPenColour(std::uint16_t pen) {
+    std::array<COLORREF, kCustomColourCount> custom{};
+    for (int i = 0; i < kCustomColourCount; ++i) {
+        custom[static_cast<std::size_t>(i)] =
+            static_cast<COLORREF>(GetProfileInt(L"Colours", CustomColourKey(i), 0xFFFFFF));
+    }
+    COLORREF& colour = m_pCurrentPalette->m_Colours[static_cast<std::size_t>(m_nBackground)][pen];
+    CColorDialog dlg(colour, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
+    dlg.m_cc.lpCustColors = custom.data();
+    if (dlg.DoModal() != IDOK) {
+        return;
+    }
+    colour = dlg.GetColor();
+    // An OK counts as an edit even when the colour stayed the same.
+    m_bModified = true;
+    for (int i = 0; i < kCustomColourCount; ++i) {
+        WriteProfileInt(L"Colours", CustomColourKey(i),
+                        static_cast<int>(custom[static_cast<std::size_t>(i)]));
+    }
+}

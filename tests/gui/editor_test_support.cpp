@@ -1,0 +1,61 @@
+// Editor test helpers.
+#include "editor_test_support.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/qt_text.h"
+
+namespace {
+
+QPoint InWindow(CTintoraDlg& dlg, int x, int y) {
+    return dlg.Client()->mapTo(&dlg, QPoint(x, y));
+}
+
+} // namespace
+
+std::unique_ptr<CTintoraDlg> OpenEditor() {
+    auto dlg = std::make_unique<CTintoraDlg>(nullptr);
+    dlg->Create();
+    dlg->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    return dlg;
+}
+
+void MoveTo(CTintoraDlg& dlg, int x, int y) {
+    QTest::mouseMove(dlg.windowHandle(), InWindow(dlg, x, y));
+}
+
+void ClickAt(CTintoraDlg& dlg, int x, int y) {
+    QTest::mouseClick(dlg.windowHandle(), Qt::LeftButton, {}, InWindow(dlg, x, y));
+    Settle();
+}
+
+void DoubleClickAt(CTintoraDlg& dlg, int x, int y) {
+    QTest::mouseDClick(dlg.windowHandle(), Qt::LeftButton, {}, InWindow(dlg, x, y));
+    Settle();
+}
+
+void Settle() {
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+QImage PaintedClient(CTintoraDlg& dlg) {
+    return dlg.Client()->grab().toImage();
+}
+
+QImage ScreenClient(CTintoraDlg& dlg) {
+    const QImage window = dlg.screen()->grabWindow(dlg.winId()).toImage();
+    return window.copy(QRect(InWindow(dlg, 0, 0), dlg.Client()->size()));
+}
+
+QString ItemText(const CTintoraDlg& dlg, int id) {
+    return ToQString(dlg.GetDlgItemText(id));
+}
+
+unsigned int Rgb(COLORREF colour) {
+    return static_cast<unsigned int>(RedOf(colour) << 16 | GreenOf(colour) << 8 | BlueOf(colour));
+}

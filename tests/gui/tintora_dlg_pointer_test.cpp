@@ -1,0 +1,169 @@
+// The pointer over the editor: hover labels, the click bands and edge strips, double clicks
+// and colour editing with the custom colours kept in the profile.
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <gtest/gtest.h>
+
+#include "editor_test_support.h"
+#include "gui_test_support.h"
+#include "platform/format_text.h"
+#include "platform/profile.h"
+#include "resources/resource.h"
+
+namespace {
+
+class EditorPointer : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
+    }
+};
+
+TEST_F(EditorPointer, HoverLabelsNameThePenUnderThePointer) {
+    auto dlg = OpenEditor();
+    struct HoverCase {
+        int x, y;
+        const char* penOver; // empty: between or outside the cells
+        const char* rgbOver;
+    };
+    const HoverCase cases[] = {
+        {20, 90, "Pen Over: 1", "RGB Over: 255,000,000"},
+        {12, 76, "Pen Over: 1", "RGB Over: 255,000,000"}, // the pointer cell's corner
+        {35, 90, "", ""},                                 // between pens 1 and 2
+        {36, 90, "", ""},
+        {37, 90, "Pen Over: 2", "RGB Over: 128,128,000"},
+        {300, 90, "Pen Over: 10", "RGB Over: 128,000,128"},
+        {105, 168, "Pen Over: 69", "RGB Over: 141,170,085"}, // row 3, column 5
+        {5, 300, "", ""},
+    };
+    for (const HoverCase& c : cases) {
+        MoveTo(*dlg, c.x, c.y);
+        EXPECT_EQ(ItemText(*dlg, IDC_PEN_OVER), QString::fromLatin1(c.penOver))
+            << c.x << "," << c.y;
+        EXPECT_EQ(ItemText(*dlg, IDC_RGB_OVER), QString::fromLatin1(c.rgbOver))
+            << c.x << "," << c.y;
+    }
+    // Off the cells the last pen is kept; only its mark went.
+    EXPECT_EQ(dlg->m_nHoverPen, 69);
+}
+
+TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
+    auto dlg = OpenEditor();
+    struct ClickCase {
+        int x, y, pen;
+    };
+    const ClickCase cases[] = {
+        {36, 75, 1},   {36, 105, 1},    {37, 90, 2},     {237, 90, 9},  {240, 105, 9},
+        {11, 90, 1},   {290, 75, 10},   {442, 90, 15},   {11, 115, 16}, {11, 276, 25},
+        {11, 277, 25}, {442, 277, 255}, {442, 115, 246}, {29, 131, 16}, {30, 131, 26},
+    };
+    for (const ClickCase& c : cases) {
+        ClickAt(*dlg, c.x, c.y);
+        EXPECT_EQ(dlg->m_nSelectedPen, c.pen) << c.x << "," << c.y;
+        EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: %1").arg(c.pen));
+    }
+    ClickAt(*dlg, 5, 300); // outside the frames: nothing changes
+    EXPECT_EQ(dlg->m_nSelectedPen, 26);
+    EXPECT_FALSE(dlg->m_bModified);
+}
+
+TEST_F(EditorPointer, DoubleClickOnACellSelectsWithoutTheChooser) {
+    auto dlg = OpenEditor();
+    DoubleClickAt(*dlg, 105, 168); // no answer queued: a chooser would be a failure
+    EXPECT_EQ(dlg->m_nSelectedPen, 69);
+}
+
+// Custom colours 1 to 8 stored, 9 to 16 missing.
+void StoreHalfTheCustomColours() {
+    for (int i = 1; i <= 8; ++i) {
+        WriteProfileInt(L"Colours", FormatText(L"Custom%d", i),
+                        static_cast<int>(MakeColour(i, 0, 0)));
+    }
+}
+
+TEST_F(EditorPointer, ChooserStartsFromThePenAndTheStoredCustomColours) {
+    StoreHalfTheCustomColours();
+    auto dlg = OpenEditor();
+    ClickAt(*dlg, 105, 168); // pen 69: 141, 170, 85
+    QColor initial;
+    std::vector<QColor> custom;
+    Script().Then([&](QDialog& d) {
+        initial = dynamic_cast<QColorDialog&>(d).currentColor();
+        for (int i = 0; i < 16; ++i) {
+            custom.push_back(QColorDialog::customColor(i));
+        }
+        d.reject();
+    });
+    DoubleClickAt(*dlg, 100, 320);
+    EXPECT_EQ(initial, QColor(141, 170, 85));
+    ASSERT_EQ(custom.size(), 16u);
+    EXPECT_EQ(custom[0], QColor(1, 0, 0));
+    EXPECT_EQ(custom[7], QColor(8, 0, 0));
+    EXPECT_EQ(custom[8], QColor(255, 255, 255));
+    EXPECT_EQ(custom[15], QColor(255, 255, 255));
+}
+
+TEST_F(EditorPointer, CancelChangesNothingAndStoresNothing) {
+    auto dlg = OpenEditor();
+    const auto before = dlg->m_pCurrentPalette->m_Colours;
+    Script().Then([](QDialog& d) {
+        auto& chooser = dynamic_cast<QColorDialog&>(d);
+        chooser.setCurrentColor(QColor(1, 2, 3));
+        QColorDialog::setCustomColor(0, QColor(4, 5, 6));
+        chooser.reject();
+    });
+    DoubleClickAt(*dlg, 100, 320);
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours, before);
+    EXPECT_FALSE(dlg->m_bModified);
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), -1);
+}
+
+TEST_F(EditorPointer, OkStoresThePenColourAndAllCustomColours) {
+    auto dlg = OpenEditor();
+    Script().Then([](QDialog& d) {
+        auto& chooser = dynamic_cast<QColorDialog&>(d);
+        chooser.setCurrentColor(QColor(10, 20, 30));
+        QColorDialog::setCustomColor(3, QColor(4, 5, 6));
+        chooser.accept();
+    });
+    DoubleClickAt(*dlg, 100, 320); // pen 1
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[0][1], MakeColour(10, 20, 30));
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[1][1], MakeColour(255, 0, 0));
+    EXPECT_TRUE(dlg->m_bModified);
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom4", -1), static_cast<int>(MakeColour(4, 5, 6)));
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom16", -1), 0xFFFFFF);
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 010 G: 020 B: 030"));
+    EXPECT_EQ(PixelOf(PaintedClient(*dlg), 20, 90), 0x0A141Eu);
+}
+
+TEST_F(EditorPointer, OkWithTheSameColourStillCountsAsAnEdit) {
+    auto dlg = OpenEditor();
+    Script().Then([](QDialog& d) { d.accept(); });
+    DoubleClickAt(*dlg, 300, 320); // the marker swatch
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[0][0], MakeColour(0, 0, 0));
+    EXPECT_TRUE(dlg->m_bModified);
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), 0xFFFFFF);
+}
+
+TEST_F(EditorPointer, MarkerEditedOnDarkLeavesItsLightColour) {
+    auto dlg = OpenEditor();
+    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_DARK_BACKGROUND))->click();
+    QColor initial;
+    Script().Then([&initial](QDialog& d) {
+        auto& chooser = dynamic_cast<QColorDialog&>(d);
+        initial = chooser.currentColor();
+        chooser.setCurrentColor(QColor(200, 150, 100));
+        chooser.accept();
+    });
+    DoubleClickAt(*dlg, 300, 320);
+    EXPECT_EQ(initial, QColor(255, 255, 255));
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[1][0], MakeColour(200, 150, 100));
+    EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 200 G: 150 B: 100"));
+    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_LIGHT_BACKGROUND))->click();
+    Settle();
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[0][0], MakeColour(0, 0, 0));
+    EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 000 G: 000 B: 000"));
+}
+
+} // namespace
