@@ -182,18 +182,6 @@ TEST_F(Dialog, MenuItemsAndControlsSendTheirCommands) {
     EXPECT_EQ(dlg.m_commands, expected);
 }
 
-TEST_F(Dialog, RadioButtonsOfAGroupAreExclusive) {
-    RecordingDlg dlg(IDD_TINTORA_DIALOG);
-    ASSERT_TRUE(dlg.Create());
-    dlg.CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_LIGHT_BACKGROUND);
-    EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND),
-              IDC_LIGHT_BACKGROUND);
-    qobject_cast<QAbstractButton*>(dlg.GetDlgItem(IDC_DARK_BACKGROUND))->click();
-    EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND),
-              IDC_DARK_BACKGROUND);
-    EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_LIGHT_BACKGROUND), BST_UNCHECKED);
-}
-
 TEST_F(Dialog, ListBoxDoubleClickIsNotified) {
     RecordingDlg dlg(IDD_SELPALETTE_DIALOG);
     ASSERT_TRUE(dlg.Create());

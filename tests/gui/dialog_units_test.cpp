@@ -26,13 +26,4 @@ TEST(DialogUnits, RectanglesOfTheEditorTemplate) {
     }
 }
 
-TEST(DialogUnits, HalvesRoundUpOnEachAxis) {
-    // x: 1.5 px per unit; y: 1.625 px per unit.
-    EXPECT_EQ(DluToPixelsX(1), 2); // 1.5
-    EXPECT_EQ(DluToPixelsX(3), 5); // 4.5
-    EXPECT_EQ(DluToPixelsY(4), 7); // 6.5
-    EXPECT_EQ(DluToPixelsY(8), 13);
-    EXPECT_EQ(DluToPixelsY(3), 5); // 4.875
-}
-
 } // namespace

@@ -28,8 +28,4 @@ TEST(Icons, EveryIconDrawsAtEverySize) {
     }
 }
 
-TEST(Icons, UnknownIdGivesNoIcon) {
-    EXPECT_TRUE(LoadIconResource(4711).isNull());
-}
-
 } // namespace

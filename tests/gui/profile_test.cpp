@@ -33,9 +33,4 @@ TEST_F(Profile, BackslashSectionIsASubGroup) {
     EXPECT_EQ(GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1), 0);
 }
 
-TEST_F(Profile, TextWhereANumberBelongsGivesTheDefault) {
-    ASSERT_TRUE(WriteProfileString(L"Settings", L"ShowTooltips", L"yes"));
-    EXPECT_EQ(GetProfileInt(L"Settings", L"ShowTooltips", 1), 1);
-}
-
 } // namespace
