@@ -9,6 +9,9 @@
 //   tintora_dlg_message_map.cpp  which command goes to which handler
 //   tintora_dlg_paint.cpp        OnPaint, the grids, the hover mark, the swatches
 //   tintora_dlg_pointer.cpp      pointer moves, clicks, double clicks, EditPenColour
+//   tintora_dlg_palette_commands.cpp  Select, Add, Delete and Rename Palette; About
+//   tintora_dlg_tool_hints.cpp   the tool hints: which area is under the pointer, its text
+//   tintora_dlg_help.cpp         the help command (menu and F1)
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
@@ -19,6 +22,7 @@
 
 #include "editor/palette_painter.h"
 #include "editor/pen_grid_layout.h"
+#include "editor/tool_info.h"
 #include "model/palette_entry.h"
 #include "platform/dialog.h"
 #include "shared/cstring.h"
@@ -38,6 +42,13 @@ public:
     void LoadDefaultPalette();
     // Makes the palette at list position nIndex current (pen 1 selected, nothing hovered).
     void SetCurrentPalette(int nIndex);
+
+    // Tool hints. The tool under point (client coordinates), described in pTI (may be null):
+    // its control id, or -1 when the point is on no tool.
+    int OnToolHitTest(QPoint point, TOOLINFO* pTI) const;
+    // Puts the hint of the tool pTI describes into its lpszText (the empty text when the tool
+    // has none); false when pTI describes no control of ours.
+    bool OnToolTipNotify(TOOLINFO* pTI) const;
 
     // The document, in the order of the window's state.
     bool m_bModified;
@@ -83,6 +94,16 @@ protected:
     void OnLButtonDown(unsigned int nFlags, QPoint point) override;
     void OnLButtonDblClk(unsigned int nFlags, QPoint point) override;
     void EditPenColour(std::uint16_t pen);
+
+    // Palette list commands, the About box and the help.
+    void OnSelectPalette();
+    void OnAddPalette();
+    void OnDeletePalette();
+    void OnRenamePalette();
+    void OnAbout();
+    void OnHelpContents();
+    // Shows the tool hints.
+    bool OnClientEvent(QEvent* event) override;
 
 private:
     struct HoverMark {

@@ -20,6 +20,13 @@ bool CTintoraDlg::OnCommand(int id, int code) {
     static const std::array kMessageMap = {
         CommandEntry{IDC_LIGHT_BACKGROUND, BN_CLICKED, &CTintoraDlg::OnBackgroundChanged},
         CommandEntry{IDC_DARK_BACKGROUND, BN_CLICKED, &CTintoraDlg::OnBackgroundChanged},
+        CommandEntry{ID_SELECT_PALETTE, BN_CLICKED, &CTintoraDlg::OnSelectPalette},
+        CommandEntry{ID_ADD_PALETTE, BN_CLICKED, &CTintoraDlg::OnAddPalette},
+        CommandEntry{ID_DELETE_PALETTE, BN_CLICKED, &CTintoraDlg::OnDeletePalette},
+        CommandEntry{ID_RENAME_PALETTE, BN_CLICKED, &CTintoraDlg::OnRenamePalette},
+        CommandEntry{ID_ABOUT, BN_CLICKED, &CTintoraDlg::OnAbout},
+        CommandEntry{ID_HELP_CONTENTS, BN_CLICKED, &CTintoraDlg::OnHelpContents},
+        CommandEntry{ID_HELP, BN_CLICKED, &CTintoraDlg::OnHelpContents},
     };
     for (const CommandEntry& entry : kMessageMap) {
         if (entry.id == id && entry.code == code) {

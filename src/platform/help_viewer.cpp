@@ -1,0 +1,102 @@
+// The help window and the choice between the system's viewer and ours.
+#include "platform/help_viewer.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kWidth = 720;
+constexpr int kHeight = 560;
+
+QToolButton* NewButton(const QString& text, QStyle::StandardPixmap icon, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner) {
+    // A window of its own, movable and sizable, that does not block its owner.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setModal(false);
+    setWindowTitle(QStringLiteral("Tintora Help"));
+    setObjectName(QStringLiteral("helpViewer"));
+
+    m_pContents = NewButton(QStringLiteral("Contents"), QStyle::SP_DirHomeIcon, this);
+    m_pBack = NewButton(QStringLiteral("Back"), QStyle::SP_ArrowBack, this);
+    m_pForward = NewButton(QStringLiteral("Forward"), QStyle::SP_ArrowForward, this);
+    m_pBrowser = new QTextBrowser(this);
+    // Links leave the manual only through the desktop (none of its pages has such a link).
+    m_pBrowser->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_pContents);
+    buttons->addWidget(m_pBack);
+    buttons->addWidget(m_pForward);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_pBrowser);
+
+    m_pBack->setEnabled(false);
+    m_pForward->setEnabled(false);
+    connect(m_pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
+    connect(m_pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
+    connect(m_pContents, &QToolButton::clicked, this, [this]() {
+        if (!m_strContents.isEmpty()) {
+            m_pBrowser->setSource(QUrl::fromLocalFile(m_strContents));
+        }
+    });
+    connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
+    connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
+    resize(kWidth, kHeight);
+}
+
+bool CHelpViewer::ShowPage(const QString& path) {
+    m_strContents = path;
+    if (!QFileInfo(path).isFile()) {
+        m_pBrowser->clearHistory();
+        m_pBrowser->setHtml(
+            QStringLiteral("<h1>Tintora Help</h1><p>The help pages are not installed: there is "
+                           "no file <code>%1</code>.</p>")
+                .arg(path.toHtmlEscaped()));
+        return false;
+    }
+    m_pBrowser->setSource(QUrl::fromLocalFile(path));
+    return true;
+}
+
+CHelpViewer* ShowHelpContents(QWidget* owner, const QString& chmPath, const QString& htmlIndex) {
+    if (!chmPath.isEmpty() && QFileInfo(chmPath).isFile() &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(chmPath))) {
+        return nullptr;
+    }
+    CHelpViewer* viewer = nullptr;
+    if (owner != nullptr) {
+        for (QObject* child : owner->children()) {
+            if ((viewer = dynamic_cast<CHelpViewer*>(child)) != nullptr) {
+                break;
+            }
+        }
+    }
+    if (viewer == nullptr) {
+        viewer = new CHelpViewer(owner);
+    }
+    viewer->ShowPage(htmlIndex);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
