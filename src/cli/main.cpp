@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/check_command.h"
 #include "cli/command_table.h"
 #include "cli/default_command.h"
 #include "cli/dump_command.h"
@@ -16,6 +17,7 @@ constexpr std::array kCommands = {
     CommandRegistration{&AddDefaultCommand},
     CommandRegistration{&AddDumpCommand},
     CommandRegistration{&AddImportCommand},
+    CommandRegistration{&AddCheckCommand},
 };
 
 } // namespace

@@ -91,11 +91,6 @@ bool AppendPalette(std::string& out, const PaletteEntry& palette) {
     return true;
 }
 
-bool StartsWithPen(std::wstring_view token) {
-    return token.size() >= 3 && (token[0] == L'P' || token[0] == L'p') &&
-           (token[1] == L'E' || token[1] == L'e') && (token[2] == L'N' || token[2] == L'n');
-}
-
 // Takes the fields of a line from left to right: field k of the line is field 1 of what
 // follows field k - 1. A file of thousands of palettes has a million pen lines, so fields
 // are views rather than copies and the line is walked once rather than once per field.
@@ -126,12 +121,8 @@ private:
 // missing components read as 0 and only their low 8 bits count.
 void ApplyPenLine(PaletteEntry& palette, std::wstring_view element) {
     FieldWalker fields(element);
-    const std::wstring_view token = fields.Next().value_or(L"");
-    if (!StartsWithPen(token)) {
-        return;
-    }
-    const int pen = WToI(token.substr(3));
-    if (pen < 0 || pen >= kPenCount) {
+    const std::optional<int> pen = PenNumberOf(fields.Next().value_or(L""));
+    if (!pen || *pen < 0 || *pen >= kPenCount) {
         return;
     }
     // Separate statements: the components must be taken in order.
@@ -141,11 +132,22 @@ void ApplyPenLine(PaletteEntry& palette, std::wstring_view element) {
     const int darkRed = fields.NextComponent();
     const int darkGreen = fields.NextComponent();
     const int darkBlue = fields.NextComponent();
-    palette.m_Colours[kLightBackground][pen] = MakeColour(lightRed, lightGreen, lightBlue);
-    palette.m_Colours[kDarkBackground][pen] = MakeColour(darkRed, darkGreen, darkBlue);
+    palette.m_Colours[kLightBackground][*pen] = MakeColour(lightRed, lightGreen, lightBlue);
+    palette.m_Colours[kDarkBackground][*pen] = MakeColour(darkRed, darkGreen, darkBlue);
 }
 
 } // namespace
+
+std::optional<int> PenNumberOf(std::wstring_view firstField) {
+    const bool startsWithPen = firstField.size() >= 3 &&
+                               (firstField[0] == L'P' || firstField[0] == L'p') &&
+                               (firstField[1] == L'E' || firstField[1] == L'e') &&
+                               (firstField[2] == L'N' || firstField[2] == L'n');
+    if (!startsWithPen) {
+        return std::nullopt;
+    }
+    return WToI(firstField.substr(3));
+}
 
 PaletteReadResult ReadPaletteFile(const CString& path) {
     CVeldraDefFileReader reader;

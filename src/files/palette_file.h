@@ -2,6 +2,9 @@
 // "*NAME,DESCRIPTION" line and one "PenN, R, G, B, R, G, B" line per pen.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "shared/cstring.h"
 #include "shared/ui_list.h"
 
@@ -23,3 +26,8 @@ PaletteReadResult ReadPaletteFile(const CString& path);
 // once the new content is completely on disk; on any failure (cannot create, disk full, a
 // character Windows-1252 cannot hold) the old file is untouched and false is returned.
 bool WritePaletteFile(const CString& path, const UI_LIST& list);
+
+// The pen a pen line's first field names, read as the reader reads it ("Pen7", "pen 7";
+// "Pen" and "Penguin" name pen 0), also when the number lies outside 0-255 and the reader
+// ignores the line. Nullopt when the field does not start with "pen" in any case.
+std::optional<int> PenNumberOf(std::wstring_view firstField);

@@ -17,9 +17,10 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The element a body line holds: the text before any comment, without surrounding blanks
-// or the CR of a CR LF line end. Empty for comment and blank lines.
-std::string_view ElementOf(std::string_view line) {
+} // namespace
+
+// The text before any comment, without surrounding blanks or the CR of a CR LF line end.
+std::string_view DefFileElement(std::string_view line) {
     line = line.substr(0, line.find('#'));
     while (!line.empty() && IsBlank(line.front())) {
         line.remove_prefix(1);
@@ -30,7 +31,29 @@ std::string_view ElementOf(std::string_view line) {
     return line;
 }
 
-} // namespace
+std::optional<DefFileHeader> ParseDefFileHeader(std::string_view line) {
+    std::size_t star = 0;
+    while (star < line.size() && IsBlank(line[star])) {
+        ++star;
+    }
+    if (star == line.size() || line[star] != '*') {
+        return std::nullopt;
+    }
+    std::string_view header = line.substr(star + 1);
+    // A CR of the line end never belongs to the description; the blanks before a comment
+    // do not either, but blanks a writer put at the end stay.
+    const std::size_t hash = header.find('#');
+    header = header.substr(0, hash);
+    while (!header.empty() &&
+           (header.back() == '\r' || (hash != std::string_view::npos && IsBlank(header.back())))) {
+        header.remove_suffix(1);
+    }
+    const std::size_t comma = header.find(',');
+    if (comma == std::string_view::npos) {
+        return DefFileHeader{header, {}};
+    }
+    return DefFileHeader{header.substr(0, comma), header.substr(comma + 1)};
+}
 
 CVeldraDefFileReader::CVeldraDefFileReader() = default;
 
@@ -92,31 +115,16 @@ bool CVeldraDefFileReader::IndexFile() {
 
 void CVeldraDefFileReader::IndexLine(std::string_view line, std::uint64_t lineBegin,
                                      std::uint64_t nextLine) {
-    std::size_t star = 0;
-    while (star < line.size() && IsBlank(line[star])) {
-        ++star;
-    }
-    if (star == line.size() || line[star] != '*') {
+    const std::optional<DefFileHeader> header = ParseDefFileHeader(line);
+    if (!header) {
         return;
-    }
-    std::string_view header = line.substr(star + 1);
-    // A CR of the line end never belongs to the description; the blanks before a comment
-    // do not either, but blanks a writer put at the end stay.
-    const std::size_t hash = header.find('#');
-    header = header.substr(0, hash);
-    while (!header.empty() &&
-           (header.back() == '\r' || (hash != std::string_view::npos && IsBlank(header.back())))) {
-        header.remove_suffix(1);
     }
     if (!m_items.empty()) {
         m_items.back().bodyEnd = lineBegin;
     }
-    const std::size_t comma = header.find(',');
     Item item;
-    item.name = DecodeWindows1252(header.substr(0, comma));
-    if (comma != std::string_view::npos) {
-        item.description = DecodeWindows1252(header.substr(comma + 1));
-    }
+    item.name = DecodeWindows1252(header->name);
+    item.description = DecodeWindows1252(header->description);
     item.bodyBegin = nextLine;
     item.bodyEnd = nextLine;
     m_byName[item.name].items.push_back(m_items.size());
@@ -159,7 +167,7 @@ bool CVeldraDefFileReader::ReadNextElement(CString& element) {
             end = m_body.size();
         }
         const std::string_view found =
-            ElementOf(std::string_view(m_body).substr(m_bodyPos, end - m_bodyPos));
+            DefFileElement(std::string_view(m_body).substr(m_bodyPos, end - m_bodyPos));
         m_bodyPos = end + 1;
         if (!found.empty()) {
             AssignWindows1252(element, found);

@@ -14,12 +14,24 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "shared/cstring.h"
+
+// How the reader sees one line, given without its LF; for tools that report on a file line
+// by line exactly as it reads.
+struct DefFileHeader {
+    std::string_view name;        // Windows-1252 bytes
+    std::string_view description; // empty when the header has no comma
+};
+// The item header a line holds, or nullopt when it holds none.
+std::optional<DefFileHeader> ParseDefFileHeader(std::string_view line);
+// The element a line inside an item holds; empty for comment and blank lines.
+std::string_view DefFileElement(std::string_view line);
 
 class CVeldraDefFileReader {
 public:
