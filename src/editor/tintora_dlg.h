@@ -12,6 +12,8 @@
 //   tintora_dlg_palette_commands.cpp  Select, Add, Delete and Rename Palette; About
 //   tintora_dlg_tool_hints.cpp   the tool hints: which area is under the pointer, its text
 //   tintora_dlg_help.cpp         the help command (menu and F1)
+//   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question
+//   tintora_dlg_import.cpp       the import of the older product's colour table
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
@@ -95,6 +97,14 @@ protected:
     void OnLButtonDblClk(unsigned int nFlags, QPoint point) override;
     void EditPenColour(std::uint16_t pen);
 
+    // File commands and the legacy import.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnExit();
+    void OnImport();
+
     // Palette list commands, the About box and the help.
     void OnSelectPalette();
     void OnAddPalette();
@@ -121,6 +131,10 @@ private:
     void DrawPenSwatch(QPainter& dc);
     void DrawMarkerSwatch(QPainter& dc);
     void PaintMinimised(QPainter& dc);
+    // Asks whether to save the modified palette, saving on Yes; returns the answer.
+    int AskToSave();
+    // "Tintora - " and the open file's name.
+    void ShowFileInCaption();
 
     // Set only while ShowHoverMark repaints its rectangle.
     std::optional<HoverMark> m_markRequest;

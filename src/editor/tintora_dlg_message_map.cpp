@@ -20,6 +20,12 @@ bool CTintoraDlg::OnCommand(int id, int code) {
     static const std::array kMessageMap = {
         CommandEntry{IDC_LIGHT_BACKGROUND, BN_CLICKED, &CTintoraDlg::OnBackgroundChanged},
         CommandEntry{IDC_DARK_BACKGROUND, BN_CLICKED, &CTintoraDlg::OnBackgroundChanged},
+        CommandEntry{ID_FILE_NEW, BN_CLICKED, &CTintoraDlg::OnFileNew},
+        CommandEntry{ID_FILE_OPEN, BN_CLICKED, &CTintoraDlg::OnFileOpen},
+        CommandEntry{ID_FILE_SAVE, BN_CLICKED, &CTintoraDlg::OnFileSave},
+        CommandEntry{ID_FILE_SAVE_AS, BN_CLICKED, &CTintoraDlg::OnFileSaveAs},
+        CommandEntry{ID_IMPORT_VELDRA, BN_CLICKED, &CTintoraDlg::OnImport},
+        CommandEntry{ID_EXIT, BN_CLICKED, &CTintoraDlg::OnExit},
         CommandEntry{ID_SELECT_PALETTE, BN_CLICKED, &CTintoraDlg::OnSelectPalette},
         CommandEntry{ID_ADD_PALETTE, BN_CLICKED, &CTintoraDlg::OnAddPalette},
         CommandEntry{ID_DELETE_PALETTE, BN_CLICKED, &CTintoraDlg::OnDeletePalette},

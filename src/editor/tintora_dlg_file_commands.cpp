@@ -1,0 +1,159 @@
+// CTintoraDlg: the file commands (New, Open, Save, Save As, Exit), the question before a
+// modified palette is dropped, and the window caption that names the open file.
+#include <QString>
+
+#include "editor/tintora_dlg.h"
+#include "filedialog/file_dialog_ex.h"
+#include "files/palette_file.h"
+#include "platform/profile.h"
+#include "platform/qt_text.h"
+#include "shared/paths.h"
+#include "shared/xmessagebox.h"
+
+namespace {
+
+const wchar_t kPaletteFilter[] = L"Corvane Palette (*.pal)|*.pal||";
+const wchar_t kCaption[] = L"Tintora";
+constexpr unsigned int kOpenFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+constexpr unsigned int kSaveAsFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+constexpr std::size_t kPathCapacity = 260;
+
+// Without a shared folder of its own the site's shared folder is the user's; a shortcut to
+// it would only repeat the user one.
+bool SharedFolderAvailable() {
+    return ToQString(coreGetSharedAppPath())
+               .compare(ToQString(coreGetUserAppPath()), Qt::CaseInsensitive) != 0;
+}
+
+// The file Open proposes: the open file, else the one opened last, else the example file
+// beside the program.
+CString InitialOpenPath(const CString& openFile) {
+    if (!openFile.empty()) {
+        return openFile;
+    }
+    CString remembered = GetProfileString(L"Tintora", L"File");
+    if (!remembered.empty()) {
+        return remembered;
+    }
+    wchar_t buffer[kPathCapacity] = {};
+    coreAppFilePath(buffer, kPathCapacity, L"Example.pal");
+    return buffer;
+}
+
+} // namespace
+
+int CTintoraDlg::AskToSave() {
+    const int answer =
+        XMessageBox(GetSafeHwnd(), L"Current palette has been modified, would you like to save ?",
+                    L"Save", MB_YESNOCANCEL, nullptr);
+    if (answer == IDYES) {
+        // Whatever the save achieves, the command that asked goes on.
+        OnFileSave();
+    }
+    return answer;
+}
+
+void CTintoraDlg::ShowFileInCaption() {
+    SetWindowText(kCaption + CString(L" - ") + coreExtractFileName(m_strPathName));
+}
+
+void CTintoraDlg::OnFileNew() {
+    if (m_bModified) {
+        AskToSave(); // Cancel drops the changes just as No does
+    }
+    DiscardPaletteList(m_pPaletteList);
+    m_pPaletteList = nullptr;
+    m_pCurrentPalette = nullptr;
+    m_strPathName.clear();
+    m_bModified = false;
+    SetWindowText(kCaption);
+    LoadDefaultPalette();
+    Invalidate();
+}
+
+void CTintoraDlg::OnFileOpen() {
+    if (m_bModified && AskToSave() == IDCANCEL) {
+        return;
+    }
+    // Cleared before the dialog shows, so it stays clear when the dialog is cancelled.
+    m_bModified = false;
+    CFileDialogEx dlg(true, L"pal", InitialOpenPath(m_strPathName), kOpenFlags, kPaletteFilter,
+                      this, 0, false, SharedFolderAvailable());
+    if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
+        return;
+    }
+    m_strPathName = dlg.GetPathName();
+    // Remembered before reading, so a file that fails to read is still proposed next time.
+    WriteProfileString(L"Tintora", L"File", m_strPathName);
+    DiscardPaletteList(m_pPaletteList);
+    m_pPaletteList = nullptr;
+    m_pCurrentPalette = nullptr;
+
+    PaletteReadResult result = ReadPaletteFile(m_strPathName);
+    if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
+        // Names listed but no palette readable: there is nothing to make current, which is
+        // as good as no names at all.
+        DiscardPaletteList(result.list);
+        result = {PaletteReadStatus::NoNames, nullptr};
+    }
+    if (result.status == PaletteReadStatus::Ok) {
+        m_pPaletteList = result.list;
+        SetCurrentPalette(0);
+        ShowFileInCaption();
+    } else {
+        XMessageBox(GetSafeHwnd(),
+                    result.status == PaletteReadStatus::OpenFailed
+                        ? L"Failed to open selected palette file"
+                        : L"Failed to read name list from selected palette file",
+                    L"Error", MB_ICONEXCLAMATION, nullptr);
+        // The caption keeps naming the previous file.
+        m_strPathName.clear();
+        m_bModified = false;
+        LoadDefaultPalette();
+    }
+    Invalidate();
+}
+
+void CTintoraDlg::OnFileSave() {
+    if (m_pPaletteList == nullptr) {
+        return;
+    }
+    if (m_strPathName.empty()) {
+        OnFileSaveAs();
+        return;
+    }
+    if (!m_bModified) {
+        XMessageBox(GetSafeHwnd(), L"Palette has not been changed !", L"Info", MB_ICONEXCLAMATION,
+                    nullptr);
+        return;
+    }
+    if (!WritePaletteFile(m_strPathName, *m_pPaletteList)) {
+        XMessageBox(GetSafeHwnd(), L"Failed to open palette file for writing", L"Error",
+                    MB_ICONEXCLAMATION, nullptr);
+        return; // still modified: nothing was saved
+    }
+    m_bModified = false;
+    XMessageBox(GetSafeHwnd(), L"Palette file has been saved", L"Info", MB_ICONEXCLAMATION,
+                nullptr);
+}
+
+void CTintoraDlg::OnFileSaveAs() {
+    CFileDialogEx dlg(false, L"pal", CString(), kSaveAsFlags, kPaletteFilter, this, 0, false,
+                      SharedFolderAvailable());
+    // An empty name would send the save straight back here.
+    if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
+        return;
+    }
+    m_strPathName = dlg.GetPathName();
+    // A new name is always written, changed or not.
+    m_bModified = true;
+    OnFileSave();
+    ShowFileInCaption();
+}
+
+void CTintoraDlg::OnExit() {
+    if (m_bModified && AskToSave() == IDCANCEL) {
+        return;
+    }
+    OnOK();
+}

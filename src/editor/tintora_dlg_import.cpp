@@ -1,0 +1,43 @@
+// CTintoraDlg: the import of the older product's colour table as a new palette "Veldra 3".
+#include "editor/tintora_dlg.h"
+#include "filedialog/file_dialog.h"
+#include "files/legacy_colour_table.h"
+#include "platform/profile.h"
+#include "shared/paths.h"
+
+namespace {
+
+constexpr std::size_t kPathCapacity = 260;
+
+// The INI file the import proposes: the one imported last, else the guest user's file under
+// the documents folder.
+CString InitialImportPath() {
+    wchar_t fallback[kPathCapacity] = {};
+    coreDocumentFilePath(fallback, kPathCapacity, L"Users\\Guest\\CAD.ini");
+    CString remembered = GetProfileString(L"Tintora", L"Import");
+    return remembered.empty() ? CString(fallback) : remembered;
+}
+
+} // namespace
+
+void CTintoraDlg::OnImport() {
+    if (m_bModified) {
+        // The import only adds a palette, so even Cancel goes on with it.
+        AskToSave();
+    }
+    // The plain dialog: the folder shortcuts belong to the palette files.
+    CFileDialog dlg(true, L"ini", InitialImportPath(), OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
+                    L"Veldra 3.x (*.ini)|*.ini||", this, 0, false);
+    if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
+        return;
+    }
+    const CString path = dlg.GetPathName();
+    // Remembered before reading, so even a useless file is proposed next time.
+    WriteProfileString(L"Tintora", L"Import", path);
+
+    m_pCurrentPalette = NewLegacyPalette(path);
+    m_pPaletteList->Add(m_pCurrentPalette);
+    m_bModified = true;
+    SetCurrentPalette(static_cast<int>(m_pPaletteList->Count()) - 1);
+    Invalidate();
+}
