@@ -2,7 +2,7 @@
 # Installs the Debian packages Tintora needs to build, run and test, when any is missing.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev libqt6svg6
+packages=(cmake g++ make pkg-config dpkg-dev qt6-base-dev libqt6svg6
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
           fonts-dejavu-core)
 if [ "${TINTORA_WITH_CLANG:-0}" = 1 ]; then
