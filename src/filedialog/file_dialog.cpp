@@ -3,8 +3,11 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 
 #include "platform/message_box.h"
 #include "platform/modal_door.h"
@@ -62,6 +65,22 @@ CFileDialog::CFileDialog(bool bOpenFileDialog, const CString& defaultExtension,
         setNameFilters(filters);
     }
     SetInitialFile(fileName);
+    FitDetailColumnsWhenRead();
+}
+
+void CFileDialog::FitDetailColumnsWhenRead() {
+    // Qt sizes the size, type and date columns for its default font, which cuts them off
+    // in ours ("29....KiB"); they are fitted to what they show once a folder has been read.
+    auto* model = findChild<QFileSystemModel*>(QStringLiteral("qt_filesystem_model"));
+    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (model == nullptr || details == nullptr) {
+        return;
+    }
+    connect(model, &QFileSystemModel::directoryLoaded, details, [details]() {
+        for (int column = 1; column < details->header()->count(); ++column) {
+            details->resizeColumnToContents(column);
+        }
+    });
 }
 
 void CFileDialog::SetInitialFile(const CString& fileName) {

@@ -60,6 +60,7 @@ protected:
 
 private:
     void SetInitialFile(const CString& fileName);
+    void FitDetailColumnsWhenRead();
     // False when the typed name must not be accepted (after telling the user why).
     bool CheckChosenFile(const QString& typed, const QString& file);
 
