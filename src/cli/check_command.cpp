@@ -42,8 +42,8 @@ int CheckPaletteFileCommand(const std::string& file, std::ostream& out, std::ost
 
 void AddCheckCommand(CommandTable& table) {
     auto file = std::make_shared<std::string>();
-    CLI::App& command = table.Add(
-        "check", "Report every line of FILE that the editor ignores or reads differently",
-        [file] { return CheckPaletteFileCommand(*file, std::cout, std::cerr); });
+    CLI::App& command =
+        table.Add("check", "Report every line of FILE that the editor ignores or reads differently",
+                  [file] { return CheckPaletteFileCommand(*file, std::cout, std::cerr); });
     command.add_option("FILE", *file, "Palette file to check")->required();
 }

@@ -9,15 +9,20 @@
 #include "cli/default_command.h"
 #include "cli/dump_command.h"
 #include "cli/import_command.h"
+#ifdef TINTORA_CLI_RENDER
+#include "cli/render_command.h"
+#else
+// Builds without the editor have no render command: it paints with the editor's code.
+static void AddRenderCommand(CommandTable& /*table*/) {}
+#endif
 
 namespace {
 
 // A new command is one file pair and one line here.
 constexpr std::array kCommands = {
-    CommandRegistration{&AddDefaultCommand},
-    CommandRegistration{&AddDumpCommand},
-    CommandRegistration{&AddImportCommand},
-    CommandRegistration{&AddCheckCommand},
+    CommandRegistration{&AddDefaultCommand}, CommandRegistration{&AddDumpCommand},
+    CommandRegistration{&AddImportCommand},  CommandRegistration{&AddCheckCommand},
+    CommandRegistration{&AddRenderCommand},
 };
 
 } // namespace
