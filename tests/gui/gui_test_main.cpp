@@ -12,9 +12,11 @@ namespace {
 
 QtMessageHandler g_defaultHandler = nullptr;
 
-// The offscreen platform says this of every dialog it shows; it tells nothing about us.
+// The offscreen platform says these of every dialog it shows and every window it raises
+// (tool hints, the help window); they tell nothing about us.
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QStringLiteral("does not support propagateSizeHints"))) {
+    if (message.contains(QStringLiteral("does not support propagateSizeHints")) ||
+        message.contains(QStringLiteral("does not support raise()"))) {
         return;
     }
     g_defaultHandler(type, context, message);
