@@ -20,9 +20,9 @@ endif()
 
 # What must be installed: the programs, the application folder (Example.pal, the help pages
 # and whatever else the sources keep for it), the menu entry and its icon.
-set(expected bin/tintora-cli share/tintora/Example.pal)
+set(expected bin/tintora-cli)
 if(WITH_GUI)
-    list(APPEND expected bin/tintora share/applications/tintora.desktop
+    list(APPEND expected bin/tintora share/tintora/Example.pal share/applications/tintora.desktop
          share/icons/hicolor/scalable/apps/tintora.svg)
     file(GLOB_RECURSE help_files RELATIVE ${SOURCE_DIR}/resources ${SOURCE_DIR}/resources/help/*)
     file(GLOB_RECURSE app_folder_files RELATIVE ${SOURCE_DIR}/resources/app_folder
@@ -41,6 +41,16 @@ if(NOT installed STREQUAL expected)
                         "installed:\n  ${installed_text}")
 endif()
 
+execute_process(COMMAND ${PREFIX}/bin/tintora-cli --version
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the installed tintora-cli does not start: ${result}\n${output}")
+endif()
+if(NOT WITH_GUI)
+    file(REMOVE_RECURSE ${PREFIX})
+    return()
+endif()
+
 # The installed example must read exactly as written.
 execute_process(COMMAND ${PREFIX}/bin/tintora-cli check ${PREFIX}/share/tintora/Example.pal
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -48,11 +58,7 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "tintora-cli check on the installed Example.pal: ${result}\n${output}")
 endif()
 
-if(NOT WITH_GUI)
-    return()
-endif()
-
-# The menu entry's command, found on a PATH that holds only the installed programs.
+# The menu entry's command, found first in the installed bin/ on the PATH.
 file(STRINGS ${PREFIX}/share/applications/tintora.desktop exec_line REGEX "^Exec=")
 string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" command "${exec_line}")
 if(NOT EXISTS ${PREFIX}/bin/${command})
