@@ -137,17 +137,6 @@ TEST_F(Help, CompiledHelpBesideTheProgramGoesToTheSystemViewer) {
     EXPECT_FALSE(ViewersOf(*dlg)[0]->isVisible());
 }
 
-TEST_F(Help, MissingManualIsNamedInTheHelpWindow) {
-    QTemporaryDir empty;
-    coreSetAppFolder(FromQString(empty.path()));
-    auto dlg = OpenEditor();
-    PressKey(*dlg, Qt::Key_F1);
-    ASSERT_EQ(ViewersOf(*dlg).size(), 1u);
-    const QString shown = ViewersOf(*dlg)[0]->Browser()->toPlainText();
-    EXPECT_TRUE(shown.contains(QDir(empty.path()).filePath(QStringLiteral("help/index.html"))))
-        << shown.toStdString();
-}
-
 QString ReadPage(const QString& page) {
     QFile file(QDir(kHelpFolder).filePath(page));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();

@@ -1,12 +1,9 @@
 // The small dialogs of the palette commands on their own: choosing a line in the Select
-// dialog, the texts the Add/Rename dialog accepts and refuses, the About box.
-#include <QLineEdit>
+// dialog, and the texts the Add/Rename dialog accepts and refuses.
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
-#include "editor/about_dlg.h"
 #include "editor/add_palette_dlg.h"
 #include "editor/sel_palette_dlg.h"
 #include "gui_test_support.h"
@@ -41,28 +38,6 @@ QString ItemTextOf(QDialog& d, int id) {
 
 void SetItemText(QDialog& d, int id, const CString& text) {
     dynamic_cast<CDialog&>(d).SetDlgItemText(id, text);
-}
-
-TEST_F(PaletteDialogs, SelectListsEveryPaletteInListOrderWithNothingSelected) {
-    // Names are not sorted, and may look like format directives.
-    const ListPtr list =
-        ListOf({{L"Zeta", L"last by name"}, {L"Alpha", L""}, {L"%s", L"50% & <b>"}});
-    QStringList lines;
-    int selected = 0;
-    Script().Then([&](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Select Palette"));
-        QListWidget* box = ListBoxOf(d);
-        for (int i = 0; i < box->count(); ++i) {
-            lines << box->item(i)->text();
-        }
-        selected = box->selectedItems().size();
-        ClickDlgItem(d, IDCANCEL);
-    });
-    CSelPaletteDlg dlg(list.get(), nullptr);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("Zeta - last by name"), QStringLiteral("Alpha - "),
-                                  QStringLiteral("%s - 50% & <b>")}));
-    EXPECT_EQ(selected, 0);
 }
 
 TEST_F(PaletteDialogs, SelectRefusesOkWithoutALineAndStaysOpen) {
@@ -103,33 +78,6 @@ TEST_F(PaletteDialogs, DoubleClickChoosesItsLine) {
     EXPECT_EQ(dlg.m_nSelected, 1);
 }
 
-TEST_F(PaletteDialogs, AddStartsEmptyAndRenameStartsFromTheGivenTexts) {
-    struct Case {
-        bool rename;
-        QString title;
-        QString name;
-        QString description;
-    };
-    const Case cases[] = {
-        {false, QStringLiteral("Add Palette"), QString(), QString()},
-        {true, QStringLiteral("Rename Palette"), QStringLiteral("Plotter"),
-         QStringLiteral("For the pen plotter")},
-    };
-    for (const Case& c : cases) {
-        Script().Then([&c](QDialog& d) {
-            EXPECT_EQ(d.windowTitle(), c.title);
-            EXPECT_EQ(ItemTextOf(d, IDC_PALETTE_NAME), c.name);
-            EXPECT_EQ(ItemTextOf(d, IDC_PALETTE_DESCRIPTION), c.description);
-            ClickDlgItem(d, IDCANCEL);
-        });
-        auto dlg = c.rename ? std::make_unique<CAddPaletteDlg>(FromQString(c.name),
-                                                               FromQString(c.description), nullptr)
-                            : std::make_unique<CAddPaletteDlg>(nullptr);
-        EXPECT_EQ(dlg->m_bAddMode, !c.rename);
-        EXPECT_EQ(dlg->DoModal(), IDCANCEL);
-    }
-}
-
 TEST_F(PaletteDialogs, AcceptsEveryTextAPaletteFileGivesBack) {
     const CString longName(2000, L'x');
     const std::pair<CString, CString> accepted[] = {
@@ -161,7 +109,8 @@ TEST_F(PaletteDialogs, RefusesTextsAPaletteFileWouldChange) {
         QString named; // how the message names the character
     };
     const Case cases[] = {
-        {L"", L"any", IDC_PALETTE_NAME, QStringLiteral("at least supply a name")},
+        {L"", L"any", IDC_PALETTE_NAME,
+         QStringLiteral("You must at least supply a name for the palette")},
         {L"Red,Green", L"", IDC_PALETTE_NAME, QStringLiteral("comma (\",\")")},
         {L"No#1", L"", IDC_PALETTE_NAME, QStringLiteral("\"#\"")},
         {L"One", L"see #2", IDC_PALETTE_DESCRIPTION, QStringLiteral("\"#\"")},
@@ -178,9 +127,11 @@ TEST_F(PaletteDialogs, RefusesTextsAPaletteFileWouldChange) {
         QString descriptionAfter;
         QWidget* focusAfter = nullptr;
         QWidget* refusedEdit = nullptr;
+        QDialog* addDialog = nullptr;
         bool openAfter = false;
         Script()
             .Then([&](QDialog& d) {
+                addDialog = &d;
                 SetItemText(d, IDC_PALETTE_NAME, c.name);
                 SetItemText(d, IDC_PALETTE_DESCRIPTION, c.description);
                 ClickDlgItem(d, IDOK);
@@ -197,41 +148,12 @@ TEST_F(PaletteDialogs, RefusesTextsAPaletteFileWouldChange) {
         EXPECT_TRUE(openAfter) << what.toStdString();
         EXPECT_EQ(seen.caption, QStringLiteral("Error")) << what.toStdString();
         EXPECT_EQ(seen.icon, QMessageBox::Warning) << what.toStdString();
+        EXPECT_EQ(seen.owner, addDialog) << what.toStdString();
         EXPECT_TRUE(seen.text.contains(c.named)) << seen.text.toStdString();
         EXPECT_EQ(nameAfter, ToQString(c.name)) << what.toStdString();
         EXPECT_EQ(descriptionAfter, ToQString(c.description)) << what.toStdString();
         EXPECT_EQ(focusAfter, refusedEdit) << what.toStdString();
     }
-}
-
-TEST_F(PaletteDialogs, EmptyNameGetsItsOwnMessage) {
-    MessageBoxSeen seen;
-    QDialog* addDialog = nullptr;
-    Script()
-        .Then([&](QDialog& d) {
-            addDialog = &d;
-            SetItemText(d, IDC_PALETTE_DESCRIPTION, L"no name yet");
-            ClickDlgItem(d, IDOK);
-            SetItemText(d, IDC_PALETTE_NAME, L"Named");
-            ClickDlgItem(d, IDOK);
-        })
-        .Then(AnswerMessageBox(QMessageBox::Ok, &seen));
-    CAddPaletteDlg dlg(nullptr);
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(seen.text, QStringLiteral("You must at least supply a name for the palette"));
-    EXPECT_EQ(seen.owner, addDialog);
-    EXPECT_EQ(dlg.m_strName, L"Named");
-    EXPECT_EQ(dlg.m_strDescription, L"no name yet");
-}
-
-TEST_F(PaletteDialogs, AboutNamesTheRelease) {
-    Script().Then([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("About Tintora"));
-        EXPECT_EQ(ItemTextOf(d, IDC_VERSION), QStringLiteral("Tintora 2014 (Release 9)"));
-        PressKey(d, Qt::Key_Return);
-    });
-    CAboutDlg dlg(nullptr);
-    EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
 } // namespace
