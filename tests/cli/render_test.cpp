@@ -179,8 +179,6 @@ TEST_F(RenderTest, FailuresWriteNothing) {
         {{"render", kThreePalettes, "--palette", "Nope", "-o", png}, 1, "No palette named"},
         {{"render", kThreePalettes, "--index", "3", "-o", png}, 1, "No palette at position 3"},
         {{"render", kThreePalettes, "--index", "0", "--palette", "Twin", "-o", png}, 2, "Usage"},
-        {{"render", kThreePalettes, "--background", "grey", "-o", png}, 2, "Usage"},
-        {{"render", kThreePalettes}, 2, "Usage"},
         {{"render", kThreePalettes, "-o", Path("nowhere/x.png")}, 1, "Failed to write"},
     };
     for (const Case& c : cases) {
