@@ -72,6 +72,9 @@ TEST_F(PaletteDialogs, DoubleClickChoosesItsLine) {
         const QPoint centre = box->visualItemRect(box->item(1)).center();
         QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, centre);
+        // The release that ends a real double click (it also lets the test library know
+        // the button is up again).
+        QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, centre);
     });
     CSelPaletteDlg dlg(list.get(), nullptr);
     EXPECT_EQ(dlg.DoModal(), IDOK);

@@ -138,6 +138,10 @@ TEST_F(ToolHints, EachAreaShowsItsText) {
 
 TEST_F(ToolHints, RestingThePointerShowsTheHint) {
     auto dlg = OpenEditor();
+    // Hints show for the active window only.
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    MoveTo(*dlg, 5, 200);  // from elsewhere: a move to where the pointer is already is dropped
     MoveTo(*dlg, 29, 120); // a gap of the standard grid
     EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }));
     EXPECT_EQ(QToolTip::text().toStdString(),
