@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/palette_entry.h"
 #include "shared/def_file_reader.h"
@@ -162,9 +163,11 @@ PaletteReadResult ReadPaletteFile(const CString& path) {
     // The list's own destructor disposes of whatever it holds, should anything throw.
     auto list = std::make_unique<UI_LIST>(nullptr);
     CString element;
-    for (const CString& name : names) {
+    for (CString& name : names) {
         auto palette = std::make_unique<PaletteEntry>();
-        palette->m_Name = name;
+        // Moved, not copied: the names are not needed again, and a hand-made file may
+        // hold huge ones.
+        palette->m_Name = std::move(name);
         // Pens the file does not list show the default colours rather than black.
         palette->SetDefaultColours();
         if (!reader.StartItemRead(palette->m_Name, palette->m_Description)) {

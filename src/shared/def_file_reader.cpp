@@ -13,6 +13,16 @@ namespace {
 // Large enough that a file is scanned in few reads, small enough to cost nothing to set up.
 constexpr std::size_t kScanBlock = 1 << 18;
 
+// Most palette files are far smaller than a block; they get a block of their own size
+// (one byte more, to meet the end in the same read), which costs less to set up.
+std::size_t FirstBlockSize(std::FILE* file) {
+    const long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    std::rewind(file);
+    return size >= 0 && static_cast<std::size_t>(size) < kScanBlock
+               ? static_cast<std::size_t>(size) + 1
+               : kScanBlock;
+}
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -75,7 +85,7 @@ bool CVeldraDefFileReader::Open(const CString& path) {
 }
 
 bool CVeldraDefFileReader::IndexFile() {
-    std::string block(kScanBlock, '\0');
+    std::string block(FirstBlockSize(m_file), '\0');
     std::size_t carried = 0;      // bytes of an unfinished line kept from the last block
     std::uint64_t blockStart = 0; // file offset of block[0]
     for (;;) {
@@ -102,6 +112,7 @@ bool CVeldraDefFileReader::IndexFile() {
             if (!m_items.empty()) {
                 m_items.back().bodyEnd = blockStart + filled;
             }
+            IndexNames();
             return true;
         }
         carried = filled - begin;
@@ -123,19 +134,24 @@ void CVeldraDefFileReader::IndexLine(std::string_view line, std::uint64_t lineBe
         m_items.back().bodyEnd = lineBegin;
     }
     Item item;
-    item.name = DecodeWindows1252(header->name);
-    item.description = DecodeWindows1252(header->description);
+    item.name = header->name;
+    item.description = header->description;
     item.bodyBegin = nextLine;
     item.bodyEnd = nextLine;
-    m_byName[item.name].items.push_back(m_items.size());
     m_items.push_back(std::move(item));
+}
+
+void CVeldraDefFileReader::IndexNames() {
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        m_byName[m_items[i].name].items.push_back(i);
+    }
 }
 
 unsigned int CVeldraDefFileReader::GetItemList(CStringArray& names) {
     names.clear();
     names.reserve(m_items.size());
     for (const Item& item : m_items) {
-        names.push_back(item.name);
+        names.push_back(DecodeWindows1252(item.name));
     }
     return static_cast<unsigned int>(names.size());
 }
@@ -143,7 +159,10 @@ unsigned int CVeldraDefFileReader::GetItemList(CStringArray& names) {
 bool CVeldraDefFileReader::StartItemRead(const CString& name, CString& description) {
     m_body.clear();
     m_bodyPos = 0;
-    const auto found = m_byName.find(name);
+    // Every name in the file decodes to one that encodes back to the same bytes; a name
+    // that cannot be encoded is in no file.
+    const std::optional<std::string> bytes = EncodeWindows1252(name);
+    const auto found = bytes ? m_byName.find(*bytes) : m_byName.end();
     if (m_file == nullptr || found == m_byName.end()) {
         return false;
     }
@@ -156,7 +175,7 @@ bool CVeldraDefFileReader::StartItemRead(const CString& name, CString& descripti
     }
     m_body.resize(static_cast<std::size_t>(item.bodyEnd - item.bodyBegin));
     m_body.resize(std::fread(m_body.data(), 1, m_body.size(), m_file));
-    description = item.description;
+    description = DecodeWindows1252(item.description);
     return true;
 }
 
@@ -182,8 +201,8 @@ void CVeldraDefFileReader::Close() {
         std::fclose(m_file);
         m_file = nullptr;
     }
+    m_byName.clear(); // before the names it refers to
     m_items.clear();
-    m_byName.clear();
     m_body.clear();
     m_bodyPos = 0;
 }

@@ -50,9 +50,11 @@ public:
     void Close();
 
 private:
+    // Names and descriptions stay in the file's bytes until asked for: as wide text they
+    // would take four times the room, and a hand-made file may hold huge ones.
     struct Item {
-        CString name;
-        CString description;
+        std::string name;
+        std::string description;
         std::uint64_t bodyBegin = 0; // file offsets: from the line after the header
         std::uint64_t bodyEnd = 0;   // up to the next header or the end of the file
     };
@@ -63,10 +65,12 @@ private:
 
     bool IndexFile();
     void IndexLine(std::string_view line, std::uint64_t lineBegin, std::uint64_t nextLine);
+    void IndexNames();
 
     std::FILE* m_file = nullptr;
     std::vector<Item> m_items;
-    std::unordered_map<CString, ItemsOfName> m_byName;
+    // Keys are views of the names in m_items, made once m_items is complete.
+    std::unordered_map<std::string_view, ItemsOfName> m_byName;
     std::string m_body; // the bytes of the item being read
     std::size_t m_bodyPos = 0;
 };

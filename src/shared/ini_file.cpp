@@ -1,4 +1,4 @@
-// TINIFile: parses the whole file once into sections of keys, the way the Windows profile
+// TINIFile: the decoded file, searched section by section the way the Windows profile
 // functions read it.
 #include "shared/ini_file.h"
 
@@ -60,21 +60,69 @@ std::wstring_view Trim(std::wstring_view text) {
 }
 
 // Names match without regard to case, as on Windows; folding covers ASCII and Latin-1.
-CString Fold(std::wstring_view name) {
-    CString folded(name);
-    for (wchar_t& c : folded) {
-        const bool lower = (c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
-        if (lower) {
-            c = static_cast<wchar_t>(c - 0x20);
+wchar_t Fold(wchar_t c) {
+    const bool lower = (c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+    return lower ? static_cast<wchar_t>(c - 0x20) : c;
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Fold(a[i]) != Fold(b[i])) {
+            return false;
         }
     }
-    return folded;
+    return true;
 }
 
 std::wstring_view Unquote(std::wstring_view value) {
     const bool quoted = value.size() >= 2 && value.front() == value.back() &&
                         (value.front() == L'"' || value.front() == L'\'');
     return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+// Walks the lines of a text from a position up to an end, each line without its line end
+// (CR LF, LF or CR) and without surrounding blanks.
+class Lines {
+public:
+    Lines(std::wstring_view text, std::size_t begin, std::size_t end)
+        : m_text(text.substr(0, end)), m_pos(begin) {}
+
+    // Where the line that Next will give starts.
+    std::size_t Position() const { return m_pos; }
+
+    std::optional<std::wstring_view> Next() {
+        if (m_pos >= m_text.size()) {
+            return std::nullopt;
+        }
+        // A plain loop: find_first_of tests each character against a set, which is slow
+        // over the many lines the import may walk once for each of its keys.
+        std::size_t end = m_pos;
+        while (end < m_text.size() && m_text[end] != L'\r' && m_text[end] != L'\n') {
+            ++end;
+        }
+        const std::wstring_view line = m_text.substr(m_pos, end - m_pos);
+        const bool crlf =
+            end + 1 < m_text.size() && m_text[end] == L'\r' && m_text[end + 1] == L'\n';
+        m_pos = end + (crlf ? 2 : 1);
+        return Trim(line);
+    }
+
+private:
+    std::wstring_view m_text;
+    std::size_t m_pos;
+};
+
+bool IsSectionHeader(std::wstring_view line) {
+    return !line.empty() && line.front() == L'[';
+}
+
+// "[ name ] anything": the name runs to the first ']', or to the end of the line.
+std::wstring_view SectionName(std::wstring_view header) {
+    const std::size_t close = header.find(L']');
+    return Trim(header.substr(1, close == std::wstring_view::npos ? header.npos : close - 1));
 }
 
 } // namespace
@@ -84,46 +132,48 @@ TINIFile::TINIFile(const wchar_t* path) {
         return;
     }
     const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) {
-        return;
+    if (bytes) {
+        m_text = DecodeIniText(*bytes);
     }
-    const CString text = DecodeIniText(*bytes);
-    // Keys before the first section, and all keys of a repeated section, go nowhere.
-    std::map<CString, CString>* section = nullptr;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        std::size_t end = text.find_first_of(L"\r\n", begin);
-        if (end == CString::npos) {
-            end = text.size();
-        }
-        ParseLine(Trim(std::wstring_view(text).substr(begin, end - begin)), section);
-        begin =
-            end + ((end + 1 < text.size() && text[end] == L'\r' && text[end + 1] == L'\n') ? 2 : 1);
-    }
-}
-
-void TINIFile::ParseLine(std::wstring_view line, std::map<CString, CString>*& section) {
-    if (line.empty() || line.front() == L';') {
-        return;
-    }
-    if (line.front() == L'[') {
-        const std::size_t close = line.find(L']');
-        const std::wstring_view name =
-            Trim(line.substr(1, close == std::wstring_view::npos ? line.npos : close - 1));
-        const auto [it, inserted] = m_sections.try_emplace(Fold(name));
-        section = inserted ? &it->second : nullptr;
-        return;
-    }
-    const std::size_t equals = line.find(L'=');
-    if (section == nullptr || equals == std::wstring_view::npos) {
-        return;
-    }
-    const std::wstring_view key = Trim(line.substr(0, equals));
-    const std::wstring_view value = Unquote(Trim(line.substr(equals + 1)));
-    section->try_emplace(Fold(key), value);
 }
 
 TINIFile::~TINIFile() = default;
+
+// Only the first section of a name counts: the keys of a repeated one are never read.
+std::optional<TINIFile::Range> TINIFile::FindSection(std::wstring_view section) const {
+    Lines lines(m_text, 0, m_text.size());
+    while (const std::optional<std::wstring_view> line = lines.Next()) {
+        if (!IsSectionHeader(*line) || !SameName(SectionName(*line), section)) {
+            continue;
+        }
+        Range range{lines.Position(), m_text.size()};
+        for (;;) {
+            const std::size_t start = lines.Position();
+            const std::optional<std::wstring_view> next = lines.Next();
+            if (!next || IsSectionHeader(*next)) {
+                range.end = next ? start : m_text.size();
+                break;
+            }
+        }
+        return range;
+    }
+    return std::nullopt;
+}
+
+// The first key of the name counts; ';' starts a comment line, a line without '=' is none.
+std::optional<std::wstring_view> TINIFile::FindKey(Range range, std::wstring_view key) const {
+    Lines lines(m_text, range.begin, range.end);
+    while (const std::optional<std::wstring_view> line = lines.Next()) {
+        if (line->empty() || line->front() == L';') {
+            continue;
+        }
+        const std::size_t equals = line->find(L'=');
+        if (equals != std::wstring_view::npos && SameName(Trim(line->substr(0, equals)), key)) {
+            return Unquote(Trim(line->substr(equals + 1)));
+        }
+    }
+    return std::nullopt;
+}
 
 const wchar_t* TINIFile::ReadString(const wchar_t* section, const wchar_t* key,
                                     const wchar_t* defaultValue) {
@@ -131,11 +181,14 @@ const wchar_t* TINIFile::ReadString(const wchar_t* section, const wchar_t* key,
     if (section == nullptr || key == nullptr) {
         return m_result.c_str();
     }
-    const auto keys = m_sections.find(Fold(section));
-    if (keys != m_sections.end()) {
-        const auto value = keys->second.find(Fold(key));
-        if (value != keys->second.end()) {
-            m_result = value->second;
+    if (!m_looked || !SameName(m_lastSection, section)) {
+        m_lastSection = section;
+        m_lastRange = FindSection(section);
+        m_looked = true;
+    }
+    if (m_lastRange) {
+        if (const std::optional<std::wstring_view> value = FindKey(*m_lastRange, key)) {
+            m_result = *value;
         }
     }
     return m_result.c_str();

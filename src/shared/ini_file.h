@@ -2,9 +2,14 @@
 // regard to case, blanks around names and values dropped, one pair of outer quotes removed,
 // ';' comment lines, first of duplicate sections and keys wins, CR LF / LF / CR line ends,
 // UTF-16 LE with byte-order mark. A file that cannot be read behaves as an empty one.
+//
+// The text is kept as it is and searched when a value is asked for, rather than parsed
+// into a table: a table of every key costs many times the file's size, and any file may be
+// picked for the import.
 #pragma once
 
-#include <map>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "shared/cstring.h"
@@ -19,9 +24,19 @@ public:
                               const wchar_t* defaultValue);
 
 private:
-    // Adds a trimmed line; section is where its keys go (null: nowhere).
-    void ParseLine(std::wstring_view line, std::map<CString, CString>*& section);
+    // Where the lines of a section lie in m_text: after its header, up to the next header.
+    struct Range {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
 
-    std::map<CString, std::map<CString, CString>> m_sections; // keys folded to upper case
+    std::optional<Range> FindSection(std::wstring_view section) const;
+    std::optional<std::wstring_view> FindKey(Range range, std::wstring_view key) const;
+
+    CString m_text; // the whole file, decoded
+    // The section of the last lookup: callers ask for many keys of one section in a row.
+    bool m_looked = false;
+    CString m_lastSection;
+    std::optional<Range> m_lastRange;
     CString m_result;
 };
