@@ -128,6 +128,11 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     if (!target || target->filename().empty()) {
         return;
     }
+    // Renaming over a file needs no right to write it, but a file the user made read-only
+    // must not be replaced behind their back: saving over it fails as opening it would.
+    if (::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+        return;
+    }
     m_target = *target;
     // Hidden, beside the target, so the final rename stays within one file system.
     std::string tempName = ".";

@@ -28,9 +28,9 @@ std::optional<std::string> ReadFileBytes(const CString& path);
 // Replaces the content of a file without ever leaving a damaged one: the bytes go to a
 // temporary file in the same folder, which Commit flushes, syncs and renames over the
 // target. A symbolic link is followed, so the file it names is replaced and the link
-// stays; the file keeps its permissions (a new one gets the usual ones). Anything that
-// fails, or destruction without Commit, removes the temporary file and leaves the old file
-// untouched.
+// stays; the file keeps its permissions (a new one gets the usual ones), and one we may
+// not write is refused as it would be by opening it. Anything that fails, or destruction
+// without Commit, removes the temporary file and leaves the old file untouched.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(const CString& path);
