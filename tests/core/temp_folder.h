@@ -1,14 +1,16 @@
-// A scratch folder for one test, removed with everything in it afterwards, and small
-// helpers to put bytes into files and read them back.
+// Helpers the file tests share: a scratch folder removed with everything in it afterwards,
+// putting bytes into files and reading them back, and an owning pointer to a palette list.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "model/palette_entry.h"
 #include "shared/cstring.h"
 #include "shared/text_encoding.h"
 
@@ -20,9 +22,13 @@ public:
     }
     ~TempFolder() {
         std::error_code error;
-        // A test may have left a folder read-only; make it removable again.
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
+        // A test may have left folders read-only; make them removable again.
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path, error)) {
+            if (entry.is_directory(error) && !entry.is_symlink(error)) {
+                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, error);
+            }
+        }
         std::filesystem::remove_all(m_path, error);
     }
     TempFolder(const TempFolder&) = delete;
@@ -45,3 +51,8 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+struct ListDeleter {
+    void operator()(UI_LIST* list) const { DiscardPaletteList(list); }
+};
+using ListPtr = std::unique_ptr<UI_LIST, ListDeleter>;
