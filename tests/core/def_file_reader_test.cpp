@@ -16,7 +16,11 @@ struct Item {
 };
 
 // Reads every item the way the palette reader does: names first, then each in turn.
-std::vector<Item> ReadAll(CVeldraDefFileReader& reader) {
+std::vector<Item> ReadBytesAsItems(std::string_view bytes) {
+    TempFolder folder;
+    WriteBytes(folder.Path("f.pal"), bytes);
+    CVeldraDefFileReader reader;
+    EXPECT_TRUE(reader.Open(folder.File("f.pal")));
     CStringArray names;
     reader.GetItemList(names);
     std::vector<Item> items;
@@ -29,15 +33,6 @@ std::vector<Item> ReadAll(CVeldraDefFileReader& reader) {
         }
         items.push_back(item);
     }
-    return items;
-}
-
-std::vector<Item> ReadBytesAsItems(std::string_view bytes) {
-    TempFolder folder;
-    WriteBytes(folder.Path("f.pal"), bytes);
-    CVeldraDefFileReader reader;
-    EXPECT_TRUE(reader.Open(folder.File("f.pal")));
-    std::vector<Item> items = ReadAll(reader);
     reader.Close();
     return items;
 }
@@ -62,17 +57,13 @@ TEST(DefFileReader, LineRules) {
         {"indented header, doubled CR", "  *A,D\r\r\nPen1\r\r\n", {{L"A", L"D", {L"Pen1"}}}},
         {"8-bit text", "*Caf\xE9,\x80 \x81\nPen1\n", {{L"Caf\u00E9", L"\u20AC \u0081", {L"Pen1"}}}},
         {"no items", "# only comments\nPen1\n", {}},
+        {"repeated names, their items in turn",
+         "*X,first\nPen1\n*Y,other\n*X,second\nPen2\n",
+         {{L"X", L"first", {L"Pen1"}}, {L"Y", L"other", {}}, {L"X", L"second", {L"Pen2"}}}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadBytesAsItems(c.bytes), c.expected) << c.what;
     }
-}
-
-TEST(DefFileReader, RepeatedNamesYieldTheirItemsInTurn) {
-    const auto items = ReadBytesAsItems("*X,first\nPen1\n*Y,other\n*X,second\nPen2\n");
-    const std::vector<Item> expected = {
-        {L"X", L"first", {L"Pen1"}}, {L"Y", L"other", {}}, {L"X", L"second", {L"Pen2"}}};
-    EXPECT_EQ(items, expected);
 }
 
 TEST(DefFileReader, UnknownNamesAndUnreadableFiles) {

@@ -143,9 +143,6 @@ const HostileFile kHostileFiles[] = {
     {"Utf16WithByteOrderMark",
      File([] { return Utf16(u"\uFEFF*P,D\r\nPen1, 1, 2, 3, 4, 5, 6\r\n"); }),
      PaletteReadStatus::NoNames},
-    // The star is the first byte, so a palette starts; no line after it is a pen line.
-    {"Utf16WithoutByteOrderMark", File([] { return Utf16(u"*P,D\r\nPen1, 1, 2, 3, 4, 5, 6\r\n"); }),
-     PaletteReadStatus::Ok, 1, DefaultsBut({})},
     {"Folder",
      [](const TempFolder& folder) {
          fs::create_directory(folder.Path("folder.pal"));

@@ -42,49 +42,26 @@ TEST(UiList, KeepsInsertionOrderForWalkAndGet) {
     list.Destroy();
 }
 
-TEST(UiList, SubtractHandsTheElementBack) {
-    std::vector<int> destroyed;
-    UI_LIST list(nullptr);
-    auto* first = new Tracked(1, destroyed);
-    list.Add(first);
-    list.Add(new Tracked(2, destroyed));
-    list.Add(new Tracked(3, destroyed));
-
-    EXPECT_EQ(list.Subtract(first), first);
-    EXPECT_TRUE(destroyed.empty());
-    EXPECT_EQ(list.Count(), 2u);
-    EXPECT_EQ(WalkValues(list), (std::vector<int>{2, 3}));
-    EXPECT_EQ(first->Next(), nullptr);
-    EXPECT_EQ(list.Subtract(first), nullptr) << "an element not in the list";
-    delete first;
-
-    list.Destroy();
-    EXPECT_EQ(destroyed, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(list.Count(), 0u);
-    EXPECT_EQ(list.First(), nullptr);
-}
-
-TEST(UiList, DestroyThenDeleteDestroysEachElementOnce) {
+TEST(UiList, OwnershipOfSubtractedDeletedAndDestroyedElements) {
     std::vector<int> destroyed;
     auto* list = new UI_LIST(nullptr);
-    for (int v = 0; v < 5; ++v) {
-        list->Add(new Tracked(v, destroyed));
+    std::vector<Tracked*> elements;
+    for (int v = 1; v <= 4; ++v) {
+        elements.push_back(new Tracked(v, destroyed));
+        list->Add(elements.back());
     }
+    EXPECT_EQ(list->Subtract(elements[0]), elements[0]);
+    EXPECT_TRUE(destroyed.empty());
+    EXPECT_EQ(list->Count(), 3u);
+    EXPECT_EQ(elements[0]->Next(), nullptr);
+    EXPECT_EQ(list->Subtract(elements[0]), nullptr) << "an element not in the list";
+    delete elements[0];
+    delete elements[2]; // still linked: it unlinks itself
+    EXPECT_EQ(WalkValues(*list), (std::vector<int>{2, 4}));
     list->Destroy();
+    EXPECT_EQ(list->First(), nullptr);
     delete list;
-    EXPECT_EQ(destroyed, (std::vector<int>{0, 1, 2, 3, 4}));
-}
-
-TEST(UiList, DeletingALinkedElementUnlinksIt) {
-    std::vector<int> destroyed;
-    UI_LIST list(nullptr);
-    list.Add(new Tracked(1, destroyed));
-    auto* middle = new Tracked(2, destroyed);
-    list.Add(middle);
-    list.Add(new Tracked(3, destroyed));
-    delete middle;
-    EXPECT_EQ(WalkValues(list), (std::vector<int>{1, 3}));
-    list.Destroy();
+    EXPECT_EQ(destroyed, (std::vector<int>{1, 3, 2, 4})) << "each exactly once";
 }
 
 } // namespace
