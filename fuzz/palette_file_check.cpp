@@ -1,6 +1,7 @@
 // Reading any bytes as a palette file, then the round trip through the writer.
 #include "palette_file_check.h"
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -22,8 +23,10 @@ CString WidePath(const fs::path& path) {
 }
 
 std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0).read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 const char* StatusName(PaletteReadStatus status) {
