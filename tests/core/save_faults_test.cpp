@@ -8,6 +8,8 @@
 #include <functional>
 #include <iostream>
 #include <set>
+#include <string>
+#include <vector>
 
 #include <grp.h>
 #include <sys/resource.h>
@@ -25,14 +27,15 @@ constexpr std::string_view kOld = "*Old,kept\r\nPen1, 1, 2, 3, 4, 5, 6\r\n";
 constexpr int kWritten = 0;
 constexpr int kRefused = 1;
 constexpr int kNoOrdinaryUser = 2;
-constexpr fs::perms kReadOnlyFolder =
-    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec;
 
 enum class How { Plain, AsOrdinaryUser, OnFillingDisk, Unencodable };
 
 struct Fault {
     const char* what;
-    std::function<void(const fs::path& dir)> arrange; // what lies on disk when saving
+    // What lies on disk when saving, step by step: "name/" a folder, "name" a file of the
+    // old content, "name -> target" a symbolic link ("/" starts at the test's folder),
+    // "name 0555" those permissions.
+    std::vector<std::string> arrange;
     const char* target;
     bool saved;
     // The file that must then hold the new content, or still the old; none when null.
@@ -40,80 +43,69 @@ struct Fault {
     How how = How::Plain;
 };
 
-void Old(const fs::path& path) {
-    WriteBytes(path, kOld);
-}
-
-void ReadOnlyFolderWithOldFile(const fs::path& dir) {
-    fs::create_directory(dir / "ro");
-    Old(dir / "ro/p.pal");
-    fs::permissions(dir / "ro", kReadOnlyFolder);
-}
-
 const Fault kFaults[] = {
-    {"disk full part-way", [](const fs::path& d) { Old(d / "p.pal"); }, "p.pal", false, "p.pal",
-     How::OnFillingDisk},
+    {"disk full part-way", {"p.pal"}, "p.pal", false, "p.pal", How::OnFillingDisk},
     // The user protected the file itself; replacing it would undo that.
-    {"read-only file",
-     [](const fs::path& d) {
-         Old(d / "p.pal");
-         fs::permissions(d / "p.pal", fs::perms::owner_read | fs::perms::others_read);
-     },
-     "p.pal", false, "p.pal", How::AsOrdinaryUser},
-    {"read-only folder", ReadOnlyFolderWithOldFile, "ro/p.pal", false, "ro/p.pal",
+    {"read-only file", {"p.pal", "p.pal 0444"}, "p.pal", false, "p.pal", How::AsOrdinaryUser},
+    {"read-only folder",
+     {"ro/", "ro/p.pal", "ro 0505"},
+     "ro/p.pal",
+     false,
+     "ro/p.pal",
      How::AsOrdinaryUser},
     {"link into a read-only folder",
-     [](const fs::path& d) {
-         ReadOnlyFolderWithOldFile(d);
-         fs::create_symlink("ro/p.pal", d / "link.pal");
-     },
-     "link.pal", false, "ro/p.pal", How::AsOrdinaryUser},
+     {"ro/", "ro/p.pal", "ro 0505", "link.pal -> ro/p.pal"},
+     "link.pal",
+     false,
+     "ro/p.pal",
+     How::AsOrdinaryUser},
     {"chain of two links, one relative across folders",
-     [](const fs::path& d) {
-         fs::create_directories(d / "data/real");
-         Old(d / "data/real/p.pal");
-         fs::permissions(d / "data/real/p.pal",
-                         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-         fs::create_symlink("real/p.pal", d / "data/middle.pal");
-         fs::create_symlink(d / "data/middle.pal", d / "link.pal");
-     },
-     "link.pal", true, "data/real/p.pal"},
+     {"data/real/", "data/real/p.pal", "data/real/p.pal 0640", "data/middle.pal -> real/p.pal",
+      "link.pal -> /data/middle.pal"},
+     "link.pal",
+     true,
+     "data/real/p.pal"},
     {"link to a file not made yet",
-     [](const fs::path& d) {
-         fs::create_directory(d / "real");
-         fs::create_symlink("real/new.pal", d / "link.pal");
-     },
-     "link.pal", true, "real/new.pal"},
-    {"links in a circle",
-     [](const fs::path& d) {
-         fs::create_symlink("b.pal", d / "a.pal");
-         fs::create_symlink("a.pal", d / "b.pal");
-     },
-     "a.pal", false, nullptr},
-    {"replaced since reading by another program's save",
-     [](const fs::path& d) {
-         Old(d / "p.pal");
-         WriteBytes(d / "other.tmp", "*Theirs,x\r\n");
-         fs::rename(d / "other.tmp", d / "p.pal");
-     },
-     "p.pal", true, "p.pal"},
-    {"deleted since reading", [](const fs::path&) {}, "p.pal", true, "p.pal"},
+     {"real/", "link.pal -> real/new.pal"},
+     "link.pal",
+     true,
+     "real/new.pal"},
+    {"links in a circle", {"a.pal -> b.pal", "b.pal -> a.pal"}, "a.pal", false, nullptr},
+    // Saving keeps nothing of the reading, so another program's file in its place is just
+    // a file there.
+    {"replaced since reading by another program's save", {"p.pal"}, "p.pal", true, "p.pal"},
+    {"deleted since reading", {}, "p.pal", true, "p.pal"},
     {"replaced since reading by a link",
-     [](const fs::path& d) {
-         Old(d / "elsewhere.pal");
-         fs::create_symlink("elsewhere.pal", d / "p.pal");
-     },
-     "p.pal", true, "elsewhere.pal"},
+     {"elsewhere.pal", "p.pal -> elsewhere.pal"},
+     "p.pal",
+     true,
+     "elsewhere.pal"},
     {"replaced since reading by a folder",
-     [](const fs::path& d) {
-         fs::create_directory(d / "p.pal");
-         Old(d / "p.pal/inside");
-     },
-     "p.pal", false, "p.pal/inside"},
-    {"its folder removed since reading", [](const fs::path&) {}, "sub/p.pal", false, nullptr},
-    {"a character Windows-1252 cannot hold", [](const fs::path& d) { Old(d / "p.pal"); }, "p.pal",
-     false, "p.pal", How::Unencodable},
+     {"p.pal/", "p.pal/inside"},
+     "p.pal",
+     false,
+     "p.pal/inside"},
+    {"its folder removed since reading", {}, "sub/p.pal", false, nullptr},
+    {"a character Windows-1252 cannot hold", {"p.pal"}, "p.pal", false, "p.pal", How::Unencodable},
 };
+
+void Arrange(const fs::path& dir, const std::vector<std::string>& steps) {
+    for (const std::string& step : steps) {
+        const std::size_t space = step.find(' ');
+        const fs::path path = dir / step.substr(0, space);
+        if (space == std::string::npos && step.ends_with('/')) {
+            fs::create_directories(path);
+        } else if (space == std::string::npos) {
+            WriteBytes(path, kOld);
+        } else if (step.compare(space, 4, " -> ") == 0) {
+            const std::string target = step.substr(space + 4);
+            fs::create_symlink(target.starts_with('/') ? dir / target.substr(1) : fs::path(target),
+                               path);
+        } else {
+            fs::permissions(path, fs::perms(std::stoi(step.substr(space + 1), nullptr, 8)));
+        }
+    }
+}
 
 int Outcome(bool written) {
     return written ? kWritten : kRefused;
@@ -182,7 +174,7 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
         SCOPED_TRACE(c.what);
         TempFolder folder;
         fs::permissions(folder.Path(), fs::perms::all); // lets "nobody" in
-        c.arrange(folder.Path());
+        Arrange(folder.Path(), c.arrange);
         const std::set<std::string> before = Listing(folder.Path());
         const bool existed = c.result != nullptr && fs::exists(folder.Path(c.result));
 
