@@ -46,10 +46,6 @@ std::function<fs::path(const TempFolder&)> File(std::function<std::string()> con
     };
 }
 
-std::string Utf16(std::u16string_view text) {
-    return {reinterpret_cast<const char*>(text.data()), text.size() * 2};
-}
-
 std::string ManyPalettes(int count, bool sameName) {
     std::string text;
     char line[96];
@@ -86,12 +82,6 @@ PaletteCheck DefaultsBut(std::vector<int> pens, COLORREF light = MakeColour(1, 2
     };
 }
 
-std::vector<int> AllPens() {
-    std::vector<int> pens(kPenCount);
-    std::iota(pens.begin(), pens.end(), 0);
-    return pens;
-}
-
 std::string PenLinesOfTenThousandFields() {
     std::string text = "*P,D\r\n";
     for (int pen = 0; pen < kPenCount; ++pen) {
@@ -104,6 +94,11 @@ std::string PenLinesOfTenThousandFields() {
     return text;
 }
 
+const std::vector<int> kAllPens = [] {
+    std::vector<int> pens(kPenCount);
+    std::iota(pens.begin(), pens.end(), 0);
+    return pens;
+}();
 const std::string k50Nines(50, '9');
 
 const HostileFile kHostileFiles[] = {
@@ -132,7 +127,7 @@ const HostileFile kHostileFiles[] = {
     {"TenThousandPalettesOfOneName", File([] { return ManyPalettes(10000, true); }),
      PaletteReadStatus::Ok, 10000, ManyPalettesRead(true)},
     {"PenLinesOfTenThousandFields", File(PenLinesOfTenThousandFields), PaletteReadStatus::Ok, 1,
-     DefaultsBut(AllPens())},
+     DefaultsBut(kAllPens)},
     // Out of the int range a number saturates, as _wtoi does; the low 8 bits then count.
     {"NumbersOfFiftyDigits", File([] {
          return "*P,D\r\nPen" + k50Nines + ", 1, 2, 3, 4, 5, 6\r\nPen-" + k50Nines +
@@ -140,8 +135,10 @@ const HostileFile kHostileFiles[] = {
                 k50Nines + ", " + std::string(48, '0') + "12, 4, 5, 6\r\n";
      }),
      PaletteReadStatus::Ok, 1, DefaultsBut({7}, MakeColour(255, 0, 12))},
-    {"Utf16WithByteOrderMark",
-     File([] { return Utf16(u"\uFEFF*P,D\r\nPen1, 1, 2, 3, 4, 5, 6\r\n"); }),
+    {"Utf16WithByteOrderMark", File([] {
+         const std::u16string text = u"\uFEFF*P,D\r\nPen1, 1, 2, 3, 4, 5, 6\r\n";
+         return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+     }),
      PaletteReadStatus::NoNames},
     {"Folder",
      [](const TempFolder& folder) {
