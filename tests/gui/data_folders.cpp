@@ -7,20 +7,22 @@
 #include "shared/paths.h"
 
 DataFolders::DataFolders() {
-    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "TINTORA_SHARED_DIR",
-                             "XDG_DOCUMENTS_DIR", "TINTORA_APP_DIR"}) {
+    coreSetDataFolder(L"Corvane 2014");
+    const std::pair<const char*, const char*> folders[] = {
+        {"XDG_DATA_HOME", "user"},
+        {"XDG_DATA_DIRS", "all"},
+        {"TINTORA_SHARED_DIR", "shared/Corvane 2014"},
+        {"XDG_DOCUMENTS_DIR", "documents"},
+        {"TINTORA_APP_DIR", "app"},
+    };
+    for (const auto& [name, folder] : folders) {
         m_saved.emplace_back(name, qEnvironmentVariableIsSet(name)
                                        ? std::optional<QByteArray>(qgetenv(name))
                                        : std::nullopt);
+        qputenv(name, Path(QLatin1String(folder)).toUtf8());
     }
-    coreSetDataFolder(L"Corvane 2014");
-    Set("XDG_DATA_HOME", Path(QStringLiteral("user")));
-    Set("XDG_DATA_DIRS", Path(QStringLiteral("all")));
-    Set("TINTORA_SHARED_DIR", Path(QStringLiteral("shared/Corvane 2014")));
-    Set("XDG_DOCUMENTS_DIR", Documents());
-    Set("TINTORA_APP_DIR", AppFolder());
-    for (const QString& folder :
-         {Shared(), AllUsers(), User(), Other(), Documents(), AppFolder()}) {
+    for (const QString& folder : {Shared(), AllUsers(), User(), Other(),
+                                  Path(QStringLiteral("documents")), Path(QStringLiteral("app"))}) {
         QDir().mkpath(folder);
     }
 }
@@ -45,16 +47,4 @@ QString DataFolders::AllUsers() const {
 
 QString DataFolders::User() const {
     return ToQString(coreGetUserAppPath());
-}
-
-QString DataFolders::Path(const QString& relative) const {
-    return m_root.filePath(relative);
-}
-
-void DataFolders::SetShared(const QString& folder) {
-    Set("TINTORA_SHARED_DIR", folder);
-}
-
-void DataFolders::Set(const char* name, const QString& value) {
-    qputenv(name, value.toUtf8());
 }

@@ -3,7 +3,7 @@
 // application's folder. The environment the test found comes back afterwards.
 //
 //   DataFolders folders;                       // all three data folders exist and differ
-//   folders.User()                             // ".../user/Corvane 2014/"
+//   folders.User()                              // ".../user/Corvane 2014/"
 //   folders.SetShared(folders.User().toUpper()) // the shared folder as the user's, other case
 #pragma once
 
@@ -25,19 +25,14 @@ public:
     QString Shared() const;
     QString AllUsers() const;
     QString User() const;
-    // A scratch folder outside the data folders, and the documents and application folders.
+    // A scratch folder outside the data folders.
     QString Other() const { return Path(QStringLiteral("other")); }
-    QString Documents() const { return Path(QStringLiteral("documents")); }
-    QString AppFolder() const { return Path(QStringLiteral("app")); }
     // A path inside the temporary place.
-    QString Path(const QString& relative) const;
-
+    QString Path(const QString& relative) const { return m_root.filePath(relative); }
     // Points the site setting of the shared folder at folder.
-    void SetShared(const QString& folder);
+    void SetShared(const QString& folder) { qputenv("TINTORA_SHARED_DIR", folder.toUtf8()); }
 
 private:
-    void Set(const char* name, const QString& value);
-
     QTemporaryDir m_root;
     std::vector<std::pair<const char*, std::optional<QByteArray>>> m_saved;
 };

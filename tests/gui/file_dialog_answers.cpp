@@ -8,35 +8,19 @@
 #include <gtest/gtest.h>
 
 #include "filedialog/file_dialog.h"
-#include "platform/qt_text.h"
 
-namespace {
-
-void Record(CFileDialog& dialog, FileDialogSeen* seen) {
-    if (seen == nullptr) {
-        return;
-    }
-    auto* shared = dialog.findChild<QToolButton*>(QStringLiteral("sharedFolderButton"));
-    *seen = {true,
-             dialog.acceptMode() == QFileDialog::AcceptOpen,
-             dialog.windowTitle(),
-             ToQString(dialog.GetFolderPath()),
-             dialog.FileNameEdit() != nullptr ? dialog.FileNameEdit()->text() : QString(),
-             dialog.nameFilters(),
-             dialog.defaultSuffix(),
-             dialog.GetFlags(),
-             shared != nullptr,
-             shared != nullptr && shared->isEnabled(),
-             dialog.parentWidget()};
-}
-
-ModalHandler Answer(const QString& path, bool accept, FileDialogSeen* seen) {
-    return [path, accept, seen](QDialog& box) {
+ModalHandler AnswerFileDialog(const QString& path, FileDialogSeen* seen) {
+    return [path, seen](QDialog& box) {
         auto* dialog = dynamic_cast<CFileDialog*>(&box);
         ASSERT_NE(dialog, nullptr)
             << "expected a file dialog, got " << box.windowTitle().toStdString();
-        Record(*dialog, seen);
-        if (!accept) {
+        auto* shared = dialog->findChild<QToolButton*>(QStringLiteral("sharedFolderButton"));
+        if (seen != nullptr) {
+            *seen = {true, dialog->acceptMode() == QFileDialog::AcceptOpen,
+                     dialog->FileNameEdit() != nullptr ? dialog->FileNameEdit()->text() : QString(),
+                     shared != nullptr, shared != nullptr && shared->isEnabled()};
+        }
+        if (path.isEmpty()) {
             dialog->reject();
             return;
         }
@@ -50,14 +34,4 @@ ModalHandler Answer(const QString& path, bool accept, FileDialogSeen* seen) {
         dialog->FileNameEdit()->setText(path);
         static_cast<QDialog*>(dialog)->accept();
     };
-}
-
-} // namespace
-
-ModalHandler AnswerFileDialog(const QString& path, FileDialogSeen* seen) {
-    return Answer(path, true, seen);
-}
-
-ModalHandler CancelFileDialog(FileDialogSeen* seen) {
-    return Answer(QString(), false, seen);
 }
