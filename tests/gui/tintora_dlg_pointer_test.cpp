@@ -17,11 +17,32 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
+        dlg = OpenEditor();
     }
+    // Double-clicks a swatch and answers the chooser: picks colour (when valid) and custom
+    // colour 1 to 4,5,6, then OK or Cancel. Returns the colour the chooser started from.
+    QColor EditSwatch(int x, QColor colour, bool ok) {
+        QColor initial;
+        Script().Then([&](QDialog& d) {
+            auto& chooser = dynamic_cast<QColorDialog&>(d);
+            initial = chooser.currentColor();
+            if (colour.isValid()) {
+                chooser.setCurrentColor(colour);
+            }
+            QColorDialog::setCustomColor(0, QColor(4, 5, 6));
+            ok ? chooser.accept() : chooser.reject();
+        });
+        DoubleClickAt(*dlg, x, 320);
+        return initial;
+    }
+    COLORREF Colour(int variant, int pen) const {
+        return dlg->m_pCurrentPalette->m_Colours[variant][pen];
+    }
+
+    std::unique_ptr<CTintoraDlg> dlg;
 };
 
 TEST_F(EditorPointer, HoverLabelsNameThePenUnderThePointer) {
-    auto dlg = OpenEditor();
     struct HoverCase {
         int x, y;
         const char* penOver; // empty: between or outside the cells
@@ -49,7 +70,6 @@ TEST_F(EditorPointer, HoverLabelsNameThePenUnderThePointer) {
 }
 
 TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
-    auto dlg = OpenEditor();
     struct ClickCase {
         int x, y, pen;
     };
@@ -65,104 +85,54 @@ TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
     }
     ClickAt(*dlg, 5, 300); // outside the frames: nothing changes
     EXPECT_EQ(dlg->m_nSelectedPen, 26);
+    DoubleClickAt(*dlg, 105, 168); // no answer queued: a chooser would be a failure
+    EXPECT_EQ(dlg->m_nSelectedPen, 69);
     EXPECT_FALSE(dlg->m_bModified);
 }
 
-TEST_F(EditorPointer, DoubleClickOnACellSelectsWithoutTheChooser) {
-    auto dlg = OpenEditor();
-    DoubleClickAt(*dlg, 105, 168); // no answer queued: a chooser would be a failure
-    EXPECT_EQ(dlg->m_nSelectedPen, 69);
-}
-
-// Custom colours 1 to 8 stored, 9 to 16 missing.
-void StoreHalfTheCustomColours() {
-    for (int i = 1; i <= 8; ++i) {
+TEST_F(EditorPointer, CancelChangesNothingAndTheNextOpenReloadsTheStoredCustomColours) {
+    for (int i = 1; i <= 8; ++i) { // 9 to 16 missing
         WriteProfileInt(L"Colours", FormatText(L"Custom%d", i),
                         static_cast<int>(MakeColour(i, 0, 0)));
     }
-}
-
-TEST_F(EditorPointer, ChooserStartsFromThePenAndTheStoredCustomColours) {
-    StoreHalfTheCustomColours();
-    auto dlg = OpenEditor();
     ClickAt(*dlg, 105, 168); // pen 69: 141, 170, 85
-    QColor initial;
-    std::vector<QColor> custom;
-    Script().Then([&](QDialog& d) {
-        initial = dynamic_cast<QColorDialog&>(d).currentColor();
+    const auto before = dlg->m_pCurrentPalette->m_Colours;
+    EXPECT_EQ(EditSwatch(100, QColor(1, 2, 3), false), QColor(141, 170, 85));
+    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours, before);
+    EXPECT_FALSE(dlg->m_bModified);
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), static_cast<int>(MakeColour(1, 0, 0)));
+
+    Script().Then([](QDialog& d) {
         for (int i = 0; i < 16; ++i) {
-            custom.push_back(QColorDialog::customColor(i));
+            EXPECT_EQ(QColorDialog::customColor(i), i < 8 ? QColor(i + 1, 0, 0) : Qt::white)
+                << "custom colour " << i + 1;
         }
         d.reject();
     });
     DoubleClickAt(*dlg, 100, 320);
-    EXPECT_EQ(initial, QColor(141, 170, 85));
-    ASSERT_EQ(custom.size(), 16u);
-    EXPECT_EQ(custom[0], QColor(1, 0, 0));
-    EXPECT_EQ(custom[7], QColor(8, 0, 0));
-    EXPECT_EQ(custom[8], QColor(255, 255, 255));
-    EXPECT_EQ(custom[15], QColor(255, 255, 255));
-}
-
-TEST_F(EditorPointer, CancelChangesNothingAndStoresNothing) {
-    auto dlg = OpenEditor();
-    const auto before = dlg->m_pCurrentPalette->m_Colours;
-    Script().Then([](QDialog& d) {
-        auto& chooser = dynamic_cast<QColorDialog&>(d);
-        chooser.setCurrentColor(QColor(1, 2, 3));
-        QColorDialog::setCustomColor(0, QColor(4, 5, 6));
-        chooser.reject();
-    });
-    DoubleClickAt(*dlg, 100, 320);
-    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours, before);
-    EXPECT_FALSE(dlg->m_bModified);
-    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), -1);
 }
 
 TEST_F(EditorPointer, OkStoresThePenColourAndAllCustomColours) {
-    auto dlg = OpenEditor();
-    Script().Then([](QDialog& d) {
-        auto& chooser = dynamic_cast<QColorDialog&>(d);
-        chooser.setCurrentColor(QColor(10, 20, 30));
-        QColorDialog::setCustomColor(3, QColor(4, 5, 6));
-        chooser.accept();
-    });
-    DoubleClickAt(*dlg, 100, 320); // pen 1
-    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[0][1], MakeColour(10, 20, 30));
-    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[1][1], MakeColour(255, 0, 0));
+    EditSwatch(100, QColor(10, 20, 30), true); // pen 1
+    EXPECT_EQ(Colour(0, 1), MakeColour(10, 20, 30));
+    EXPECT_EQ(Colour(1, 1), MakeColour(255, 0, 0));
     EXPECT_TRUE(dlg->m_bModified);
-    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom4", -1), static_cast<int>(MakeColour(4, 5, 6)));
+    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), static_cast<int>(MakeColour(4, 5, 6)));
     EXPECT_EQ(GetProfileInt(L"Colours", L"Custom16", -1), 0xFFFFFF);
     EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 010 G: 020 B: 030"));
     EXPECT_EQ(PixelOf(PaintedClient(*dlg), 20, 90), 0x0A141Eu);
 }
 
-TEST_F(EditorPointer, OkWithTheSameColourStillCountsAsAnEdit) {
-    auto dlg = OpenEditor();
-    Script().Then([](QDialog& d) { d.accept(); });
-    DoubleClickAt(*dlg, 300, 320); // the marker swatch
-    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[0][0], MakeColour(0, 0, 0));
-    EXPECT_TRUE(dlg->m_bModified);
-    EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), 0xFFFFFF);
-}
-
 TEST_F(EditorPointer, MarkerEditedOnDarkLeavesItsLightColour) {
-    auto dlg = OpenEditor();
+    EditSwatch(300, QColor(), true); // OK with the same colour still counts as an edit
+    EXPECT_TRUE(dlg->m_bModified);
     qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_DARK_BACKGROUND))->click();
-    QColor initial;
-    Script().Then([&initial](QDialog& d) {
-        auto& chooser = dynamic_cast<QColorDialog&>(d);
-        initial = chooser.currentColor();
-        chooser.setCurrentColor(QColor(200, 150, 100));
-        chooser.accept();
-    });
-    DoubleClickAt(*dlg, 300, 320);
-    EXPECT_EQ(initial, QColor(255, 255, 255));
-    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[1][0], MakeColour(200, 150, 100));
+    EXPECT_EQ(EditSwatch(300, QColor(200, 150, 100), true), QColor(255, 255, 255));
+    EXPECT_EQ(Colour(1, 0), MakeColour(200, 150, 100));
     EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 200 G: 150 B: 100"));
     qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_LIGHT_BACKGROUND))->click();
     Settle();
-    EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[0][0], MakeColour(0, 0, 0));
+    EXPECT_EQ(Colour(0, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 000 G: 000 B: 000"));
 }
 
