@@ -104,6 +104,16 @@ const std::string k50Nines(50, '9');
 const HostileFile kHostileFiles[] = {
     {"OneLineOf100MB", File([] { return std::string(100 * kMegabyte, 'x'); }),
      PaletteReadStatus::NoNames},
+    // The long line as a palette's name and description: every copy of them that reading
+    // makes shows in the peak.
+    {"PaletteHeaderOf32MB", File([] {
+         return "*" + std::string(16 * kMegabyte, 'n') + "," + std::string(16 * kMegabyte, 'd');
+     }),
+     PaletteReadStatus::Ok, 1,
+     [](int, const PaletteEntry& palette) {
+         EXPECT_EQ(palette.m_Name.size(), 16 * kMegabyte);
+         EXPECT_EQ(palette.m_Description.size(), 16 * kMegabyte);
+     }},
     {"RandomBytes", File([] {
          std::mt19937 random(20240611);
          std::string bytes(8 * kMegabyte, '\0');
