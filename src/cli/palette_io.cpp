@@ -2,8 +2,6 @@
 #include "cli/palette_io.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "cli/messages.h"
 #include "files/palette_file.h"
@@ -17,14 +15,6 @@ void PaletteListDiscarder::operator()(UI_LIST* list) const {
 
 CString PathFromArgument(const std::string& argument) {
     return FromUtf8(argument);
-}
-
-bool PathExists(const std::string& path) {
-    std::error_code error;
-    // Narrow strings pass to the system unchanged; a status we cannot learn (a folder we
-    // may not search) counts as existing, so that the later open reports it.
-    const auto status = std::filesystem::symlink_status(std::filesystem::path(path), error);
-    return status.type() != std::filesystem::file_type::not_found;
 }
 
 std::string ReadProblem(const std::string& path) {

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "files/palette_file.h"
-
 #include "shared/cstring.h"
 #include "shared/ui_list.h"
 
@@ -19,9 +18,6 @@ using PaletteListPtr = std::unique_ptr<UI_LIST, PaletteListDiscarder>;
 
 // A command-line argument (UTF-8 bytes) as the core's path type.
 CString PathFromArgument(const std::string& argument);
-
-// True when something, even a dangling link, stands at path.
-bool PathExists(const std::string& path);
 
 // Empty when the file at path can be opened and read, otherwise the reason.
 std::string ReadProblem(const std::string& path);
