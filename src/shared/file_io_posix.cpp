@@ -133,10 +133,13 @@ void UndoInterruptedSave(int signal) {
         while (done < g_save.backupSize) {
             const ssize_t written = ::pwrite(g_save.inPlaceFd, g_save.backup + done,
                                              g_save.backupSize - done, static_cast<off_t>(done));
-            if (written <= 0 && errno != EINTR) {
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
                 break;
             }
-            done += written > 0 ? static_cast<std::size_t>(written) : 0;
+            done += static_cast<std::size_t>(written);
         }
         (void)!::ftruncate(g_save.inPlaceFd, static_cast<off_t>(g_save.backupSize));
         ::fsync(g_save.inPlaceFd);
