@@ -9,25 +9,7 @@
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "files/legacy_colour_table.h"
-
-namespace {
-
-// The palettes already in paletteFile, or a new empty list when there is no such file.
-// Null after reporting a file that is there but cannot be read, which is left alone.
-PaletteListPtr PalettesToExtend(const std::string& paletteFile, std::ostream& err) {
-    if (!PathExists(paletteFile)) {
-        return PaletteListPtr(new UI_LIST(nullptr));
-    }
-    PaletteListPtr list = ReadPalettes(paletteFile, err);
-    if (list && list->Count() == 0) {
-        // Writing back would replace the palettes that could not be read.
-        err << kNoPaletteReadMessage << '\n';
-        return nullptr;
-    }
-    return list;
-}
-
-} // namespace
+#include "files/palette_file.h"
 
 int ImportLegacyTable(const std::string& iniFile, const std::string& paletteFile,
                       std::ostream& err) {
@@ -37,12 +19,29 @@ int ImportLegacyTable(const std::string& iniFile, const std::string& paletteFile
         err << "Cannot read INI file " << iniFile << ": " << problem << '\n';
         return kExitFailure;
     }
-    const PaletteListPtr list = PalettesToExtend(paletteFile, err);
-    if (!list) {
-        return kExitFailure;
+    // Locked from the read to the write: imports running at once must each add their
+    // palette to what the one before wrote.
+    const PaletteUpdateResult result =
+        UpdatePaletteFile(PathFromArgument(paletteFile), [&](UI_LIST& list) {
+            list.Add(NewLegacyPalette(PathFromArgument(iniFile)));
+            return true;
+        });
+    switch (result.status) {
+    case PaletteUpdateStatus::Written:
+        return kExitSuccess;
+    case PaletteUpdateStatus::ReadFailed:
+        ReportUnreadPalettes(paletteFile, result.read, result.reason, err);
+        break;
+    case PaletteUpdateStatus::NoneReadable:
+        err << kNoPaletteReadMessage << '\n';
+        break;
+    case PaletteUpdateStatus::LockFailed:
+    case PaletteUpdateStatus::Declined:
+    case PaletteUpdateStatus::WriteFailed:
+        ReportFileProblem(err, paletteFile, result.reason);
+        break;
     }
-    list->Add(NewLegacyPalette(PathFromArgument(iniFile)));
-    return WritePalettes(paletteFile, *list, err) ? kExitSuccess : kExitFailure;
+    return kExitFailure;
 }
 
 void AddImportCommand(CommandTable& table) {

@@ -6,7 +6,7 @@
 inline constexpr std::string_view kOpenFailedMessage = "Failed to open selected palette file";
 inline constexpr std::string_view kNoNamesMessage =
     "Failed to read name list from selected palette file";
-inline constexpr std::string_view kWriteFailedMessage = "Failed to open palette file for writing";
+inline constexpr std::string_view kTooManyPalettesMessage = "more than 100,000 palettes";
 // A file that names palettes none of which could be read: rewriting it would lose them.
 inline constexpr std::string_view kNoPaletteReadMessage =
     "No palette could be read from selected palette file";

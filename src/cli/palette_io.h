@@ -5,7 +5,9 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
+#include "files/palette_file.h"
 #include "shared/cstring.h"
 #include "shared/ui_list.h"
 
@@ -17,11 +19,15 @@ using PaletteListPtr = std::unique_ptr<UI_LIST, PaletteListDiscarder>;
 // A command-line argument (UTF-8 bytes) as the core's path type.
 CString PathFromArgument(const std::string& argument);
 
-// True when something, even a dangling link, stands at path.
-bool PathExists(const std::string& path);
-
 // Empty when the file at path can be opened and read, otherwise the reason.
 std::string ReadProblem(const std::string& path);
+
+// "tintora-cli: FILE: reason" on err.
+void ReportFileProblem(std::ostream& err, const std::string& file, std::string_view reason);
+
+// Reports why the palettes of path could not be read; false (and nothing said) for Ok.
+bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
+                          const std::string& reason, std::ostream& err);
 
 // The palettes of the file at path; null after reporting why they cannot be read.
 PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err);

@@ -2,8 +2,8 @@
 #include "cli/render_command.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QSaveFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <iostream>
 #include <memory>
 
@@ -14,6 +14,7 @@
 #include "cli/palette_picture.h"
 #include "model/palette_entry.h"
 #include "platform/win_app.h"
+#include "shared/file_io.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -56,10 +57,17 @@ const PaletteEntry* ChosenPalette(const RenderRequest& request, const UI_LIST& l
     return nullptr;
 }
 
-// Replaces the file only once the whole PNG is written, so a failure leaves it as it was.
-bool SavePng(const QImage& image, const std::string& path) {
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+// Encoded in memory first, then written through the one writer, which replaces only a
+// regular file and only once the whole picture is on disk. Empty on success, else why not.
+std::string SavePng(const QImage& image, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return "cannot encode the picture as PNG";
+    }
+    return WriteFileBytes(
+        PathFromArgument(path),
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace
@@ -82,8 +90,10 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
     InitCommonControls();
-    if (!SavePng(PalettePicture(*palette, request.dark ? 1 : 0), request.output)) {
-        err << "Failed to write " << request.output << '\n';
+    if (const std::string problem =
+            SavePng(PalettePicture(*palette, request.dark ? 1 : 0), request.output);
+        !problem.empty()) {
+        ReportFileProblem(err, request.output, problem);
         return kExitFailure;
     }
     return kExitSuccess;

@@ -28,6 +28,7 @@
 #include "model/palette_entry.h"
 #include "platform/dialog.h"
 #include "shared/cstring.h"
+#include "shared/file_io.h"
 #include "shared/ui_list.h"
 
 class QPainter;
@@ -135,6 +136,16 @@ private:
     int AskToSave();
     // "Tintora - " and the open file's name.
     void ShowFileInCaption();
+    // False when the user keeps the file that another program changed on disk since this
+    // window last read or wrote it.
+    bool MayReplaceFileOnDisk();
+
+    // The version of the file this window last read or wrote, to notice another program's
+    // change before saving over it.
+    struct DiskVersion {
+        CString path;
+        std::optional<FileStamp> stamp;
+    } m_diskVersion;
 
     // Set only while ShowHoverMark repaints its rectangle.
     std::optional<HoverMark> m_markRequest;

@@ -7,7 +7,9 @@
 #include "files/palette_file.h"
 #include "platform/profile.h"
 #include "platform/qt_text.h"
+#include "shared/file_io.h"
 #include "shared/paths.h"
+#include "shared/text_encoding.h"
 #include "shared/xmessagebox.h"
 
 namespace {
@@ -38,6 +40,22 @@ CString InitialOpenPath(const CString& openFile) {
     wchar_t buffer[kPathCapacity] = {};
     coreAppFilePath(buffer, kPathCapacity, L"Example.pal");
     return buffer;
+}
+
+// The specified text, and on a second line what the system said, when it said anything.
+CString WithCause(const wchar_t* text, const std::string& cause) {
+    return cause.empty() ? CString(text) : text + CString(L"\n") + FromUtf8(cause);
+}
+
+CString ReadFailureText(const PaletteReadResult& result) {
+    switch (result.status) {
+    case PaletteReadStatus::OpenFailed:
+        return WithCause(L"Failed to open selected palette file", result.reason);
+    case PaletteReadStatus::TooMany:
+        return L"The palette file holds more than 100,000 palettes; Tintora cannot edit it.";
+    default:
+        return L"Failed to read name list from selected palette file";
+    }
 }
 
 } // namespace
@@ -94,18 +112,16 @@ void CTintoraDlg::OnFileOpen() {
         // Names listed but no palette readable: there is nothing to make current, which is
         // as good as no names at all.
         DiscardPaletteList(result.list);
-        result = {PaletteReadStatus::NoNames, nullptr};
+        result = {PaletteReadStatus::NoNames, nullptr, {}};
     }
     if (result.status == PaletteReadStatus::Ok) {
         m_pPaletteList = result.list;
         SetCurrentPalette(0);
         ShowFileInCaption();
+        m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
     } else {
-        XMessageBox(GetSafeHwnd(),
-                    result.status == PaletteReadStatus::OpenFailed
-                        ? L"Failed to open selected palette file"
-                        : L"Failed to read name list from selected palette file",
-                    L"Error", MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(), ReadFailureText(result).c_str(), L"Error", MB_ICONEXCLAMATION,
+                    nullptr);
         // The caption keeps naming the previous file.
         m_strPathName.clear();
         m_bModified = false;
@@ -127,14 +143,31 @@ void CTintoraDlg::OnFileSave() {
                     nullptr);
         return;
     }
-    if (!WritePaletteFile(m_strPathName, *m_pPaletteList)) {
-        XMessageBox(GetSafeHwnd(), L"Failed to open palette file for writing", L"Error",
+    if (!MayReplaceFileOnDisk()) {
+        return; // still modified: the other program's file stays
+    }
+    if (std::string cause; !WritePaletteFile(m_strPathName, *m_pPaletteList, &cause)) {
+        XMessageBox(GetSafeHwnd(),
+                    WithCause(L"Failed to open palette file for writing", cause).c_str(), L"Error",
                     MB_ICONEXCLAMATION, nullptr);
         return; // still modified: nothing was saved
     }
+    m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
     m_bModified = false;
     XMessageBox(GetSafeHwnd(), L"Palette file has been saved", L"Info", MB_ICONEXCLAMATION,
                 nullptr);
+}
+
+bool CTintoraDlg::MayReplaceFileOnDisk() {
+    // Only the file this window read or wrote itself can have been changed behind its back;
+    // a name chosen in Save As was confirmed there.
+    if (m_diskVersion.path != m_strPathName || StampOf(m_strPathName) == m_diskVersion.stamp) {
+        return true;
+    }
+    return XMessageBox(GetSafeHwnd(),
+                       L"The palette file has been changed by another program since it was "
+                       L"opened or saved.\nReplace it with the palette shown in Tintora?",
+                       L"Save", MB_YESNO | MB_ICONQUESTION, nullptr) == IDYES;
 }
 
 void CTintoraDlg::OnFileSaveAs() {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 #include "platform/controls.h"
 #include "platform/dialog_units.h"
@@ -84,6 +85,8 @@ QWidget* CreateListBox(const DialogControl& control, QWidget* client) {
 QWidget* CreateEdit(const DialogControl& control, QWidget* client) {
     auto* edit = new QLineEdit(ToQString(control.text), client);
     edit->setFrame((control.style & WS_BORDER) != 0);
+    // Names and descriptions of any length a palette file holds must survive an edit.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 

@@ -1,6 +1,8 @@
 // CDialog: building from the template, data exchange, keys and closing, client events.
 #include "platform/dialog.h"
 
+#include <new>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -16,6 +18,7 @@
 #include "platform/dialog_units.h"
 #include "platform/modal_door.h"
 #include "platform/qt_text.h"
+#include "shared/xmessagebox.h"
 
 // The client area: forwards painting and pointer input to its dialog.
 class DialogClient : public QWidget {
@@ -166,7 +169,8 @@ void CDialog::BuildMenu(int menuId) {
             QAction* action = qmenu->addAction(ToQString(item.text));
             action->setData(item.id);
             const int id = item.id;
-            connect(action, &QAction::triggered, this, [this, id]() { OnCommand(id, BN_CLICKED); });
+            connect(action, &QAction::triggered, this,
+                    [this, id]() { RunCommand(id, BN_CLICKED); });
         }
     }
     layout()->setMenuBar(m_pMenuBar);
@@ -201,13 +205,13 @@ void CDialog::ConnectControl(QWidget* widget, const DialogControl& control) {
     const int id = control.id;
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this,
-                [this, id]() { OnCommand(id, BN_CLICKED); });
+                [this, id]() { RunCommand(id, BN_CLICKED); });
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         if ((control.style & LBS_NOTIFY) != 0) {
             connect(list, &QListWidget::itemDoubleClicked, this,
-                    [this, id]() { OnCommand(id, LBN_DBLCLK); });
+                    [this, id]() { RunCommand(id, LBN_DBLCLK); });
             connect(list, &QListWidget::itemSelectionChanged, this,
-                    [this, id]() { OnCommand(id, LBN_SELCHANGE); });
+                    [this, id]() { RunCommand(id, LBN_SELCHANGE); });
         }
     }
 }
@@ -344,6 +348,17 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
+}
+
+void CDialog::RunCommand(int id, int code) {
+    // The boundary of every command: one that runs out of memory stops there and says so,
+    // and the window with its document goes on.
+    try {
+        OnCommand(id, code);
+    } catch (const std::bad_alloc&) {
+        XMessageBox(GetSafeHwnd(), L"There is not enough memory to complete this command.",
+                    L"Error", MB_ICONEXCLAMATION, nullptr);
+    }
 }
 
 bool CDialog::OnCommand(int id, int code) {

@@ -126,6 +126,8 @@ protected:
     // Menu items, button clicks and control notifications. Base: IDOK and IDCANCEL.
     // Returns whether the command was handled.
     virtual bool OnCommand(int id, int code);
+    // OnCommand for the window's own menu items and controls, reporting running out of memory.
+    void RunCommand(int id, int code);
 
     // Client area events. Painting happens only here (the client's paint event).
     virtual void OnPaint(QPaintEvent* event);
