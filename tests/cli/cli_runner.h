@@ -1,6 +1,7 @@
 // Runs the built tintora-cli as a separate process and collects what it printed.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,16 @@ struct CliRun {
     std::string err;
 };
 
-// Runs tintora-cli with args under the C locale (the tool must not depend on the user's
-// locale). Standard output goes to stdoutPath when given, otherwise it is collected.
+// Runs tintora-cli with args (UTF-8) under the C locale where there is one (the tool must
+// not depend on the user's locale). Standard output goes to stdoutPath when given,
+// otherwise it is collected. Safe to call from several threads at once.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {});
 
-// The whole content of a file, empty when it cannot be read.
+// The whole content of a file (UTF-8 path), empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
+
+// A path from UTF-8 bytes, whatever the system's own encoding of names.
+std::filesystem::path Utf8Path(const std::string& path);
+
+// This process's id, for names of its own.
+int CurrentProcessId();

@@ -1,15 +1,19 @@
 // tintora-cli run as a process on hand-written fixtures: output, exit codes, messages, and
 // that a failed command leaves every file as it was.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -48,9 +52,10 @@ protected:
     std::map<std::string, std::string> Snapshot() const {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir)) {
-            files[entry.path()] = entry.is_directory()      ? "<folder>"
-                                  : entry.is_regular_file() ? ReadBytes(entry.path())
-                                                            : "<special>";
+            files[entry.path().string()] = entry.is_directory() ? "<folder>"
+                                           : entry.is_regular_file()
+                                               ? ReadBytes(entry.path().string())
+                                               : "<special>";
         }
         return files;
     }
@@ -62,7 +67,8 @@ protected:
         return json::parse(run.out).at("palettes");
     }
 
-    const std::string m_dir = testing::TempDir() + "tintora_cli_" + std::to_string(getpid());
+    const std::string m_dir =
+        testing::TempDir() + "tintora_cli_" + std::to_string(CurrentProcessId());
 };
 
 std::vector<std::string> Names(const json& palettes) {
@@ -91,7 +97,7 @@ TEST_F(CliTest, DefaultWritesTheDocumentedBytesWhichDumpReadsBack) {
     for (const bool existing : {false, true}) {
         SCOPED_TRACE(existing ? "existing file" : "new file");
         if (existing) {
-            std::ofstream(file, std::ios::binary) << expected << expected;
+            std::ofstream(Utf8Path(file), std::ios::binary) << expected << expected;
         }
         const CliRun run = RunCli({"default", file});
         EXPECT_EQ(run.exitCode, 0);
@@ -170,14 +176,21 @@ TEST_F(CliTest, ImportWritesANewFileOrAppendsToAnExistingOne) {
 TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     Copy("legacy.ini");
     Copy("default.pal");
-    const std::string import = std::string("'") + TINTORA_CLI_PATH + "' import " +
-                               Path("legacy.ini") + " " + Path("default.pal") + " || echo failed";
-    const std::string loop = "(for i in $(seq 15); do " + import + "; done) & ";
-    const std::string script = "(" + loop + loop + loop + loop + "wait) >" + Path("log") + " 2>&1";
-    ASSERT_EQ(std::system(script.c_str()), 0);
-    EXPECT_EQ(ReadBytes(Path("log")), "");
+    std::vector<std::string> failures(4);
+    std::vector<std::thread> loops;
+    for (std::string& failed : failures) {
+        loops.emplace_back([this, &failed] {
+            for (int i = 0; i < 15; ++i) {
+                failed += Run({"import", "@legacy.ini", "@default.pal"}).err;
+            }
+        });
+    }
+    for (std::thread& loop : loops) {
+        loop.join();
+    }
+    EXPECT_EQ(failures, std::vector<std::string>(4));
     EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
-    EXPECT_EQ(Snapshot().size(), 3u) << "legacy.ini, default.pal and the log alone";
+    EXPECT_EQ(Snapshot().size(), 2u) << "legacy.ini and default.pal alone";
 }
 
 // The failures run among copies of the fixtures, which must all stay as they are.
@@ -189,7 +202,14 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
     };
     const char* const kIniRefused = "Cannot read INI file";
     const char* const kNoNames = "Failed to read name list from selected palette file";
-    const char* const kNoFolder = "No such file or directory";
+#ifdef _WIN32 // the system's own words, which differ between Windows and Wine
+    char text[256] = {};
+    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     ERROR_PATH_NOT_FOUND, 0, text, sizeof text, nullptr);
+    const std::string kNoFolder(text, std::strcspn(text, ".\r\n"));
+#else
+    const std::string kNoFolder = "No such file or directory";
+#endif
     const char* const kSpecial = "pipe.pal: not a regular file";
     const char* const kTooMany = "tintora-cli: @many.pal: more than 100,000 palettes";
     const std::vector<Case> cases = {
@@ -203,7 +223,7 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         {{"import", "@.", "@default.pal"}, 1, kIniRefused},
         {{"import", "@legacy.ini", "@no_palettes.pal"}, 1, kNoNames},
         {{"import", "@legacy.ini", "@nowhere/new.pal"}, 1, kNoFolder},
-        {{"default", "@nowhere/x.pal"}, 1, "tintora-cli: @nowhere/x.pal: No such file"},
+        {{"default", "@nowhere/x.pal"}, 1, "tintora-cli: @nowhere/x.pal: " + kNoFolder},
         {{"check", "@missing.pal"}, 2, "Cannot read palette file @missing.pal: "},
         {{"check", "@."}, 2, "Cannot read palette file @.: "},
         // A pipe is neither waited on nor replaced.
@@ -218,7 +238,12 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
     for (const char* fixture : {"legacy.ini", "default.pal", "no_palettes.pal"}) {
         Copy(fixture);
     }
+#ifdef _WIN32
+    // No pipe can stand in a folder on Windows; a folder, also no regular file, takes its place.
+    ASSERT_TRUE(fs::create_directory(Path("pipe.pal")));
+#else
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
+#endif
     std::string many;
     for (int i = 0; i <= 100000; ++i) {
         many += "*P\n";
@@ -239,9 +264,11 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
+#ifndef _WIN32 // Windows has no device that is always full
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_NE(full.err.find("Failed to write to standard output"), std::string::npos);
+#endif
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 // the palettes they yield, which have a fixed size each).
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -168,6 +170,11 @@ const HostileFile kHostileFiles[] = {
          return folder.Path("folder.pal");
      },
      PaletteReadStatus::OpenFailed},
+#ifdef _WIN32
+    // A device's reserved name stands in every folder; reading the console would wait for ever.
+    {"ConsoleDevice", [](const TempFolder& folder) { return folder.Path("CON"); },
+     PaletteReadStatus::OpenFailed},
+#else
     // Reading either of these like a file would never end.
     {"NamedPipe",
      [](const TempFolder& folder) {
@@ -185,6 +192,7 @@ const HostileFile kHostileFiles[] = {
          return device;
      },
      PaletteReadStatus::OpenFailed},
+#endif
 };
 
 class HostileFiles : public testing::TestWithParam<HostileFile> {
