@@ -27,9 +27,12 @@ fi
 # then starts in a few hundredths of a second instead of paying Wine's start-up.
 export WINEDEBUG=-all
 export WINEPREFIX=$PWD/$build/wineprefix
-mkdir -p "$build"
+wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-"$wineserver" -p >/dev/null 2>&1 </dev/null
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p </dev/null
+# The prefix is made now, once, rather than inside the first test program's time limit.
+"$wine" wineboot --init </dev/null
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
