@@ -302,18 +302,29 @@ struct SafeFileWriter::Job {
 
     // ReplaceFileW gives the new file the old one's attributes and access rights; where it
     // cannot (another file system, a target gone meanwhile) a plain rename does the work.
+    // Another program holding the old file for a moment (a virus scanner, an indexer, a
+    // reader) makes both fail as denied access, so they are tried again for a while.
     bool MoveIntoPlace(std::string& reason) {
-        if (targetExists &&
-            ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                           nullptr, nullptr) != 0) {
-            return true;
+        constexpr int kAttempts = 100;
+        constexpr DWORD kPauseMs = 20;
+        for (int attempt = 1;; ++attempt) {
+            if (targetExists &&
+                ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0) {
+                return true;
+            }
+            if (::MoveFileExW(temp.c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+                return true;
+            }
+            const DWORD error = ::GetLastError();
+            if (attempt == kAttempts ||
+                (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+                reason = Reason(error);
+                return false;
+            }
+            ::Sleep(kPauseMs);
         }
-        if (::MoveFileExW(temp.c_str(), target.c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-            reason = LastReason();
-            return false;
-        }
-        return true;
     }
 
     // The old bytes back into a file written in place, through a handle of its own when
