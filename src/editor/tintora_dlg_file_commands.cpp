@@ -64,8 +64,10 @@ void CTintoraDlg::OnFileNew() {
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
     m_pCurrentPalette = nullptr;
+    // A new document: what was done to the old one cannot be undone in it.
+    m_undoStack.clear();
     m_strPathName.clear();
-    m_bModified = false;
+    SetUnmodified();
     SetWindowText(kCaption);
     LoadDefaultPalette();
     Invalidate();
@@ -76,18 +78,31 @@ void CTintoraDlg::OnFileOpen() {
         return;
     }
     // Cleared before the dialog shows, so it stays clear when the dialog is cancelled.
-    m_bModified = false;
+    SetUnmodified();
     CFileDialogEx dlg(true, L"pal", InitialOpenPath(m_strPathName), kOpenFlags, kPaletteFilter,
                       this, 0, false, SharedFolderAvailable());
     if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
         return;
     }
-    m_strPathName = dlg.GetPathName();
+    OpenPaletteFile(dlg.GetPathName());
+}
+
+void CTintoraDlg::OpenFromOutside(const CString& path) {
+    if (m_bModified && AskToSave() == IDCANCEL) {
+        return;
+    }
+    SetUnmodified();
+    OpenPaletteFile(path);
+}
+
+void CTintoraDlg::OpenPaletteFile(const CString& path) {
+    m_strPathName = path;
     // Remembered before reading, so a file that fails to read is still proposed next time.
     WriteProfileString(L"Tintora", L"File", m_strPathName);
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
     m_pCurrentPalette = nullptr;
+    m_undoStack.clear();
 
     PaletteReadResult result = ReadPaletteFile(m_strPathName);
     if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
@@ -108,7 +123,7 @@ void CTintoraDlg::OnFileOpen() {
                     L"Error", MB_ICONEXCLAMATION, nullptr);
         // The caption keeps naming the previous file.
         m_strPathName.clear();
-        m_bModified = false;
+        SetUnmodified();
         LoadDefaultPalette();
     }
     Invalidate();
@@ -132,7 +147,7 @@ void CTintoraDlg::OnFileSave() {
                     MB_ICONEXCLAMATION, nullptr);
         return; // still modified: nothing was saved
     }
-    m_bModified = false;
+    SetUnmodified();
     XMessageBox(GetSafeHwnd(), L"Palette file has been saved", L"Info", MB_ICONEXCLAMATION,
                 nullptr);
 }
@@ -146,7 +161,7 @@ void CTintoraDlg::OnFileSaveAs() {
     }
     m_strPathName = dlg.GetPathName();
     // A new name is always written, changed or not.
-    m_bModified = true;
+    ForceModified();
     OnFileSave();
     ShowFileInCaption();
 }
