@@ -227,7 +227,7 @@ void InstallPenAreaAccessibility() {
 
 void NotifyPenSelection(PenArea& area, int oldPen, int newPen) {
     if (!QAccessible::isActive()) {
-        return;
+        return; // nobody listens
     }
     QAccessible::State selected;
     selected.selected = true;
