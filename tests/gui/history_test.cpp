@@ -1,5 +1,6 @@
 // Undo and redo through every kind of change, the modified flag following the history, and
 // the selected pen's colour through the clipboard.
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -58,8 +59,14 @@ protected:
     }
     static ModalHandler EnterName(const QString& name) {
         return [name](QDialog& d) {
-            auto& texts = dynamic_cast<CDialog&>(d);
-            qobject_cast<QLineEdit*>(texts.GetDlgItem(IDC_PALETTE_NAME))->setText(name);
+            auto* edit =
+                qobject_cast<QLineEdit*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_NAME));
+            // Rename's preset name is selected, so that typing replaces it; screen readers
+            // name the edit after its label.
+            EXPECT_EQ(edit->selectedText(), edit->text());
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name),
+                      QStringLiteral("Name"));
+            edit->setText(name);
             ClickDlgItem(d, IDOK);
         };
     }
