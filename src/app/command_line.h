@@ -13,7 +13,8 @@ struct CommandLine {
 };
 
 // args without the program name. --help or --version anywhere before "--" wins over
-// everything else; an unknown option or a second file fails.
+// everything else; the window system's own options (-platform NAME, -style=NAME, ...) are
+// left to it; an unknown option or a second file fails.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <iostream>
 
 #include "app/command_line.h"
@@ -28,29 +29,28 @@ QString ApplicationFolder() {
     return programFolder.absolutePath();
 }
 
-std::vector<std::string> Arguments(int argc, char** argv) {
-    return {argv + std::min(argc, 1), argv + argc};
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    // --help and --version answer before the window system is asked for, so they work
-    // without a display.
-    const CommandLine early = ParseCommandLine(Arguments(argc, argv));
-    if (early.action == CommandLine::Action::Help || early.action == CommandLine::Action::Version) {
-        std::cout << (early.action == CommandLine::Action::Help ? UsageText() : VersionText());
+    // Read before the window system is asked for, so that --help, --version and mistakes
+    // are answered without a display.
+    const CommandLine commandLine = ParseCommandLine({argv + std::min(argc, 1), argv + argc});
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        std::cout << UsageText();
         return 0;
-    }
-
-    QApplication application(argc, argv);
-    // The window system's own options (-platform, -style, ...) are gone from argv now.
-    const CommandLine commandLine = ParseCommandLine(Arguments(argc, argv));
-    if (commandLine.action == CommandLine::Action::Fail) {
+    case CommandLine::Action::Version:
+        std::cout << VersionText();
+        return 0;
+    case CommandLine::Action::Fail:
         std::cerr << "tintora: " << commandLine.error << "\n"
                   << "Try 'tintora --help' for more information.\n";
         return kUsageError;
+    case CommandLine::Action::Run:
+        break;
     }
+
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintora"));
     QApplication::setDesktopFileName(QStringLiteral("tintora"));
     coreSetAppFolder(FromQString(ApplicationFolder()));

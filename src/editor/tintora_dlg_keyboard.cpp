@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <array>
+#include <utility>
 
 #include "editor/tintora_dlg.h"
 #include "resources/resource.h"
@@ -38,6 +39,17 @@ void CTintoraDlg::SetUpKeyboard() {
         QStringLiteral("Arrow keys, Home and End select a pen; Space changes its colour, "
                        "Shift+Space the marker pen's"));
     m_pPenArea->show();
+    // The frames under the pens are borders only; named, they no longer read as blanks.
+    const std::pair<CStatic*, const char*> frames[] = {
+        {&m_wndMainGrid, "Main grid, pens 1 to 9"},
+        {&m_wndSecondaryGrid, "Secondary grid, pens 10 to 15"},
+        {&m_wndStandardGrid, "Standard grid, pens 16 to 255"},
+        {&m_wndPenSwatch, "Selected pen swatch"},
+        {&m_wndMarkerSwatch, "Marker pen swatch"},
+    };
+    for (const auto& [frame, name] : frames) {
+        frame->GetSafeHwnd()->setAccessibleName(QString::fromLatin1(name));
+    }
     if (QWidget* lastButton = GetDlgItem(IDC_DARK_BACKGROUND)) {
         setTabOrder(lastButton, m_pPenArea);
     }
