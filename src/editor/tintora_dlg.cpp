@@ -27,6 +27,11 @@ CTintoraDlg::CTintoraDlg(QWidget* pParent) : CDialog(IDD_TINTORA_DIALOG, pParent
 }
 
 CTintoraDlg::~CTintoraDlg() {
+    // The history empties itself as it goes and says so; nobody here is left to listen.
+    m_undoStack.disconnect(this);
+    // The pen area reads the document, which goes first.
+    delete m_pPenArea;
+    m_pPenArea = nullptr;
     m_pCurrentPalette = nullptr;
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
