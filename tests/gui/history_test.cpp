@@ -85,6 +85,14 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
         [&] {
             QGuiApplication::clipboard()->setText(QStringLiteral("#0A141E"));
             Key(QKeySequence::Paste);
+            // Undo and redo show the change where it was made: light background, pen 1.
+            dlg->CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_DARK_BACKGROUND);
+            dlg->SendCommand(IDC_DARK_BACKGROUND);
+            dlg->SelectPen(9);
+            dlg->SendCommand(ID_EDIT_UNDO);
+            dlg->SendCommand(ID_EDIT_REDO);
+            EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_LIGHT_BACKGROUND), BST_CHECKED);
+            EXPECT_EQ(dlg->m_nBackground * 1000 + dlg->m_nSelectedPen, 1);
         },
         [&] {
             Script().Then(EnterName(QStringLiteral("Renamed")));
