@@ -12,13 +12,14 @@
 //   tintora_dlg_palette_commands.cpp  Select, Add, Delete and Rename Palette; About
 //   tintora_dlg_tool_hints.cpp   the tool hints: which area is under the pointer, its text
 //   tintora_dlg_help.cpp         the help command (menu and F1)
-//   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question
+//   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question;
+//                                opening a file from outside (command line, drop)
 //   tintora_dlg_import.cpp       the import of the older product's colour table
 //   tintora_dlg_history.cpp      undo and redo: the document operations the commands call,
 //                                the Undo and Redo items, the modified flag from the history
 //   tintora_dlg_keyboard.cpp     the pen area (keys, focus, screen readers), the shortcuts
 //   tintora_dlg_clipboard.cpp    copying and pasting the selected pen's colour
-//   tintora_dlg_outside.cpp      files from outside: the command line's file, dropped files
+//   tintora_dlg_outside.cpp      palette files dropped on the window
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
