@@ -1,5 +1,6 @@
 // CTintoraDlg: the file commands (New, Open, Save, Save As, Exit), the question before a
-// modified palette is dropped, and the window caption that names the open file.
+// modified palette is dropped, the window caption that names the open file, and opening a
+// file that comes from outside (the command line, a drop) as Open does.
 #include <QString>
 
 #include "editor/tintora_dlg.h"
