@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
-# Runs tintora-cli's bash completion on every command line of the case table and compares
-# what it offers.
+# Runs tintora-cli's bash completion on every command line of the case table (in a folder
+# holding the files the table names) and compares what it offers.
 #   completion_test.sh COMPLETION_SCRIPT CASES
 set -u
-script=$1
 cases=$2
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cd "$folder" || exit 1
-touch a.pal b.PAL c.json d.gpl e.hex f.ini g.png h.txt
-mkdir sub
-# shellcheck source=/dev/null
-source "$script" || exit 1
-[[ -r $cases ]] || { echo "no case table $cases"; exit 1; }
+source "$1" && [[ -r $cases ]] || exit 1
+cd "$(mktemp -d)" && trap 'rm -rf "$PWD"' EXIT || exit 1
+touch a.pal b.PAL c.json d.gpl e.hex f.ini g.png h.txt && mkdir sub
 
 failures=0
 while IFS='|' read -r line expected; do
