@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintora"));
-    QApplication::setDesktopFileName(QStringLiteral("tintora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tintora.tintora"));
     coreSetAppFolder(FromQString(ApplicationFolder()));
 
     CTintoraApp app;
