@@ -1,0 +1,137 @@
+// Case tables: the inputs and expected results of a test area as rows of a text file under
+// tests/data/cases/, so that a new case is a new row, not new code.
+//
+//   # a comment
+//   GetField | "Pen5, 255, 0" | 2 | , | " 255"
+//
+// Fields are split at '|' and trimmed; double quotes keep blanks at the ends. Escapes:
+// \n \r \t \0 \\ \| \" , \xHH for one byte and \uHHHH or \UHHHHHHHH for a character in UTF-8.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct CaseRow {
+    std::string where; // "file:line", for failure messages and test names
+    std::vector<std::string> fields;
+
+    const std::string& operator[](std::size_t i) const { return fields.at(i); }
+    int Int(std::size_t i) const { return std::stoi(fields.at(i), nullptr, 0); }
+    unsigned int Hex(std::size_t i) const {
+        return static_cast<unsigned int>(std::stoul(fields.at(i), nullptr, 16));
+    }
+    std::size_t size() const { return fields.size(); }
+};
+
+inline void PrintTo(const CaseRow& row, std::ostream* out) {
+    *out << row.where;
+}
+
+namespace case_table_detail {
+
+inline void AppendUtf8(std::string& out, unsigned long c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+inline std::string Field(std::string raw) {
+    raw.erase(0, raw.find_first_not_of(" \t"));
+    raw.erase(raw.find_last_not_of(" \t") + 1);
+    if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') {
+        raw = raw.substr(1, raw.size() - 2);
+    }
+    std::string out;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] != '\\' || i + 1 == raw.size()) {
+            out += raw[i];
+            continue;
+        }
+        const char c = raw[++i];
+        const auto hex = [&](std::size_t digits) {
+            const unsigned long value = std::stoul(raw.substr(i + 1, digits), nullptr, 16);
+            i += digits;
+            return value;
+        };
+        switch (c) {
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '0':
+            out += '\0';
+            break;
+        case 'x':
+            out += static_cast<char>(hex(2));
+            break;
+        case 'u':
+            AppendUtf8(out, hex(4));
+            break;
+        case 'U':
+            AppendUtf8(out, hex(8));
+            break;
+        default:
+            out += c; // \\ \| \"
+        }
+    }
+    return out;
+}
+
+} // namespace case_table_detail
+
+// The rows of tests/data/cases/name.
+inline std::vector<CaseRow> ReadCaseTable(const std::string& name) {
+    std::ifstream file(TINTORA_TEST_DATA_DIR "/cases/" + name);
+    if (!file) {
+        throw std::runtime_error("no case table " + name);
+    }
+    std::vector<CaseRow> rows;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') {
+            continue;
+        }
+        CaseRow row{name + ":" + std::to_string(number), {}};
+        std::string raw;
+        for (std::size_t i = 0; i <= line.size(); ++i) {
+            if (i == line.size() || line[i] == '|') {
+                row.fields.push_back(case_table_detail::Field(raw));
+                raw.clear();
+            } else {
+                raw += line[i];
+                if (line[i] == '\\' && i + 1 < line.size()) {
+                    raw += line[++i];
+                }
+            }
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Names parameterised tests after the line of their row: "L12".
+inline std::string CaseName(const testing::TestParamInfo<CaseRow>& info) {
+    return "L" + info.param.where.substr(info.param.where.rfind(':') + 1);
+}
