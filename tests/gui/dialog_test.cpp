@@ -1,11 +1,9 @@
-// CDialog: controls built from templates where the dialog units say, data exchange, the keys
-// and the close box.
+// CDialog: data exchange, the keys and the close box.
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include "gui_test_support.h"
 #include "platform/dialog.h"
-#include "platform/dialog_units.h"
 #include "resources/resource.h"
 
 namespace {
@@ -33,30 +31,6 @@ protected:
         }
     }
 };
-
-TEST_F(Dialog, ControlsSitWhereTheirTemplateSays) {
-    for (int id : {IDD_ABOUTBOX, IDD_TINTORA_DIALOG, IDD_SELPALETTE_DIALOG, IDD_ADDPALETTE_DIALOG,
-                   IDD_WARNING_DIALOG}) {
-        const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
-        ASSERT_NE(dialogTemplate, nullptr) << id;
-        ExchangeDlg dlg(id);
-        ASSERT_TRUE(dlg.Create());
-        EXPECT_EQ(dlg.GetWindowText(), dialogTemplate->caption);
-        EXPECT_EQ(dlg.Client()->size(),
-                  QSize(DluToPixelsX(dialogTemplate->cx), DluToPixelsY(dialogTemplate->cy)));
-        for (const DialogControl& control : dialogTemplate->controls) {
-            if (control.id == IDC_STATIC) {
-                continue;
-            }
-            QWidget* widget = dlg.GetDlgItem(control.id);
-            ASSERT_NE(widget, nullptr) << "template " << id << " control " << control.id;
-            EXPECT_EQ(widget->parentWidget(), dlg.Client());
-            EXPECT_EQ(widget->geometry(),
-                      DluRectToPixels(control.x, control.y, control.cx, control.cy))
-                << "template " << id << " control " << control.id;
-        }
-    }
-}
 
 TEST_F(Dialog, KeysAndCloseBoxEndTheDialog) {
     struct KeyCase {

@@ -15,39 +15,27 @@ namespace {
 
 using Names = std::vector<std::wstring>;
 
-class PaletteCommands : public GuiTest {
+class PaletteCommands : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        m_pDlg = OpenEditor();
-    }
-    void TearDown() override {
-        m_pDlg.reset();
-        GuiTest::TearDown();
-    }
-
     // Replaces the list by palettes of these names ("about <name>" their descriptions), the
     // one at current made current.
     void UsePalettes(const Names& names, int current) {
-        m_pDlg->m_pPaletteList->Destroy();
+        dlg->m_pPaletteList->Destroy();
         for (const std::wstring& name : names) {
             auto* entry = new PaletteEntry;
             entry->m_Name = name;
             entry->m_Description = L"about " + name;
-            m_pDlg->m_pPaletteList->Add(entry);
+            dlg->m_pPaletteList->Add(entry);
         }
-        m_pDlg->SetCurrentPalette(current);
+        dlg->SetCurrentPalette(current);
     }
     Names PaletteNames() const {
         Names names;
-        for (const UI_ELEMENT* e = m_pDlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
+        for (const UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
             names.push_back(dynamic_cast<const PaletteEntry*>(e)->m_Name);
         }
         return names;
     }
-
-    std::unique_ptr<CTintoraDlg> m_pDlg;
 };
 
 ModalHandler ChooseLine(int line) {
@@ -113,24 +101,24 @@ TEST_F(PaletteCommands, EachOutcomeChangesWhatItShould) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         UsePalettes(row.before.palettes, row.before.current);
-        m_pDlg->m_bModified = row.before.modified;
-        m_pDlg->m_nSelectedPen = 7;
+        dlg->m_bModified = row.before.modified;
+        dlg->m_nSelectedPen = 7;
         for (const ModalHandler& answer : row.answers) {
             Script().Then(answer);
         }
-        const PaletteEntry* currentBefore = m_pDlg->m_pCurrentPalette;
-        m_pDlg->SendCommand(row.command);
+        const PaletteEntry* currentBefore = dlg->m_pCurrentPalette;
+        dlg->SendCommand(row.command);
         EXPECT_EQ(PaletteNames(), row.after.palettes);
-        EXPECT_EQ(m_pDlg->m_pPaletteList->Index(m_pDlg->m_pCurrentPalette), row.after.current);
-        EXPECT_EQ(m_pDlg->m_bModified, row.after.modified);
-        EXPECT_EQ(m_pDlg->windowTitle(), QStringLiteral("Tintora"));
-        const PaletteEntry& current = *m_pDlg->m_pCurrentPalette;
-        EXPECT_EQ(ItemText(*m_pDlg, IDC_PALETTE_LABEL),
+        EXPECT_EQ(dlg->m_pPaletteList->Index(dlg->m_pCurrentPalette), row.after.current);
+        EXPECT_EQ(dlg->m_bModified, row.after.modified);
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
+        const PaletteEntry& current = *dlg->m_pCurrentPalette;
+        EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
                   ToQString(L"Current palette: " + current.m_Name + L" (" + current.m_Description +
                             L")"));
-        EXPECT_EQ(m_pDlg->m_nSelectedPen, row.madeCurrent ? 1 : 7);
+        EXPECT_EQ(dlg->m_nSelectedPen, row.madeCurrent ? 1 : 7);
         if (!row.madeCurrent) {
-            EXPECT_EQ(m_pDlg->m_pCurrentPalette, currentBefore);
+            EXPECT_EQ(dlg->m_pCurrentPalette, currentBefore);
         }
     }
 }
@@ -147,7 +135,7 @@ TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
     for (const auto& [command, offer] : cases) {
         MessageBoxSeen seen;
         Script().Then(AnswerMessageBox(QMessageBox::No, &seen));
-        m_pDlg->SendCommand(command);
+        dlg->SendCommand(command);
         EXPECT_EQ(seen.caption, QStringLiteral("Info"));
         EXPECT_EQ(seen.text, offer);
         EXPECT_EQ(seen.icon, QMessageBox::Question);
@@ -157,7 +145,7 @@ TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
     Script()
         .Then(AnswerMessageBox(QMessageBox::Yes))
         .Then(AnswerMessageBox(QMessageBox::Ok, &notLoaded));
-    m_pDlg->SendCommand(ID_DELETE_PALETTE);
+    dlg->SendCommand(ID_DELETE_PALETTE);
     EXPECT_EQ(notLoaded.text,
               QStringLiteral("This is the default palette and was not loaded initially"));
     EXPECT_EQ(notLoaded.icon, QMessageBox::Warning);

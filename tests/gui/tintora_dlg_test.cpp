@@ -9,16 +9,9 @@
 
 namespace {
 
-class Editor : public GuiTest {
-protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    }
-};
+class Editor : public EditorTest {};
 
 TEST_F(Editor, StartsOnTheDefaultPaletteWithTheExampleLayout) {
-    auto dlg = OpenEditor();
     EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
     EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_LIGHT_BACKGROUND), BST_CHECKED);
     EXPECT_EQ(dlg->m_nSelectedPen, 1);
@@ -40,7 +33,6 @@ TEST_F(Editor, StartsOnTheDefaultPaletteWithTheExampleLayout) {
 }
 
 TEST_F(Editor, SetCurrentPaletteResetsThePensAndAMissingOneLoadsTheDefault) {
-    auto dlg = OpenEditor();
     for (const wchar_t* name : {L"Second", L"Third"}) {
         auto* entry = new PaletteEntry;
         entry->m_Name = name;
@@ -76,13 +68,13 @@ TEST_F(Editor, SetCurrentPaletteResetsThePensAndAMissingOneLoadsTheDefault) {
 TEST_F(Editor, ClosesWithoutAskingWhateverWasChanged) {
     const int keys[] = {Qt::Key_Escape, Qt::Key_Return, 0}; // 0: the close box
     for (int key : keys) {
-        CTintoraDlg dlg(nullptr);
+        CTintoraDlg editor(nullptr);
         Script().Then([key](QDialog& d) {
             dynamic_cast<CTintoraDlg&>(d).m_bModified = true;
             key != 0 ? PressKey(d, key) : static_cast<void>(d.close());
         });
-        dlg.DoModal();
-        EXPECT_FALSE(dlg.isVisible()) << key;
+        editor.DoModal();
+        EXPECT_FALSE(editor.isVisible()) << key;
     }
 }
 

@@ -22,15 +22,11 @@ void HideHintNow() {
     }
 }
 
-class ToolHints : public GuiTest {
+class ToolHints : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    }
     void TearDown() override {
         HideHintNow();
-        GuiTest::TearDown();
+        EditorTest::TearDown();
     }
 };
 
@@ -54,7 +50,6 @@ std::string HintAt(CTintoraDlg& dlg, QPoint point) {
 }
 
 TEST_F(ToolHints, EachAreaIsAToolWithItsHint) {
-    auto dlg = OpenEditor();
     const std::string standard = "Displays the standard pen palette (click to select)";
     const struct {
         const char* where;
@@ -106,7 +101,7 @@ TEST_F(ToolHints, EachAreaIsAToolWithItsHint) {
 
 TEST_F(ToolHints, NoneWhenTheProfileTurnsThemOff) {
     WriteProfileInt(L"Settings", L"ShowTooltips", 0);
-    auto dlg = OpenEditor();
+    Reopen();
     for (const QPoint point : {QPoint(20, 90), QPoint(29, 120), CentreOf(*dlg, IDC_PALETTE_LABEL),
                                CentreOf(*dlg, IDC_MARKER_SWATCH)}) {
         EXPECT_EQ(HintAt(*dlg, point), "") << point.x() << "," << point.y();
