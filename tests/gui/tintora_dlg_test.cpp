@@ -32,39 +32,6 @@ TEST_F(Editor, StartsOnTheDefaultPaletteWithTheExampleLayout) {
     EXPECT_EQ(dlg->m_rcMarkerSwatch, (GridRect{266, 306, 431, 339}));
 }
 
-TEST_F(Editor, SetCurrentPaletteResetsThePensAndAMissingOneLoadsTheDefault) {
-    for (const wchar_t* name : {L"Second", L"Third"}) {
-        auto* entry = new PaletteEntry;
-        entry->m_Name = name;
-        entry->m_Description = L"of three";
-        entry->SetDefaultColours();
-        dlg->m_pPaletteList->Add(entry);
-    }
-    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_DARK_BACKGROUND))->click();
-    ClickAt(*dlg, 40, 90); // pen 2
-    MoveTo(*dlg, 40, 90);
-    ASSERT_EQ(dlg->m_nHoverPen, 2);
-    dlg->m_bModified = true;
-    dlg->setWindowTitle(QStringLiteral("Tintora - some.pal"));
-    dlg->m_strPathName = L"/tmp/some.pal";
-
-    dlg->SetCurrentPalette(1);
-    EXPECT_EQ(dlg->m_pCurrentPalette, PaletteAt(*dlg->m_pPaletteList, 1));
-    EXPECT_EQ(dlg->m_nSelectedPen, 1);
-    EXPECT_EQ(dlg->m_nHoverPen, 0);
-    EXPECT_EQ(dlg->m_nBackground, 1);
-    EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
-              QStringLiteral("Current palette: Second (of three)"));
-
-    dlg->SetCurrentPalette(3); // none such: back to the default list, the path emptied only
-    ASSERT_EQ(dlg->m_pPaletteList->Count(), 1u);
-    EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
-              QStringLiteral("Current palette: Default (Default palette)"));
-    EXPECT_TRUE(dlg->m_strPathName.empty());
-    EXPECT_TRUE(dlg->m_bModified);
-    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - some.pal"));
-}
-
 TEST_F(Editor, ClosesWithoutAskingWhateverWasChanged) {
     const int keys[] = {Qt::Key_Escape, Qt::Key_Return, 0}; // 0: the close box
     for (int key : keys) {
