@@ -1,5 +1,6 @@
 // The profile over QSettings: sections with a backslash become sub-groups, defaults hold for
 // missing values, values survive a new settings object.
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +20,13 @@ TEST_F(Profile, ValuesRoundTripThroughTheFileAndMissingOnesGiveTheirDefaults) {
     SetProfileFile(ProfilePath()); // a fresh settings object reads the file again
     EXPECT_EQ(GetProfileInt(L"Colours", L"Custom3", 0), 0x123456);
     EXPECT_EQ(GetProfileString(L"Tintora", L"File"), L"/home/ä/x, y.pal");
+}
+
+TEST_F(Profile, BackslashSectionIsASubGroup) {
+    ASSERT_TRUE(WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0));
+    QSettings file(ProfilePath(), QSettings::IniFormat);
+    EXPECT_EQ(file.childGroups(), QStringList{QStringLiteral("DialogData")});
+    EXPECT_EQ(file.value(QStringLiteral("DialogData/Tintora/ShowWarning")).toInt(), 0);
 }
 
 // A settings file that is a pipe would block start-up for ever: defaults instead, kept in
