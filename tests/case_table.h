@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "shared/text_encoding.h"
+
 struct CaseRow {
     std::string where; // "file:line", for failure messages and test names
     std::vector<std::string> fields;
@@ -33,24 +35,6 @@ inline void PrintTo(const CaseRow& row, std::ostream* out) {
 }
 
 namespace case_table_detail {
-
-inline void AppendUtf8(std::string& out, unsigned long c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | c >> 12);
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | c >> 18);
-        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 inline std::string Field(std::string raw) {
     raw.erase(0, raw.find_first_not_of(" \t"));
