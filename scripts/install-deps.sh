@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config dpkg-dev qt6-base-dev libqt6svg6
-          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
+          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev gimp-data
           fonts-dejavu-core)
 if [ "${TINTORA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)

@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/format_io.h"
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "files/legacy_colour_table.h"
@@ -21,36 +22,78 @@ PaletteListPtr PalettesToExtend(const std::string& paletteFile, std::ostream& er
     PaletteListPtr list = ReadPalettes(paletteFile, err);
     if (list && list->Count() == 0) {
         // Writing back would replace the palettes that could not be read.
-        err << kNoPaletteReadMessage << '\n';
+        ReportFileError(err, paletteFile, kNoPaletteReadMessage);
         return nullptr;
     }
     return list;
 }
 
-} // namespace
-
-int ImportLegacyTable(const std::string& iniFile, const std::string& paletteFile,
-                      std::ostream& err) {
+// The older product's colour table as a palette list of one.
+PaletteListPtr LegacyPalettes(const std::string& iniFile, std::ostream& err) {
     // The editor's file dialog only lets existing files through; here a missing or
     // unreadable INI file is a mistake to report, not a table of black pens.
-    if (const std::string problem = ReadProblem(iniFile); !problem.empty()) {
-        err << "Cannot read INI file " << iniFile << ": " << problem << '\n';
+    if (!IsStandardStream(iniFile) && !OpenInput(iniFile, err)) {
+        return nullptr;
+    }
+    PaletteListPtr list(new UI_LIST(nullptr));
+    if (!WithReadablePath(iniFile, err,
+                          [&list](const CString& path) { list->Add(NewLegacyPalette(path)); })) {
+        return nullptr;
+    }
+    return list;
+}
+
+// .gpl, .hex and .json sources by their extension (or --from); anything else is the older
+// product's INI file, as it always was.
+PaletteListPtr SourcePalettes(const std::string& source, const std::optional<std::string>& from,
+                              std::ostream& err) {
+    std::optional<PaletteFormat> format =
+        from && *from != "ini" ? FormatFromName(*from) : std::nullopt;
+    if (!from) {
+        format = FormatFromPath(source);
+    }
+    if (format == PaletteFormat::Gpl || format == PaletteFormat::Hex ||
+        format == PaletteFormat::Json) {
+        return ReadPalettesAs(source, *format, err);
+    }
+    return LegacyPalettes(source, err);
+}
+
+} // namespace
+
+int ImportPalettes(const ImportRequest& request, std::ostream& err) {
+    if (IsStandardStream(request.source) && IsStandardStream(request.paletteFile)) {
+        ReportError(err, "standard input can be read only once; name a file for SOURCE or FILE");
+        return kExitUsage;
+    }
+    const PaletteListPtr source = SourcePalettes(request.source, request.from, err);
+    if (!source) {
         return kExitFailure;
     }
-    const PaletteListPtr list = PalettesToExtend(paletteFile, err);
+    const PaletteListPtr list = PalettesToExtend(request.paletteFile, err);
     if (!list) {
         return kExitFailure;
     }
-    list->Add(NewLegacyPalette(PathFromArgument(iniFile)));
-    return WritePalettes(paletteFile, *list, err) ? kExitSuccess : kExitFailure;
+    while (UI_ELEMENT* palette = source->First()) {
+        list->Add(source->Subtract(palette));
+    }
+    return WritePalettes(request.paletteFile, *list, err) ? kExitSuccess : kExitFailure;
 }
 
 void AddImportCommand(CommandTable& table) {
-    auto iniFile = std::make_shared<std::string>();
-    auto paletteFile = std::make_shared<std::string>();
-    CLI::App& command = table.Add(
-        "import", "Append the colour table of INI to FILE as a new palette \"Veldra 3\"",
-        [iniFile, paletteFile] { return ImportLegacyTable(*iniFile, *paletteFile, std::cerr); });
-    command.add_option("INI", *iniFile, "INI file of the older product to read")->required();
-    command.add_option("FILE", *paletteFile, "Palette file to extend or create")->required();
+    auto request = std::make_shared<ImportRequest>();
+    CLI::App& command =
+        table.Add("import",
+                  "Append the palettes of SOURCE (.gpl, .hex, .json or an INI file) to FILE",
+                  "tintora-cli import Web.gpl colours.pal",
+                  [request] { return ImportPalettes(*request, std::cerr); });
+    command
+        .add_option("SOURCE", request->source,
+                    "File to import (- for standard input, read as INI unless --from says)")
+        ->required();
+    command.add_option("FILE", request->paletteFile, "Palette file to extend or create")
+        ->required();
+    command.add_option("--from", request->from, "Format of SOURCE when its extension does not say")
+        ->option_text("FMT")
+        ->check(CLI::IsMember({"ini", "gpl", "hex", "json"}, CLI::ignore_case));
 }

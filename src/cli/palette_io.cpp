@@ -3,17 +3,131 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <iostream>
+#include <cstdlib>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "cli/messages.h"
+#include "files/formats/palette_format.h"
 #include "files/palette_file.h"
 #include "model/palette_entry.h"
+#include "shared/file_io.h"
 #include "shared/text_encoding.h"
+
+namespace {
+
+constexpr std::string_view kNoNames =
+    "no palette in this file (a palette starts with a line \"*NAME,DESCRIPTION\")";
+
+// Why the file at path cannot be read, in the system's words where it has some.
+std::string ReadProblem(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return SystemReason(errno);
+    }
+    // Opening a folder succeeds on Linux; only reading tells.
+    std::string problem = "not a regular file";
+    if (std::fgetc(file) == EOF && std::ferror(file) != 0) {
+        problem = SystemReason(errno);
+    }
+    std::fclose(file);
+    return problem;
+}
+
+// Why a write failed: the system's reason when the failing call left one.
+std::string WriteProblem(int errorNumber) {
+    return errorNumber != 0 ? SystemReason(errorNumber) : "the file cannot be written";
+}
+
+// A palette whose name or description the 8-bit file cannot hold fails the whole write;
+// saying which palette and why beats a bare failure.
+bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::ostream& err) {
+    for (const UI_ELEMENT* element = list.First(); element != nullptr; element = element->Next()) {
+        const auto* palette = dynamic_cast<const PaletteEntry*>(element);
+        if (palette == nullptr) {
+            continue;
+        }
+        std::string problem = UnstorableTextProblem(palette->m_Name);
+        if (problem.empty()) {
+            problem = UnstorableTextProblem(palette->m_Description);
+        }
+        if (!problem.empty()) {
+            ReportFileError(err, path,
+                            "palette \"" + ToUtf8(palette->m_Name) + "\": " + problem);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A new, empty temporary file, removed again when this goes.
+class TemporaryFile {
+public:
+    TemporaryFile() {
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+        m_name = ((error ? std::filesystem::path("/tmp") : folder) / "tintora-cli.XXXXXX");
+        m_fd = ::mkstemp(m_name.data());
+        if (m_fd < 0) {
+            m_problem = SystemReason(errno);
+        }
+    }
+    ~TemporaryFile() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_name.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // Empty while the file is usable.
+    const std::string& Problem() const { return m_problem; }
+    CString Path() const { return FromUtf8(m_name); }
+
+    // Copies all of in into the file; false (with Problem set) when that fails.
+    bool CopyFrom(std::FILE* in) {
+        char buffer[1 << 16];
+        std::size_t read = 0;
+        while (m_problem.empty() && (read = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+            for (std::size_t done = 0; done < read;) {
+                const ssize_t written = ::write(m_fd, buffer + done, read - done);
+                if (written < 0 && errno != EINTR) {
+                    m_problem = SystemReason(errno);
+                    break;
+                }
+                done += written > 0 ? static_cast<std::size_t>(written) : 0;
+            }
+        }
+        if (std::ferror(in) != 0 && m_problem.empty()) {
+            m_problem = SystemReason(errno);
+        }
+        return m_problem.empty();
+    }
+
+private:
+    std::string m_name;
+    std::string m_problem;
+    int m_fd = -1;
+};
+
+} // namespace
 
 void PaletteListDiscarder::operator()(UI_LIST* list) const {
     DiscardPaletteList(list);
+}
+
+void FileCloser::operator()(std::FILE* file) const {
+    if (file != nullptr && file != stdin) {
+        std::fclose(file);
+    }
+}
+
+bool IsStandardStream(std::string_view path) {
+    return path == "-";
 }
 
 CString PathFromArgument(const std::string& argument) {
@@ -21,6 +135,9 @@ CString PathFromArgument(const std::string& argument) {
 }
 
 bool PathExists(const std::string& path) {
+    if (IsStandardStream(path)) {
+        return true;
+    }
     std::error_code error;
     // Narrow strings pass to the system unchanged; a status we cannot learn (a folder we
     // may not search) counts as existing, so that the later open reports it.
@@ -28,30 +145,64 @@ bool PathExists(const std::string& path) {
     return status.type() != std::filesystem::file_type::not_found;
 }
 
-std::string ReadProblem(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return std::strerror(errno);
+FilePtr OpenInput(const std::string& path, std::ostream& err) {
+    if (IsStandardStream(path)) {
+        return FilePtr(stdin);
     }
-    // Opening a folder succeeds on Linux; only reading tells.
-    std::string problem;
-    if (std::fgetc(file) == EOF && std::ferror(file) != 0) {
-        problem = std::strerror(errno);
+    FilePtr file(OpenForReading(PathFromArgument(path)));
+    if (!file) {
+        ReportFileError(err, path, ReadProblem(path));
     }
-    std::fclose(file);
-    return problem;
+    return file;
+}
+
+std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream& err) {
+    const FilePtr file = OpenInput(path, err);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[1 << 16];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        bytes.append(buffer, read);
+    }
+    if (std::ferror(file.get()) != 0) {
+        ReportFileError(err, path, SystemReason(errno));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WithReadablePath(const std::string& path, std::ostream& err,
+                      const std::function<void(const CString&)>& read) {
+    if (!IsStandardStream(path)) {
+        read(PathFromArgument(path));
+        return true;
+    }
+    TemporaryFile copy;
+    if (!copy.Problem().empty() || !copy.CopyFrom(stdin)) {
+        ReportFileError(err, path, copy.Problem());
+        return false;
+    }
+    read(copy.Path());
+    return true;
 }
 
 PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err) {
-    PaletteReadResult result = ReadPaletteFile(PathFromArgument(path));
+    PaletteReadResult result;
+    if (!WithReadablePath(path, err,
+                          [&result](const CString& file) { result = ReadPaletteFile(file); })) {
+        return nullptr;
+    }
     switch (result.status) {
     case PaletteReadStatus::Ok:
         return PaletteListPtr(result.list);
     case PaletteReadStatus::OpenFailed:
-        err << kOpenFailedMessage << '\n';
+        ReportFileError(err, path, ReadProblem(path));
         break;
     case PaletteReadStatus::NoNames:
-        err << kNoNamesMessage << '\n';
+        ReportFileError(err, path, kNoNames);
         break;
     }
     DiscardPaletteList(result.list);
@@ -59,9 +210,55 @@ PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err) {
 }
 
 bool WritePalettes(const std::string& path, const UI_LIST& list, std::ostream& err) {
+    if (ReportUnstorablePalette(path, list, err)) {
+        return false;
+    }
+    if (IsStandardStream(path)) {
+        // The .pal writer writes files; standard output gets a copy of one it wrote.
+        const TemporaryFile temporary;
+        if (!temporary.Problem().empty()) {
+            ReportFileError(err, path, temporary.Problem());
+            return false;
+        }
+        const std::optional<std::string> bytes =
+            WritePaletteFile(temporary.Path(), list) ? ReadFileBytes(temporary.Path())
+                                                     : std::nullopt;
+        if (!bytes) {
+            ReportFileError(err, path, "the palettes cannot be written");
+            return false;
+        }
+        return WriteOutput(path, [&bytes](const OutputSink& sink) { return sink(*bytes); }, err);
+    }
+    errno = 0;
     if (!WritePaletteFile(PathFromArgument(path), list)) {
-        err << kWriteFailedMessage << '\n';
+        ReportFileError(err, path, WriteProblem(errno));
         return false;
     }
     return true;
+}
+
+bool WriteOutput(const std::string& path, const std::function<bool(const OutputSink&)>& produce,
+                 std::ostream& err) {
+    if (IsStandardStream(path)) {
+        errno = 0;
+        const bool written = produce([](std::string_view bytes) {
+            return static_cast<bool>(std::cout.write(bytes.data(),
+                                                     static_cast<std::streamsize>(bytes.size())));
+        });
+        // A full disk or a closed pipe must not pass for a complete output.
+        if (!written || !std::cout.flush()) {
+            ReportFileError(err, "standard output", WriteProblem(errno));
+            return false;
+        }
+        return true;
+    }
+    errno = 0;
+    SafeFileWriter file(PathFromArgument(path));
+    const bool written =
+        file.IsOpen() && produce([&file](std::string_view bytes) { return file.Write(bytes); }) &&
+        file.Commit();
+    if (!written) {
+        ReportFileError(err, path, WriteProblem(errno));
+    }
+    return written;
 }

@@ -14,6 +14,7 @@
 //   tintora_dlg_help.cpp         the help command (menu and F1)
 //   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question
 //   tintora_dlg_import.cpp       the import of the older product's colour table
+//   tintora_dlg_palette_exchange.cpp  Import Palette and Export Palette (other tools' formats)
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
@@ -25,6 +26,7 @@
 #include "editor/palette_painter.h"
 #include "editor/pen_grid_layout.h"
 #include "editor/tool_info.h"
+#include "files/formats/palette_format.h"
 #include "model/palette_entry.h"
 #include "platform/dialog.h"
 #include "shared/cstring.h"
@@ -104,6 +106,11 @@ protected:
     void OnFileSaveAs();
     void OnExit();
     void OnImport();
+    void OnImportPalette();
+    void OnExportPalette();
+    // The document change of Import Palette, in one step: appends the palettes, makes the
+    // first of them current and marks the document modified.
+    void AppendImportedPalettes(PaletteVector palettes);
 
     // Palette list commands, the About box and the help.
     void OnSelectPalette();

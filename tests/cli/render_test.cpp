@@ -109,10 +109,14 @@ TEST_F(RenderTest, FailuresWriteNothing) {
     };
     const std::string png = Path("old.png");
     const Case cases[] = {
-        {{"render", kThreePalettes, "--palette", "Nope", "-o", png}, 1, "No palette named"},
-        {{"render", kThreePalettes, "--index", "3", "-o", png}, 1, "No palette at position 3"},
+        {{"render", kThreePalettes, "--palette", "Nope", "-o", png},
+         1,
+         "three_palettes.pal: no palette named \"Nope\""},
+        {{"render", kThreePalettes, "--index", "3", "-o", png}, 1, "no palette at position 3"},
         {{"render", kThreePalettes, "--index", "0", "--palette", "Twin", "-o", png}, 2, "Usage"},
-        {{"render", kThreePalettes, "-o", Path("nowhere/x.png")}, 1, "Failed to write"},
+        {{"render", kThreePalettes, "-o", Path("nowhere/x.png")},
+         1,
+         "x.png: No such file or directory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
