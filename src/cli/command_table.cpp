@@ -45,9 +45,8 @@ int CommandTable::ReportParseError(const CLI::ParseError& error) const {
     if (m_app.get_subcommands().empty()) {
         const std::vector<std::string> words = m_app.remaining();
         if (!words.empty() && !words.front().starts_with('-')) {
-            std::cerr << m_app.get_name() << ": '" << words.front()
-                      << "' is not a command\nTry '" << m_app.get_name()
-                      << " --help' for the list of commands.\n";
+            std::cerr << m_app.get_name() << ": '" << words.front() << "' is not a command\nTry '"
+                      << m_app.get_name() << " --help' for the list of commands.\n";
             return kExitUsage;
         }
     }

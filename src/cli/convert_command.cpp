@@ -38,7 +38,8 @@ int ConvertPalettes(const ConvertRequest& request, std::ostream& err) {
         return kExitUsage;
     }
     if (*from == PaletteFormat::Css) {
-        ReportFileError(err, request.input, "CSS is written, not read; convert from another format");
+        ReportFileError(err, request.input,
+                        "CSS is written, not read; convert from another format");
         return kExitUsage;
     }
     PaletteListPtr list = ReadPalettesAs(request.input, *from, err);
@@ -56,8 +57,7 @@ int ConvertPalettes(const ConvertRequest& request, std::ostream& err) {
         }
     }
     const int variant = request.dark ? kDarkBackground : kLightBackground;
-    return WritePalettesAs(request.output, *to, *list, variant, err) ? kExitSuccess
-                                                                     : kExitFailure;
+    return WritePalettesAs(request.output, *to, *list, variant, err) ? kExitSuccess : kExitFailure;
 }
 
 void AddConvertCommand(CommandTable& table) {
@@ -65,14 +65,12 @@ void AddConvertCommand(CommandTable& table) {
     auto background = std::make_shared<std::string>("light");
     CLI::App& command = table.Add(
         "convert", "Convert palettes between .pal, JSON, GIMP (.gpl), hex lists and CSS",
-        "tintora-cli convert colours.pal colours.gpl --palette Pastels",
-        [request, background] {
+        "tintora-cli convert colours.pal colours.gpl --palette Pastels", [request, background] {
             request->dark = *background == "dark";
             return ConvertPalettes(*request, std::cerr);
         });
     command.add_option("IN", request->input, "File to read (- for standard input)")->required();
-    command.add_option("OUT", request->output, "File to write (- for standard output)")
-        ->required();
+    command.add_option("OUT", request->output, "File to write (- for standard output)")->required();
     AddPaletteChoiceOptions(command, request->choice);
     command
         .add_option("--background", *background,

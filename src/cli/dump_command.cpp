@@ -15,9 +15,8 @@ int DumpPaletteFile(const std::string& file, std::ostream& err) {
         return kExitFailure;
     }
     // Written a palette at a time: the output of a big file is never held whole.
-    return WritePalettesAs("-", PaletteFormat::Json, *list, kLightBackground, err)
-               ? kExitSuccess
-               : kExitFailure;
+    return WritePalettesAs("-", PaletteFormat::Json, *list, kLightBackground, err) ? kExitSuccess
+                                                                                   : kExitFailure;
 }
 
 void AddDumpCommand(CommandTable& table) {

@@ -7,10 +7,9 @@
 #include "model/palette_entry.h"
 #include "shared/text_encoding.h"
 
-
 std::optional<PaletteFormat> FormatFor(const std::string& path,
-                                       const std::optional<std::string>& given,
-                                       const char* role, std::ostream& err) {
+                                       const std::optional<std::string>& given, const char* role,
+                                       std::ostream& err) {
     if (given) {
         return FormatFromName(*given); // the option's own check has let only names through
     }

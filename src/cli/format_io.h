@@ -14,8 +14,8 @@ class PaletteEntry;
 // The format of path: the one given, else the one its extension names; nullopt after
 // reporting that neither says (role is "--from" or "--to", the option that would).
 std::optional<PaletteFormat> FormatFor(const std::string& path,
-                                       const std::optional<std::string>& given,
-                                       const char* role, std::ostream& err);
+                                       const std::optional<std::string>& given, const char* role,
+                                       std::ostream& err);
 
 // The palettes of path in format (not CSS, which is only written); null after reporting
 // why there are none. Warnings (colours left out) are reported and reading goes on.

@@ -82,11 +82,10 @@ int ImportPalettes(const ImportRequest& request, std::ostream& err) {
 
 void AddImportCommand(CommandTable& table) {
     auto request = std::make_shared<ImportRequest>();
-    CLI::App& command =
-        table.Add("import",
-                  "Append the palettes of SOURCE (.gpl, .hex, .json or an INI file) to FILE",
-                  "tintora-cli import Web.gpl colours.pal",
-                  [request] { return ImportPalettes(*request, std::cerr); });
+    CLI::App& command = table.Add(
+        "import", "Append the palettes of SOURCE (.gpl, .hex, .json or an INI file) to FILE",
+        "tintora-cli import Web.gpl colours.pal",
+        [request] { return ImportPalettes(*request, std::cerr); });
     command
         .add_option("SOURCE", request->source,
                     "File to import (- for standard input, read as INI unless --from says)")

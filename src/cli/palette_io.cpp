@@ -3,9 +3,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <cstdlib>
 #include <system_error>
 
 #include <unistd.h>
@@ -55,8 +55,7 @@ bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::
             problem = UnstorableTextProblem(palette->m_Description);
         }
         if (!problem.empty()) {
-            ReportFileError(err, path,
-                            "palette \"" + ToUtf8(palette->m_Name) + "\": " + problem);
+            ReportFileError(err, path, "palette \"" + ToUtf8(palette->m_Name) + "\": " + problem);
             return true;
         }
     }
@@ -220,14 +219,15 @@ bool WritePalettes(const std::string& path, const UI_LIST& list, std::ostream& e
             ReportFileError(err, path, temporary.Problem());
             return false;
         }
-        const std::optional<std::string> bytes =
-            WritePaletteFile(temporary.Path(), list) ? ReadFileBytes(temporary.Path())
+        const std::optional<std::string> bytes = WritePaletteFile(temporary.Path(), list)
+                                                     ? ReadFileBytes(temporary.Path())
                                                      : std::nullopt;
         if (!bytes) {
             ReportFileError(err, path, "the palettes cannot be written");
             return false;
         }
-        return WriteOutput(path, [&bytes](const OutputSink& sink) { return sink(*bytes); }, err);
+        return WriteOutput(
+            path, [&bytes](const OutputSink& sink) { return sink(*bytes); }, err);
     }
     errno = 0;
     if (!WritePaletteFile(PathFromArgument(path), list)) {
@@ -242,8 +242,8 @@ bool WriteOutput(const std::string& path, const std::function<bool(const OutputS
     if (IsStandardStream(path)) {
         errno = 0;
         const bool written = produce([](std::string_view bytes) {
-            return static_cast<bool>(std::cout.write(bytes.data(),
-                                                     static_cast<std::streamsize>(bytes.size())));
+            return static_cast<bool>(
+                std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
         });
         // A full disk or a closed pipe must not pass for a complete output.
         if (!written || !std::cout.flush()) {
@@ -254,9 +254,9 @@ bool WriteOutput(const std::string& path, const std::function<bool(const OutputS
     }
     errno = 0;
     SafeFileWriter file(PathFromArgument(path));
-    const bool written =
-        file.IsOpen() && produce([&file](std::string_view bytes) { return file.Write(bytes); }) &&
-        file.Commit();
+    const bool written = file.IsOpen() &&
+                         produce([&file](std::string_view bytes) { return file.Write(bytes); }) &&
+                         file.Commit();
     if (!written) {
         ReportFileError(err, path, WriteProblem(errno));
     }

@@ -73,13 +73,12 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
 void AddRenderCommand(CommandTable& table) {
     auto request = std::make_shared<RenderRequest>();
     auto background = std::make_shared<std::string>("light");
-    CLI::App& command =
-        table.Add("render", "Write a PNG of one palette of FILE as the editor shows it",
-                  "tintora-cli render colours.pal -o colours.png --background dark",
-                  [request, background] {
-                      request->dark = *background == "dark";
-                      return RenderPaletteFile(*request, std::cerr);
-                  });
+    CLI::App& command = table.Add(
+        "render", "Write a PNG of one palette of FILE as the editor shows it",
+        "tintora-cli render colours.pal -o colours.png --background dark", [request, background] {
+            request->dark = *background == "dark";
+            return RenderPaletteFile(*request, std::cerr);
+        });
     command.add_option("FILE", request->file, "Palette file to read")->required();
     AddPaletteChoiceOptions(command, request->choice);
     command.add_option("--background", *background, "Which colours to show (default light)")

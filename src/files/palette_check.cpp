@@ -4,8 +4,8 @@
 #include "files/palette_check.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <array>
+#include <cstdio>
 #include <cwchar>
 #include <string>
 #include <unordered_map>
@@ -196,7 +196,7 @@ void PaletteChecker::CheckElement(std::size_t line, std::wstring_view element) {
     const std::optional<int> pen = PenNumberOf(token);
     if (!pen) {
         ReportError(line, L"neither a comment, a palette header nor a pen line; the editor ignores "
-                     L"this line");
+                          L"this line");
         return;
     }
     if (!m_palette) {

@@ -93,9 +93,9 @@ FormatReadResult GplReader::Read(std::string_view bytes, const CString& fallback
         m_result.error = "Name: " + problem;
         return std::move(m_result);
     }
-    m_result.palettes.push_back(PaletteFromColourRows(
-        std::move(name), m_description.value_or(L"Imported GIMP palette"), m_rows,
-        LinePlace(m_lineOfPen256), m_result.warnings));
+    m_result.palettes.push_back(
+        PaletteFromColourRows(std::move(name), m_description.value_or(L"Imported GIMP palette"),
+                              m_rows, LinePlace(m_lineOfPen256), m_result.warnings));
     return std::move(m_result);
 }
 

@@ -39,8 +39,7 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 std::array<char, 8> escaped{};
-                std::snprintf(escaped.data(), escaped.size(), "\\u%04x",
-                              static_cast<unsigned>(c));
+                std::snprintf(escaped.data(), escaped.size(), "\\u%04x", static_cast<unsigned>(c));
                 out += escaped.data();
             } else {
                 out += c;
@@ -188,9 +187,9 @@ bool JsonPaletteReader::ReadPalette(std::size_t index) {
             } else if (key == "description") {
                 ok = ReadText(place + ".description", palette->m_Description);
             } else if (key == "light" || key == "dark") {
-                ok = ReadColours(place + "." + key,
-                                 palette->m_Colours[key == "light" ? kLightBackground
-                                                                   : kDarkBackground]);
+                ok = ReadColours(
+                    place + "." + key,
+                    palette->m_Colours[key == "light" ? kLightBackground : kDarkBackground]);
             } else {
                 ok = SkipValue();
             }
