@@ -161,6 +161,69 @@ TEST_F(CliTest, ImportWritesANewFileOrAppendsToAnExistingOne) {
     }
 }
 
+// .pal and JSON carry every palette byte for byte; the one-palette formats carry the chosen
+// palette in the chosen variant; "-" stands for standard input and output.
+TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
+    for (const char* fixture : {"three_palettes.pal", "eight_bit_names.pal"}) {
+        SCOPED_TRACE(fixture);
+        ASSERT_EQ(RunCli({"convert", kDataDir + fixture, Path("a.pal")}).exitCode, 0);
+        ASSERT_EQ(Run({"convert", "@a.pal", "@a.json"}).exitCode, 0);
+        ASSERT_EQ(Run({"convert", "@a.json", "@b.pal"}).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("b.pal")), ReadBytes(Path("a.pal")));
+        const CliRun piped =
+            RunCli({"convert", "-", "-", "--from", "PAL", "--to", "json"}, {}, Path("a.pal"));
+        EXPECT_EQ(piped.out, ReadBytes(Path("a.json")));
+        EXPECT_EQ(RunCli({"dump", "-"}, {}, Path("a.pal")).out, piped.out);
+    }
+    const struct {
+        std::vector<std::string> options;
+        std::string out;
+        std::string expected; // a piece of the output
+    } cases[] = {
+        {{}, "x.gpl", "GIMP Palette\nName: Alpha\nColumns: 16\n# First of three\n255 0 0\tPen 1\n"},
+        {{"--palette", "Twin", "--background", "dark"}, "x.gpl", "\n254 220 186\tPen 2\n"},
+        {{"--index", "2"}, "x.hex", "0000ff\n"},
+        {{"--index", "2", "--to", "css"}, "x.txt", "  --pen-1: #0000ff;\n"},
+        {{"--index", "2", "--to", "css"}, "x.txt", "    --pen-1: #ffff00;\n"},
+        {{"--palette", "Twin"}, "x.json", "{\"palettes\":[{\"name\":\"Twin\",\"description\":\"Se"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.options));
+        std::vector<std::string> args = {"convert", kDataDir + "three_palettes.pal", Path(c.out)};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliRun run = RunCli(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(ReadBytes(Path(c.out)).find(c.expected), std::string::npos);
+    }
+    EXPECT_EQ(RunCli({"default", "-"}).out, ReadBytes(kDataDir + "default.pal"));
+}
+
+TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
+    Copy("default.pal");
+    std::ofstream(Path("Sky.hex")) << "#102030\n";
+    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
+    ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
+    for (const char* source : {"@Sky.hex", "@sea.gpl", "@three.json"}) {
+        const CliRun run = Run({"import", source, "@default.pal"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+    }
+    const json palettes = Dump(Path("default.pal"));
+    EXPECT_EQ(Names(palettes),
+              (std::vector<std::string>{"Default", "Sky", "Sea", "Alpha", "Twin", "Twin"}));
+    ExpectPens(palettes[1], {{1, "#102030", "#102030"}, {2, "#808000", "#808000"}});
+    ExpectPens(palettes[2], {{1, "#010203", "#010203"}});
+}
+
+TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* command : {"default", "dump", "import", "check", "convert", "render"}) {
+        EXPECT_NE(run.out.find(std::string("\n  tintora-cli ") + command + " "), std::string::npos)
+            << command;
+    }
+    EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
+}
+
 // The failures run among copies of the fixtures, which must all stay as they are.
 TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
     struct Case {

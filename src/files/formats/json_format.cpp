@@ -335,10 +335,10 @@ bool JsonPaletteReader::SkipValue() {
         SkipBlanks();
         const char c = Peek();
         if (c == '{' || c == '[') {
-            ++m_pos;
             if (open.size() == kMaxDepth) {
                 return Fail("nested too deeply");
             }
+            ++m_pos;
             open.push_back(c == '{' ? '}' : ']');
             if (Take(open.back())) {
                 open.pop_back();
