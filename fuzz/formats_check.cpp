@@ -34,7 +34,13 @@ std::string CheckWrittenReadsBack(PaletteFormat format, const PaletteEntry& pale
             return "GIMP does not read back pen " + std::to_string(pen);
         }
     }
-    return read.m_Name == palette.m_Name || palette.m_Name.empty() ? "" : "GIMP changes the name";
+    // The name line is read without the blanks around it, and an empty one is no name.
+    const std::size_t first = palette.m_Name.find_first_not_of(L" \t\r");
+    const CString trimmed =
+        first == CString::npos
+            ? CString()
+            : palette.m_Name.substr(first, palette.m_Name.find_last_not_of(L" \t\r") - first + 1);
+    return trimmed.empty() || read.m_Name == trimmed ? "" : "GIMP changes the name";
 }
 
 } // namespace
