@@ -219,15 +219,26 @@ bool WritePalettes(const std::string& path, const UI_LIST& list, std::ostream& e
             ReportFileError(err, path, temporary.Problem());
             return false;
         }
-        const std::optional<std::string> bytes = WritePaletteFile(temporary.Path(), list)
-                                                     ? ReadFileBytes(temporary.Path())
-                                                     : std::nullopt;
-        if (!bytes) {
+        const FilePtr written(
+            WritePaletteFile(temporary.Path(), list) ? OpenForReading(temporary.Path()) : nullptr);
+        if (!written) {
             ReportFileError(err, path, "the palettes cannot be written");
             return false;
         }
+        // Copied a piece at a time: the file of a long list is large.
         return WriteOutput(
-            path, [&bytes](const OutputSink& sink) { return sink(*bytes); }, err);
+            path,
+            [&written](const OutputSink& sink) {
+                char buffer[1 << 16];
+                std::size_t read = 0;
+                while ((read = std::fread(buffer, 1, sizeof buffer, written.get())) > 0) {
+                    if (!sink(std::string_view(buffer, read))) {
+                        return false;
+                    }
+                }
+                return std::ferror(written.get()) == 0;
+            },
+            err);
     }
     errno = 0;
     if (!WritePaletteFile(PathFromArgument(path), list)) {
