@@ -76,10 +76,14 @@ void AddConvertCommand(CommandTable& table) {
         .add_option("--background", *background,
                     "Which colours go to .gpl and .hex, which hold one variant (default light)")
         ->check(CLI::IsMember({"light", "dark"}));
-    command.add_option("--from", request->from, "Format of IN when its extension does not say")
+    command
+        .add_option("--from", request->from,
+                    "Format of IN when its extension does not say: pal, json, gpl or hex")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
-    command.add_option("--to", request->to, "Format of OUT when its extension does not say")
+    command
+        .add_option("--to", request->to,
+                    "Format of OUT when its extension does not say: pal, json, gpl, hex or css")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
 }

@@ -90,9 +90,14 @@ void AddImportCommand(CommandTable& table) {
         .add_option("SOURCE", request->source,
                     "File to import (- for standard input, read as INI unless --from says)")
         ->required();
-    command.add_option("FILE", request->paletteFile, "Palette file to extend or create")
+    command
+        .add_option(
+            "FILE", request->paletteFile,
+            "Palette file to extend or create (- reads standard input, writes standard output)")
         ->required();
-    command.add_option("--from", request->from, "Format of SOURCE when its extension does not say")
+    command
+        .add_option("--from", request->from,
+                    "Format of SOURCE when its extension does not say: ini, gpl, hex or json")
         ->option_text("FMT")
         ->check(CLI::IsMember({"ini", "gpl", "hex", "json"}, CLI::ignore_case));
 }
