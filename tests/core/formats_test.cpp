@@ -158,6 +158,8 @@ TEST(Formats, ReadersNameThePlaceOfWhatTheyRefuseOrLeaveOut) {
         {PaletteFormat::Json, "{\n  \"palettes\": [\n    {\"name\": \"A\",]",
          "line 3, column 18: expected a string", "", 0},
         {PaletteFormat::Json, R"({"other":true})", "palettes: missing", "", 0},
+        {PaletteFormat::Json, R"({"other":a,"palettes":[]})", "line 1, column 10: expected a value",
+         "", 0},
         {PaletteFormat::Json, std::string(600, '[') + std::string(600, ']'),
          "line 1, column 1: expected a JSON object", "", 0},
         {PaletteFormat::Json, "{\"x\":" + std::string(600, '['),

@@ -389,7 +389,9 @@ bool JsonPaletteReader::SkipScalar() {
     }
     const std::string_view word = m_text.substr(begin, m_pos - begin);
     const bool literal = word == "true" || word == "false" || word == "null";
-    const bool number = !word.empty() && word.find_first_of("tuflsn") == std::string_view::npos;
+    const bool number = !word.empty() &&
+                        (word.front() == '-' || (word.front() >= '0' && word.front() <= '9')) &&
+                        word.find_first_not_of("+-.0123456789eE") == std::string_view::npos;
     if (literal || number) {
         return true;
     }
