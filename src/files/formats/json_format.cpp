@@ -273,16 +273,9 @@ bool JsonPaletteReader::ReadString(std::string& utf8) {
         if (m_pos == m_text.size()) {
             break;
         }
-        const char c = m_text[m_pos++];
-        if (c == '"') {
+        // The run ends at the closing quote or at a backslash.
+        if (m_text[m_pos++] == '"') {
             return true;
-        }
-        if (static_cast<unsigned char>(c) < 0x20) {
-            return Fail("control character in a string");
-        }
-        if (c != '\\') {
-            utf8 += c;
-            continue;
         }
         const char escape = Peek();
         ++m_pos;
