@@ -37,6 +37,8 @@ const char* StatusName(PaletteReadStatus status) {
         return "OpenFailed";
     case PaletteReadStatus::NoNames:
         return "NoNames";
+    case PaletteReadStatus::TooMany:
+        return "TooMany";
     }
     return "?";
 }

@@ -138,6 +138,12 @@ const MenuTemplate kMenu = {
              {L"&Add Palette", ID_ADD_PALETTE},
              {L"&Delete Palette", ID_DELETE_PALETTE},
              {L"&Rename Palette", ID_RENAME_PALETTE},
+             {},
+             {L"&Undo", ID_EDIT_UNDO},
+             {L"R&edo", ID_EDIT_REDO},
+             {},
+             {L"&Copy Colour", ID_EDIT_COPY},
+             {L"&Paste Colour", ID_EDIT_PASTE},
          }},
         {L"&Help",
          {

@@ -10,6 +10,7 @@
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "files/palette_check.h"
+#include "shared/file_io.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -39,12 +40,12 @@ int CheckPaletteFileCommand(const std::string& file, std::ostream& out, std::ost
     const std::optional<std::size_t> findings = CheckPaletteStream(
         input.get(), [&](const PaletteFinding& finding) { PrintFinding(out, file, finding); });
     if (!findings) {
-        ReportFileError(err, file, SystemReason(errno));
+        ReportFileError(err, file, SystemErrorText(errno));
         return kExitUnreadable;
     }
     errno = 0;
     if (!out.flush()) {
-        ReportFileError(err, "standard output", SystemReason(errno));
+        ReportFileError(err, "standard output", SystemErrorText(errno));
         return kExitUnreadable;
     }
     return *findings == 0 ? kExitSuccess : kExitFailure;

@@ -2,6 +2,7 @@
 #include "cli/command_table.h"
 
 #include <iostream>
+#include <new>
 
 #include <CLI/CLI.hpp>
 
@@ -29,7 +30,14 @@ void CommandTable::AddHelpFooter() {
 int CommandTable::RunChosen() const {
     for (const auto& [sub, action] : m_actions) {
         if (sub->parsed()) {
-            return action();
+            // Commands leave every file as it was until their one write, so running out of
+            // memory loses nothing; it only has to be said plainly.
+            try {
+                return action();
+            } catch (const std::bad_alloc&) {
+                std::cerr << m_app.get_name() << ": out of memory\n";
+                return kExitFailure;
+            }
         }
     }
     // The application requires a subcommand, so parsing has already refused this.

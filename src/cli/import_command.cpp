@@ -10,23 +10,9 @@
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "files/legacy_colour_table.h"
+#include "files/palette_file.h"
 
 namespace {
-
-// The palettes already in paletteFile, or a new empty list when there is no such file.
-// Null after reporting a file that is there but cannot be read, which is left alone.
-PaletteListPtr PalettesToExtend(const std::string& paletteFile, std::ostream& err) {
-    if (!PathExists(paletteFile)) {
-        return PaletteListPtr(new UI_LIST(nullptr));
-    }
-    PaletteListPtr list = ReadPalettes(paletteFile, err);
-    if (list && list->Count() == 0) {
-        // Writing back would replace the palettes that could not be read.
-        ReportFileError(err, paletteFile, kNoPaletteReadMessage);
-        return nullptr;
-    }
-    return list;
-}
 
 // The older product's colour table as a palette list of one.
 PaletteListPtr LegacyPalettes(const std::string& iniFile, std::ostream& err) {
@@ -59,6 +45,50 @@ PaletteListPtr SourcePalettes(const std::string& source, const std::optional<std
     return LegacyPalettes(source, err);
 }
 
+// Moves every palette of from to the end of to, in order.
+void MoveAll(UI_LIST& from, UI_LIST& to) {
+    while (UI_ELEMENT* palette = from.First()) {
+        to.Add(from.Subtract(palette));
+    }
+}
+
+// The palettes of standard input with source's after them, to standard output. No lock:
+// a stream is no file another process could be saving.
+int ExtendStandardInput(UI_LIST& source, std::ostream& err) {
+    const PaletteListPtr list = ReadPalettes("-", err);
+    if (!list) {
+        return kExitFailure;
+    }
+    if (list->Count() == 0) {
+        // Writing back would drop the palettes that could not be read.
+        ReportFileError(err, "-", kNoPaletteReadMessage);
+        return kExitFailure;
+    }
+    MoveAll(source, *list);
+    return WritePalettes("-", *list, err) ? kExitSuccess : kExitFailure;
+}
+
+// The exit code of a locked update, after reporting why it failed.
+int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
+                 std::ostream& err) {
+    switch (result.status) {
+    case PaletteUpdateStatus::Written:
+        return kExitSuccess;
+    case PaletteUpdateStatus::ReadFailed:
+        ReportUnreadPalettes(paletteFile, result.read, result.reason, err);
+        break;
+    case PaletteUpdateStatus::NoneReadable:
+        ReportFileError(err, paletteFile, kNoPaletteReadMessage);
+        break;
+    case PaletteUpdateStatus::LockFailed:
+    case PaletteUpdateStatus::Declined:
+    case PaletteUpdateStatus::WriteFailed:
+        ReportFileError(err, paletteFile, result.reason);
+        break;
+    }
+    return kExitFailure;
+}
+
 } // namespace
 
 int ImportPalettes(const ImportRequest& request, std::ostream& err) {
@@ -70,14 +100,17 @@ int ImportPalettes(const ImportRequest& request, std::ostream& err) {
     if (!source) {
         return kExitFailure;
     }
-    const PaletteListPtr list = PalettesToExtend(request.paletteFile, err);
-    if (!list) {
-        return kExitFailure;
+    if (IsStandardStream(request.paletteFile)) {
+        return ExtendStandardInput(*source, err);
     }
-    while (UI_ELEMENT* palette = source->First()) {
-        list->Add(source->Subtract(palette));
-    }
-    return WritePalettes(request.paletteFile, *list, err) ? kExitSuccess : kExitFailure;
+    // Locked from the read to the write: imports running at once must each add their
+    // palettes to what the one before wrote.
+    const PaletteUpdateResult result =
+        UpdatePaletteFile(PathFromArgument(request.paletteFile), [&source](UI_LIST& list) {
+            MoveAll(*source, list);
+            return true;
+        });
+    return ReportUpdate(request.paletteFile, result, err);
 }
 
 void AddImportCommand(CommandTable& table) {

@@ -1,8 +1,6 @@
 // tintora-cli's error and warning lines.
 #include "cli/messages.h"
 
-#include <cstring>
-
 void ReportFileError(std::ostream& err, std::string_view file, std::string_view reason) {
     err << kProgramName << ": " << file << ": " << reason << '\n';
 }
@@ -13,8 +11,4 @@ void ReportError(std::ostream& err, std::string_view reason) {
 
 void ReportFileWarning(std::ostream& err, std::string_view file, std::string_view reason) {
     err << kProgramName << ": " << file << ": warning: " << reason << '\n';
-}
-
-std::string SystemReason(int errorNumber) {
-    return std::strerror(errorNumber);
 }

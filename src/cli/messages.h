@@ -3,11 +3,11 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 #include <string_view>
 
 inline constexpr std::string_view kProgramName = "tintora-cli";
 
+inline constexpr std::string_view kTooManyPalettesMessage = "more than 100,000 palettes";
 // A file that names palettes none of which could be read: rewriting it would lose them.
 inline constexpr std::string_view kNoPaletteReadMessage = "no palette in it could be read";
 
@@ -17,6 +17,3 @@ void ReportFileError(std::ostream& err, std::string_view file, std::string_view 
 void ReportError(std::ostream& err, std::string_view reason);
 // "tintora-cli: FILE: warning: reason".
 void ReportFileWarning(std::ostream& err, std::string_view file, std::string_view reason);
-
-// The system's description of an errno value ("No such file or directory").
-std::string SystemReason(int errorNumber);

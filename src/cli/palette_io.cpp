@@ -22,26 +22,6 @@ namespace {
 constexpr std::string_view kNoNames =
     "no palette in this file (a palette starts with a line \"*NAME,DESCRIPTION\")";
 
-// Why the file at path cannot be read, in the system's words where it has some.
-std::string ReadProblem(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return SystemReason(errno);
-    }
-    // Opening a folder succeeds on Linux; only reading tells.
-    std::string problem = "not a regular file";
-    if (std::fgetc(file) == EOF && std::ferror(file) != 0) {
-        problem = SystemReason(errno);
-    }
-    std::fclose(file);
-    return problem;
-}
-
-// Why a write failed: the system's reason when the failing call left one.
-std::string WriteProblem(int errorNumber) {
-    return errorNumber != 0 ? SystemReason(errorNumber) : "the file cannot be written";
-}
-
 // A palette whose name or description the 8-bit file cannot hold fails the whole write;
 // saying which palette and why beats a bare failure.
 bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::ostream& err) {
@@ -71,7 +51,7 @@ public:
         m_name = ((error ? std::filesystem::path("/tmp") : folder) / "tintora-cli.XXXXXX");
         m_fd = ::mkstemp(m_name.data());
         if (m_fd < 0) {
-            m_problem = SystemReason(errno);
+            m_problem = SystemErrorText(errno);
         }
     }
     ~TemporaryFile() {
@@ -95,14 +75,14 @@ public:
             for (std::size_t done = 0; done < read;) {
                 const ssize_t written = ::write(m_fd, buffer + done, read - done);
                 if (written < 0 && errno != EINTR) {
-                    m_problem = SystemReason(errno);
+                    m_problem = SystemErrorText(errno);
                     break;
                 }
                 done += written > 0 ? static_cast<std::size_t>(written) : 0;
             }
         }
         if (std::ferror(in) != 0 && m_problem.empty()) {
-            m_problem = SystemReason(errno);
+            m_problem = SystemErrorText(errno);
         }
         return m_problem.empty();
     }
@@ -112,6 +92,34 @@ private:
     std::string m_problem;
     int m_fd = -1;
 };
+
+// The .pal writer writes files; standard output gets a copy of one it wrote, a piece at a
+// time, as the file of a long list is large.
+bool CopyWrittenPalettes(const std::string& path, const UI_LIST& list, std::ostream& err) {
+    const TemporaryFile temporary;
+    std::string reason = temporary.Problem();
+    FilePtr written;
+    if (reason.empty() && WritePaletteFile(temporary.Path(), list, &reason)) {
+        written.reset(OpenForReading(temporary.Path(), &reason));
+    }
+    if (!written) {
+        ReportFileError(err, path, reason);
+        return false;
+    }
+    return WriteOutput(
+        path,
+        [&written](const OutputSink& sink) {
+            char buffer[1 << 16];
+            std::size_t read = 0;
+            while ((read = std::fread(buffer, 1, sizeof buffer, written.get())) > 0) {
+                if (!sink(std::string_view(buffer, read))) {
+                    return false;
+                }
+            }
+            return std::ferror(written.get()) == 0;
+        },
+        err);
+}
 
 } // namespace
 
@@ -133,24 +141,14 @@ CString PathFromArgument(const std::string& argument) {
     return FromUtf8(argument);
 }
 
-bool PathExists(const std::string& path) {
-    if (IsStandardStream(path)) {
-        return true;
-    }
-    std::error_code error;
-    // Narrow strings pass to the system unchanged; a status we cannot learn (a folder we
-    // may not search) counts as existing, so that the later open reports it.
-    const auto status = std::filesystem::symlink_status(std::filesystem::path(path), error);
-    return status.type() != std::filesystem::file_type::not_found;
-}
-
 FilePtr OpenInput(const std::string& path, std::ostream& err) {
     if (IsStandardStream(path)) {
         return FilePtr(stdin);
     }
-    FilePtr file(OpenForReading(PathFromArgument(path)));
+    std::string reason;
+    FilePtr file(OpenForReading(PathFromArgument(path), &reason));
     if (!file) {
-        ReportFileError(err, path, ReadProblem(path));
+        ReportFileError(err, path, reason);
     }
     return file;
 }
@@ -167,7 +165,7 @@ std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream&
         bytes.append(buffer, read);
     }
     if (std::ferror(file.get()) != 0) {
-        ReportFileError(err, path, SystemReason(errno));
+        ReportFileError(err, path, SystemErrorText(errno));
         return std::nullopt;
     }
     return bytes;
@@ -188,21 +186,32 @@ bool WithReadablePath(const std::string& path, std::ostream& err,
     return true;
 }
 
+bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
+                          const std::string& reason, std::ostream& err) {
+    switch (status) {
+    case PaletteReadStatus::Ok:
+        return false;
+    case PaletteReadStatus::OpenFailed:
+        ReportFileError(err, path, reason);
+        break;
+    case PaletteReadStatus::NoNames:
+        ReportFileError(err, path, kNoNames);
+        break;
+    case PaletteReadStatus::TooMany:
+        ReportFileError(err, path, kTooManyPalettesMessage);
+        break;
+    }
+    return true;
+}
+
 PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err) {
     PaletteReadResult result;
     if (!WithReadablePath(path, err,
                           [&result](const CString& file) { result = ReadPaletteFile(file); })) {
         return nullptr;
     }
-    switch (result.status) {
-    case PaletteReadStatus::Ok:
+    if (!ReportUnreadPalettes(path, result.status, result.reason, err)) {
         return PaletteListPtr(result.list);
-    case PaletteReadStatus::OpenFailed:
-        ReportFileError(err, path, ReadProblem(path));
-        break;
-    case PaletteReadStatus::NoNames:
-        ReportFileError(err, path, kNoNames);
-        break;
     }
     DiscardPaletteList(result.list);
     return nullptr;
@@ -213,36 +222,10 @@ bool WritePalettes(const std::string& path, const UI_LIST& list, std::ostream& e
         return false;
     }
     if (IsStandardStream(path)) {
-        // The .pal writer writes files; standard output gets a copy of one it wrote.
-        const TemporaryFile temporary;
-        if (!temporary.Problem().empty()) {
-            ReportFileError(err, path, temporary.Problem());
-            return false;
-        }
-        const FilePtr written(
-            WritePaletteFile(temporary.Path(), list) ? OpenForReading(temporary.Path()) : nullptr);
-        if (!written) {
-            ReportFileError(err, path, "the palettes cannot be written");
-            return false;
-        }
-        // Copied a piece at a time: the file of a long list is large.
-        return WriteOutput(
-            path,
-            [&written](const OutputSink& sink) {
-                char buffer[1 << 16];
-                std::size_t read = 0;
-                while ((read = std::fread(buffer, 1, sizeof buffer, written.get())) > 0) {
-                    if (!sink(std::string_view(buffer, read))) {
-                        return false;
-                    }
-                }
-                return std::ferror(written.get()) == 0;
-            },
-            err);
+        return CopyWrittenPalettes(path, list, err);
     }
-    errno = 0;
-    if (!WritePaletteFile(PathFromArgument(path), list)) {
-        ReportFileError(err, path, WriteProblem(errno));
+    if (std::string reason; !WritePaletteFile(PathFromArgument(path), list, &reason)) {
+        ReportFileError(err, path, reason);
         return false;
     }
     return true;
@@ -256,20 +239,21 @@ bool WriteOutput(const std::string& path, const std::function<bool(const OutputS
             return static_cast<bool>(
                 std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
         });
-        // A full disk or a closed pipe must not pass for a complete output.
+        // A full disk or a closed pipe must not pass for a complete output; the stream keeps
+        // no reason of its own, but the failed write left the system's in errno.
         if (!written || !std::cout.flush()) {
-            ReportFileError(err, "standard output", WriteProblem(errno));
+            ReportFileError(err, "standard output", SystemErrorText(errno != 0 ? errno : EIO));
             return false;
         }
         return true;
     }
-    errno = 0;
     SafeFileWriter file(PathFromArgument(path));
     const bool written = file.IsOpen() &&
                          produce([&file](std::string_view bytes) { return file.Write(bytes); }) &&
                          file.Commit();
     if (!written) {
-        ReportFileError(err, path, WriteProblem(errno));
+        ReportFileError(err, path,
+                        file.Error().empty() ? "the output cannot be made" : file.Error());
     }
     return written;
 }

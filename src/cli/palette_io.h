@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/palette_file.h"
 #include "shared/cstring.h"
 #include "shared/ui_list.h"
 
@@ -30,10 +31,9 @@ bool IsStandardStream(std::string_view path);
 // A command-line argument (UTF-8 bytes) as the core's path type.
 CString PathFromArgument(const std::string& argument);
 
-// True when something, even a dangling link, stands at path; "-" always stands.
-bool PathExists(const std::string& path);
-
 // The file (or standard input) opened for reading; null after reporting why it cannot be.
+// Only a regular file is opened: a pipe or a device named here is refused at once rather
+// than waited on.
 FilePtr OpenInput(const std::string& path, std::ostream& err);
 
 // All bytes of the file (or standard input); nullopt after reporting why they cannot be read.
@@ -44,6 +44,10 @@ std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream&
 // failure to make that copy.
 bool WithReadablePath(const std::string& path, std::ostream& err,
                       const std::function<void(const CString&)>& read);
+
+// Reports why the palettes of path could not be read; false (and nothing said) for Ok.
+bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
+                          const std::string& reason, std::ostream& err);
 
 // The palettes of the .pal file at path; null after reporting why they cannot be read.
 PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err);

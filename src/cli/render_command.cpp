@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QByteArray>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "cli/palette_picture.h"
 #include "model/palette_entry.h"
 #include "platform/win_app.h"
+#include "shared/file_io.h"
 #include "shared/text_encoding.h"
 
 namespace {

@@ -5,6 +5,29 @@
 #include "resources/resource.h"
 #include "shared/xmessagebox.h"
 
+namespace {
+
+// A list box lays out every character of a line, so a line of megabytes would keep the
+// dialog from opening for long; nobody reads past the first thousand characters anyway.
+constexpr std::size_t kMaxLineLength = 1000;
+
+// "name - description", cut to its first kMaxLineLength characters and "…" when longer.
+CString ListLine(const PaletteEntry* palette) {
+    if (palette == nullptr) {
+        return {};
+    }
+    // Copies no more of either text than can show.
+    CString line = palette->m_Name.substr(0, kMaxLineLength + 1) + L" - " +
+                   palette->m_Description.substr(0, kMaxLineLength + 1);
+    if (palette->m_Name.size() + 3 + palette->m_Description.size() > kMaxLineLength) {
+        line.resize(kMaxLineLength);
+        line += L'\u2026';
+    }
+    return line;
+}
+
+} // namespace
+
 CSelPaletteDlg::CSelPaletteDlg(const UI_LIST* list, QWidget* pParent)
     : CDialog(IDD_SELPALETTE_DIALOG, pParent), m_pList(list) {}
 
@@ -21,12 +44,9 @@ bool CSelPaletteDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The list box is not sorted, so line i is the palette at position i: the chosen line
     // is used as a list position as it is.
-    // Texts are joined rather than formatted, so that names of any length show whole.
     for (const UI_ELEMENT* element = m_pList != nullptr ? m_pList->First() : nullptr;
          element != nullptr; element = element->Next()) {
-        const auto* palette = dynamic_cast<const PaletteEntry*>(element);
-        m_wndPaletteList.AddString(
-            palette != nullptr ? palette->m_Name + L" - " + palette->m_Description : CString());
+        m_wndPaletteList.AddString(ListLine(dynamic_cast<const PaletteEntry*>(element)));
     }
     return true;
 }

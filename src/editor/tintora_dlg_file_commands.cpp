@@ -1,5 +1,6 @@
 // CTintoraDlg: the file commands (New, Open, Save, Save As, Exit), the question before a
-// modified palette is dropped, and the window caption that names the open file.
+// modified palette is dropped, the window caption that names the open file, and opening a
+// file that comes from outside (the command line, a drop) as Open does.
 #include <QString>
 
 #include "editor/tintora_dlg.h"
@@ -7,7 +8,9 @@
 #include "files/palette_file.h"
 #include "platform/profile.h"
 #include "platform/qt_text.h"
+#include "shared/file_io.h"
 #include "shared/paths.h"
+#include "shared/text_encoding.h"
 #include "shared/xmessagebox.h"
 
 namespace {
@@ -40,6 +43,22 @@ CString InitialOpenPath(const CString& openFile) {
     return buffer;
 }
 
+// The specified text, and on a second line what the system said, when it said anything.
+CString WithCause(const wchar_t* text, const std::string& cause) {
+    return cause.empty() ? CString(text) : text + CString(L"\n") + FromUtf8(cause);
+}
+
+CString ReadFailureText(const PaletteReadResult& result) {
+    switch (result.status) {
+    case PaletteReadStatus::OpenFailed:
+        return WithCause(L"Failed to open selected palette file", result.reason);
+    case PaletteReadStatus::TooMany:
+        return L"The palette file holds more than 100,000 palettes; Tintora cannot edit it.";
+    default:
+        return L"Failed to read name list from selected palette file";
+    }
+}
+
 } // namespace
 
 int CTintoraDlg::AskToSave() {
@@ -64,8 +83,10 @@ void CTintoraDlg::OnFileNew() {
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
     m_pCurrentPalette = nullptr;
+    // A new document: what was done to the old one cannot be undone in it.
+    m_undoStack.clear();
     m_strPathName.clear();
-    m_bModified = false;
+    SetUnmodified();
     SetWindowText(kCaption);
     LoadDefaultPalette();
     Invalidate();
@@ -76,39 +97,50 @@ void CTintoraDlg::OnFileOpen() {
         return;
     }
     // Cleared before the dialog shows, so it stays clear when the dialog is cancelled.
-    m_bModified = false;
+    SetUnmodified();
     CFileDialogEx dlg(true, L"pal", InitialOpenPath(m_strPathName), kOpenFlags, kPaletteFilter,
                       this, 0, false, SharedFolderAvailable());
     if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
         return;
     }
-    m_strPathName = dlg.GetPathName();
+    OpenPaletteFile(dlg.GetPathName());
+}
+
+void CTintoraDlg::OpenFromOutside(const CString& path) {
+    if (m_bModified && AskToSave() == IDCANCEL) {
+        return;
+    }
+    SetUnmodified();
+    OpenPaletteFile(path);
+}
+
+void CTintoraDlg::OpenPaletteFile(const CString& path) {
+    m_strPathName = path;
     // Remembered before reading, so a file that fails to read is still proposed next time.
     WriteProfileString(L"Tintora", L"File", m_strPathName);
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
     m_pCurrentPalette = nullptr;
+    m_undoStack.clear();
 
     PaletteReadResult result = ReadPaletteFile(m_strPathName);
     if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
         // Names listed but no palette readable: there is nothing to make current, which is
         // as good as no names at all.
         DiscardPaletteList(result.list);
-        result = {PaletteReadStatus::NoNames, nullptr};
+        result = {PaletteReadStatus::NoNames, nullptr, {}};
     }
     if (result.status == PaletteReadStatus::Ok) {
         m_pPaletteList = result.list;
         SetCurrentPalette(0);
         ShowFileInCaption();
+        m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
     } else {
-        XMessageBox(GetSafeHwnd(),
-                    result.status == PaletteReadStatus::OpenFailed
-                        ? L"Failed to open selected palette file"
-                        : L"Failed to read name list from selected palette file",
-                    L"Error", MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(), ReadFailureText(result).c_str(), L"Error", MB_ICONEXCLAMATION,
+                    nullptr);
         // The caption keeps naming the previous file.
         m_strPathName.clear();
-        m_bModified = false;
+        SetUnmodified();
         LoadDefaultPalette();
     }
     Invalidate();
@@ -127,14 +159,31 @@ void CTintoraDlg::OnFileSave() {
                     nullptr);
         return;
     }
-    if (!WritePaletteFile(m_strPathName, *m_pPaletteList)) {
-        XMessageBox(GetSafeHwnd(), L"Failed to open palette file for writing", L"Error",
+    if (!MayReplaceFileOnDisk()) {
+        return; // still modified: the other program's file stays
+    }
+    if (std::string cause; !WritePaletteFile(m_strPathName, *m_pPaletteList, &cause)) {
+        XMessageBox(GetSafeHwnd(),
+                    WithCause(L"Failed to open palette file for writing", cause).c_str(), L"Error",
                     MB_ICONEXCLAMATION, nullptr);
         return; // still modified: nothing was saved
     }
-    m_bModified = false;
+    m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
+    SetUnmodified();
     XMessageBox(GetSafeHwnd(), L"Palette file has been saved", L"Info", MB_ICONEXCLAMATION,
                 nullptr);
+}
+
+bool CTintoraDlg::MayReplaceFileOnDisk() {
+    // Only the file this window read or wrote itself can have been changed behind its back;
+    // a name chosen in Save As was confirmed there.
+    if (m_diskVersion.path != m_strPathName || StampOf(m_strPathName) == m_diskVersion.stamp) {
+        return true;
+    }
+    return XMessageBox(GetSafeHwnd(),
+                       L"The palette file has been changed by another program since it was "
+                       L"opened or saved.\nReplace it with the palette shown in Tintora?",
+                       L"Save", MB_YESNO | MB_ICONQUESTION, nullptr) == IDYES;
 }
 
 void CTintoraDlg::OnFileSaveAs() {
@@ -146,7 +195,7 @@ void CTintoraDlg::OnFileSaveAs() {
     }
     m_strPathName = dlg.GetPathName();
     // A new name is always written, changed or not.
-    m_bModified = true;
+    ForceModified();
     OnFileSave();
     ShowFileInCaption();
 }

@@ -35,6 +35,10 @@ bool CTintoraDlg::OnCommand(int id, int code) {
         CommandEntry{ID_ABOUT, BN_CLICKED, &CTintoraDlg::OnAbout},
         CommandEntry{ID_HELP_CONTENTS, BN_CLICKED, &CTintoraDlg::OnHelpContents},
         CommandEntry{ID_HELP, BN_CLICKED, &CTintoraDlg::OnHelpContents},
+        CommandEntry{ID_EDIT_UNDO, BN_CLICKED, &CTintoraDlg::OnEditUndo},
+        CommandEntry{ID_EDIT_REDO, BN_CLICKED, &CTintoraDlg::OnEditRedo},
+        CommandEntry{ID_EDIT_COPY, BN_CLICKED, &CTintoraDlg::OnEditCopy},
+        CommandEntry{ID_EDIT_PASTE, BN_CLICKED, &CTintoraDlg::OnEditPaste},
     };
     for (const CommandEntry& entry : kMessageMap) {
         if (entry.id == id && entry.code == code) {

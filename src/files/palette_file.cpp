@@ -2,8 +2,10 @@
 #include "files/palette_file.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -150,15 +152,22 @@ std::optional<int> PenNumberOf(std::wstring_view firstField) {
     return WToI(firstField.substr(3));
 }
 
-PaletteReadResult ReadPaletteFile(const CString& path) {
+namespace {
+
+// ReadPaletteFile without its guard against running out of memory.
+PaletteReadResult ReadPalettes(const CString& path) {
     CVeldraDefFileReader reader;
+    reader.SetItemLimit(kMaxPalettes);
     if (!reader.Open(path)) {
-        return {PaletteReadStatus::OpenFailed, nullptr};
+        if (reader.TooManyItems()) {
+            return {PaletteReadStatus::TooMany, nullptr, {}};
+        }
+        return {PaletteReadStatus::OpenFailed, nullptr, reader.Error()};
     }
     CStringArray names;
     if (reader.GetItemList(names) == 0) {
         reader.Close();
-        return {PaletteReadStatus::NoNames, nullptr};
+        return {PaletteReadStatus::NoNames, nullptr, {}};
     }
     // The list's own destructor disposes of whatever it holds, should anything throw.
     auto list = std::make_unique<UI_LIST>(nullptr);
@@ -180,11 +189,10 @@ PaletteReadResult ReadPaletteFile(const CString& path) {
         }
     }
     reader.Close();
-    return {PaletteReadStatus::Ok, list.release()};
+    return {PaletteReadStatus::Ok, list.release(), {}};
 }
 
-bool WritePaletteFile(const CString& path, const UI_LIST& list) {
-    SafeFileWriter file(path);
+bool WritePalettes(SafeFileWriter& file, const UI_LIST& list) {
     if (!file.IsOpen()) {
         return false;
     }
@@ -197,6 +205,8 @@ bool WritePaletteFile(const CString& path, const UI_LIST& list) {
     for (const UI_ELEMENT* element = list.First(); element != nullptr; element = element->Next()) {
         const auto* palette = dynamic_cast<const PaletteEntry*>(element);
         if (palette != nullptr && !AppendPalette(text, *palette)) {
+            file.Fail("the palette \"" + ToUtf8(palette->m_Name) +
+                      "\" holds a character Windows-1252 cannot hold");
             return false;
         }
         if (!file.Write(text)) {
@@ -205,4 +215,60 @@ bool WritePaletteFile(const CString& path, const UI_LIST& list) {
         text.clear();
     }
     return file.Write(text) && file.Commit();
+}
+
+} // namespace
+
+PaletteReadResult ReadPaletteFile(const CString& path) {
+    try {
+        return ReadPalettes(path);
+    } catch (const std::bad_alloc&) {
+        return {PaletteReadStatus::OpenFailed, nullptr, SystemErrorText(ENOMEM)};
+    }
+}
+
+bool WritePaletteFile(const CString& path, const UI_LIST& list, std::string* reason) {
+    bool written = false;
+    std::string why;
+    try {
+        SafeFileWriter file(path);
+        written = WritePalettes(file, list);
+        why = file.Error();
+    } catch (const std::bad_alloc&) {
+        why = SystemErrorText(ENOMEM);
+    }
+    if (reason != nullptr) {
+        *reason = why;
+    }
+    return written;
+}
+
+PaletteUpdateResult UpdatePaletteFile(const CString& path,
+                                      const std::function<bool(UI_LIST& list)>& change) {
+    const FileLock lock(path);
+    if (!lock.IsLocked()) {
+        return {PaletteUpdateStatus::LockFailed, PaletteReadStatus::Ok, lock.Error()};
+    }
+    PaletteReadResult read{PaletteReadStatus::Ok, nullptr, {}};
+    if (lock.IsEmpty()) {
+        read.list = new UI_LIST(nullptr);
+    } else {
+        read = ReadPaletteFile(path);
+    }
+    const std::unique_ptr<UI_LIST, void (*)(UI_LIST*)> list(read.list, DiscardPaletteList);
+    if (read.status != PaletteReadStatus::Ok) {
+        return {PaletteUpdateStatus::ReadFailed, read.status, read.reason};
+    }
+    if (!lock.IsEmpty() && list->Count() == 0) {
+        // Writing back would replace the palettes that could not be read.
+        return {PaletteUpdateStatus::NoneReadable, read.status, {}};
+    }
+    if (!change(*list)) {
+        return {PaletteUpdateStatus::Declined, read.status, {}};
+    }
+    std::string reason;
+    if (!WritePaletteFile(path, *list, &reason)) {
+        return {PaletteUpdateStatus::WriteFailed, read.status, reason};
+    }
+    return {PaletteUpdateStatus::Written, read.status, {}};
 }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 #include "platform/controls.h"
 #include "platform/dialog_units.h"
@@ -54,10 +55,11 @@ QWidget* CreateButton(const DialogControl& control, QWidget* client) {
     case ControlKind::CheckBox:
         return new QCheckBox(text, client);
     case ControlKind::RadioButton: {
-        auto* radio = new QRadioButton(text, client);
-        // Exclusiveness comes from the template's groups, not from sharing a parent.
-        radio->setAutoExclusive(false);
-        return radio;
+        // Exclusive: screen readers see a radio button only then (a non-exclusive one is a
+        // check box to them), and the arrow keys move within the group. Which buttons form
+        // the group is the template's (CDialog puts each in a button group, which overrides
+        // sharing a parent).
+        return new QRadioButton(text, client);
     }
     default:
         break;
@@ -84,6 +86,8 @@ QWidget* CreateListBox(const DialogControl& control, QWidget* client) {
 QWidget* CreateEdit(const DialogControl& control, QWidget* client) {
     auto* edit = new QLineEdit(ToQString(control.text), client);
     edit->setFrame((control.style & WS_BORDER) != 0);
+    // Names and descriptions of any length a palette file holds must survive an edit.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 

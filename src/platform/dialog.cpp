@@ -1,10 +1,13 @@
 // CDialog: building from the template, data exchange, keys and closing, client events.
 #include "platform/dialog.h"
 
+#include <new>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -16,6 +19,7 @@
 #include "platform/dialog_units.h"
 #include "platform/modal_door.h"
 #include "platform/qt_text.h"
+#include "shared/xmessagebox.h"
 
 // The client area: forwards painting and pointer input to its dialog.
 class DialogClient : public QWidget {
@@ -166,7 +170,8 @@ void CDialog::BuildMenu(int menuId) {
             QAction* action = qmenu->addAction(ToQString(item.text));
             action->setData(item.id);
             const int id = item.id;
-            connect(action, &QAction::triggered, this, [this, id]() { OnCommand(id, BN_CLICKED); });
+            connect(action, &QAction::triggered, this,
+                    [this, id]() { RunCommand(id, BN_CLICKED); });
         }
     }
     layout()->setMenuBar(m_pMenuBar);
@@ -174,8 +179,16 @@ void CDialog::BuildMenu(int menuId) {
 
 void CDialog::BuildControls(const DialogTemplate& dialogTemplate) {
     QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* widget = CreateControl(control, m_pClient);
+        // A text just before an edit labels it, as in the dialog manager: screen readers
+        // then name the edit after it.
+        if (auto* label = qobject_cast<QLabel*>(previous);
+            label != nullptr && control.kind == ControlKind::Edit) {
+            label->setBuddy(widget);
+        }
+        previous = widget;
         m_order.push_back(widget);
         if (control.id != IDC_STATIC) {
             m_controls.emplace(control.id, widget);
@@ -201,15 +214,27 @@ void CDialog::ConnectControl(QWidget* widget, const DialogControl& control) {
     const int id = control.id;
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this,
-                [this, id]() { OnCommand(id, BN_CLICKED); });
+                [this, id]() { RunCommand(id, BN_CLICKED); });
     } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
         if ((control.style & LBS_NOTIFY) != 0) {
             connect(list, &QListWidget::itemDoubleClicked, this,
-                    [this, id]() { OnCommand(id, LBN_DBLCLK); });
+                    [this, id]() { RunCommand(id, LBN_DBLCLK); });
             connect(list, &QListWidget::itemSelectionChanged, this,
-                    [this, id]() { OnCommand(id, LBN_SELCHANGE); });
+                    [this, id]() { RunCommand(id, LBN_SELCHANGE); });
         }
     }
+}
+
+QAction* CDialog::GetMenuItem(int id) const {
+    if (m_pMenuBar == nullptr) {
+        return nullptr;
+    }
+    for (QAction* action : m_pMenuBar->findChildren<QAction*>()) {
+        if (action->data().toInt() == id && !action->isSeparator()) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 QWidget* CDialog::Client() const {
@@ -344,6 +369,17 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
+}
+
+void CDialog::RunCommand(int id, int code) {
+    // The boundary of every command: one that runs out of memory stops there and says so,
+    // and the window with its document goes on.
+    try {
+        OnCommand(id, code);
+    } catch (const std::bad_alloc&) {
+        XMessageBox(GetSafeHwnd(), L"There is not enough memory to complete this command.",
+                    L"Error", MB_ICONEXCLAMATION, nullptr);
+    }
 }
 
 bool CDialog::OnCommand(int id, int code) {

@@ -35,6 +35,7 @@
 #include "shared/cstring.h"
 #include "shared/xmessagebox.h"
 
+class QAction;
 class QMenuBar;
 class QButtonGroup;
 class QPaintEvent;
@@ -100,6 +101,8 @@ public:
     // The widget below the menu bar; client coordinates are relative to it.
     QWidget* Client() const;
     QMenuBar* GetMenu() const { return m_pMenuBar; }
+    // The menu item of command id, null when the menu has none.
+    QAction* GetMenuItem(int id) const;
     QRect GetClientRect() const;
     void ScreenToClient(QRect& rect) const;
     void ScreenToClient(QPoint& point) const;
@@ -126,6 +129,8 @@ protected:
     // Menu items, button clicks and control notifications. Base: IDOK and IDCANCEL.
     // Returns whether the command was handled.
     virtual bool OnCommand(int id, int code);
+    // OnCommand for the window's own menu items and controls, reporting running out of memory.
+    void RunCommand(int id, int code);
 
     // Client area events. Painting happens only here (the client's paint event).
     virtual void OnPaint(QPaintEvent* event);

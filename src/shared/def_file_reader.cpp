@@ -2,6 +2,8 @@
 // then seeks to it and walks only its own lines.
 #include "shared/def_file_reader.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -73,7 +75,9 @@ CVeldraDefFileReader::~CVeldraDefFileReader() {
 
 bool CVeldraDefFileReader::Open(const CString& path) {
     Close();
-    m_file = OpenForReading(path);
+    m_error.clear();
+    m_tooMany = false;
+    m_file = OpenForReading(path, &m_error);
     if (m_file == nullptr) {
         return false;
     }
@@ -92,6 +96,7 @@ bool CVeldraDefFileReader::IndexFile() {
         const std::size_t got =
             std::fread(block.data() + carried, 1, block.size() - carried, m_file);
         if (got == 0 && std::ferror(m_file) != 0) {
+            m_error = SystemErrorText(errno);
             return false;
         }
         const std::size_t filled = carried + got;
@@ -102,6 +107,9 @@ bool CVeldraDefFileReader::IndexFile() {
             IndexLine({block.data() + begin, end - begin}, blockStart + begin,
                       blockStart + end + 1);
             begin = end + 1;
+        }
+        if (m_tooMany) {
+            return false;
         }
         if (got == 0) {
             // The last line may lack its line end.
@@ -128,6 +136,10 @@ void CVeldraDefFileReader::IndexLine(std::string_view line, std::uint64_t lineBe
                                      std::uint64_t nextLine) {
     const std::optional<DefFileHeader> header = ParseDefFileHeader(line);
     if (!header) {
+        return;
+    }
+    if (m_items.size() == m_itemLimit) {
+        m_tooMany = true;
         return;
     }
     if (!m_items.empty()) {

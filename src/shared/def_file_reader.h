@@ -38,8 +38,13 @@ public:
     CVeldraDefFileReader();
     virtual ~CVeldraDefFileReader();
 
-    // True when the file can be read (a folder or a missing file cannot).
+    // True when the file can be read (a folder or a missing file cannot); otherwise Error()
+    // says why.
     bool Open(const CString& path);
+    const std::string& Error() const { return m_error; }
+    // Open refuses a file of more items than this, rather than run out of memory on it.
+    void SetItemLimit(std::size_t limit) { m_itemLimit = limit; }
+    bool TooManyItems() const { return m_tooMany; }
     // Names of all items in file order; returns their number.
     unsigned int GetItemList(CStringArray& names);
     // Makes the named item current. The k-th call for one name yields the k-th item of
@@ -72,5 +77,8 @@ private:
     // Keys are views of the names in m_items, made once m_items is complete.
     std::unordered_map<std::string_view, ItemsOfName> m_byName;
     std::string m_body; // the bytes of the item being read
+    std::string m_error;
+    std::size_t m_itemLimit = SIZE_MAX;
+    bool m_tooMany = false;
     std::size_t m_bodyPos = 0;
 };

@@ -39,18 +39,20 @@ int ReadInt(std::wstring_view text) {
 }
 
 // Hand-typed values such as "255  0 0" separate their numbers by runs of blanks, so with
-// a blank as separator a run of blanks or tabs counts once and leading ones are skipped.
-std::optional<std::wstring_view> BlankSeparatedField(std::wstring_view text, int index) {
+// a blank (or a tab) as separator a run of it counts once and leading ones are skipped.
+// Only the separator given splits: with a blank, "10<TAB>20" is one field.
+std::optional<std::wstring_view> BlankSeparatedField(std::wstring_view text, int index,
+                                                     wchar_t separator) {
     std::size_t start = 0;
     for (int field = 1;; ++field) {
-        while (start < text.size() && IsBlank(text[start])) {
+        while (start < text.size() && text[start] == separator) {
             ++start;
         }
         if (start == text.size()) {
             return std::nullopt;
         }
         std::size_t end = start;
-        while (end < text.size() && !IsBlank(text[end])) {
+        while (end < text.size() && text[end] != separator) {
             ++end;
         }
         if (field == index) {
@@ -69,7 +71,7 @@ std::optional<std::wstring_view> GetFieldView(std::wstring_view text, int index,
         return std::nullopt;
     }
     if (IsBlank(separator)) {
-        return BlankSeparatedField(text, index);
+        return BlankSeparatedField(text, index, separator);
     }
     std::size_t start = 0;
     for (int field = 1; field < index; ++field) {

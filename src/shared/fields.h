@@ -8,8 +8,9 @@
 
 // The index-th field (counted from 1) of text, fields separated by separator;
 // defaultValue when text has fewer fields. Fields are returned as they stand (not trimmed).
-// A blank or tab as separator splits at runs of blanks and tabs, ignoring leading and
-// trailing ones ("255  0 0" has three fields); any other separator splits at each one.
+// A blank or tab as separator splits at runs of it, ignoring leading and trailing ones
+// ("255  0 0" has three fields); any other separator splits at each one. Only the given
+// separator splits: with a blank, a tab is part of a field.
 CString GetField(const CString& text, const CString& defaultValue, int index, wchar_t separator);
 
 // The same field as a view into text, without copying; nullopt when text has fewer fields.

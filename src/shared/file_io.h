@@ -1,36 +1,59 @@
-// Whole-file reading and the safe replacement of a file's content: the only places that
-// hand our wide paths to the file system.
+// Reading and writing whole files: the only places that hand our wide paths to the file
+// system. Only regular files are ever read or replaced; a pipe, device, socket or folder is
+// refused at once and left as it was. Failures come with their reason, the system's own
+// text ("No space left on device") or kNotRegularFile.
+//
+// The interface is portable; each system's half lives in file_io_<system>.cpp.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "shared/cstring.h"
 
+inline constexpr std::string_view kNotRegularFile = "not a regular file";
+
 // The path as the file system sees it, built from our own UTF-8 conversion (never through
-// the C locale, which fails for non-ASCII names under LANG=C).
+// the C locale, which fails for non-ASCII names under LANG=C), byte for byte.
 std::filesystem::path FsPath(const CString& path);
 
-// True for a regular file (or a link to one); folders and missing files are not.
-bool IsRegularFile(const CString& path);
+// The system's text for an error number, as strerror gives it.
+std::string SystemErrorText(int error);
 
-// The regular file at path opened for binary reading, or null (missing, unreadable, a
-// folder). The caller closes it with std::fclose.
-std::FILE* OpenForReading(const CString& path);
+// The regular file at path (or at the end of its links) opened for binary reading, or
+// null with the reason in *reason. The check and the read use one open file, so nothing
+// can be put in its place between them. The caller closes it with std::fclose.
+std::FILE* OpenForReading(const CString& path, std::string* reason = nullptr);
 
-// The bytes of the regular file at path; nullopt for a missing, unreadable or non-regular
-// file (a folder, for instance).
-std::optional<std::string> ReadFileBytes(const CString& path);
+// The bytes of the regular file at path; nullopt, with the reason, when it cannot be read.
+std::optional<std::string> ReadFileBytes(const CString& path, std::string* reason = nullptr);
 
-// Replaces the content of a file without ever leaving a damaged one: the bytes go to a
-// temporary file in the same folder, which Commit flushes, syncs and renames over the
-// target. A symbolic link is followed, so the file it names is replaced and the link
-// stays; the file keeps its permissions (a new one gets the usual ones), and one we may
-// not write is refused as it would be by opening it. Anything that fails, or destruction
-// without Commit, removes the temporary file and leaves the old file untouched.
+// What tells one version of a file from another: a file saved over it, or changed in place,
+// differs in at least one of these.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// Nullopt when nothing readable stands at path.
+std::optional<FileStamp> StampOf(const CString& path);
+
+// Replaces the content of a file without ever leaving a damaged one. Normally the bytes go
+// to a temporary file beside the target, which Commit syncs and renames over it; the new
+// file keeps the old one's mode, and its owner and group where we may set them. A file we
+// may write in a folder we may not, or one with several names (hard links), is written in
+// place instead, with its old bytes kept in memory and put back should the write fail.
+// A symbolic link is followed, so the file it names is replaced and the link stays; a file
+// we may not write is refused as opening it would be. A failure, destruction without
+// Commit, or SIGINT, SIGTERM or SIGHUP arriving meanwhile leaves the old file byte for byte
+// and no temporary file behind.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(const CString& path);
@@ -39,20 +62,50 @@ public:
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    // False when the temporary file could not be made (no folder, no permission...).
-    bool IsOpen() const { return m_fd >= 0; }
+    // False when the file cannot be written at all; Error() says why.
+    bool IsOpen() const;
     // Buffered; false once any write has failed.
     bool Write(std::string_view bytes);
     // True when the new content is in place.
     bool Commit();
+    // Why the last step failed; empty while all goes well.
+    const std::string& Error() const { return m_error; }
+    // For failures found by the caller (bytes that cannot be made, for instance).
+    void Fail(std::string reason);
 
 private:
-    bool Flush();
-    void Discard();
-
-    std::filesystem::path m_target;
-    std::string m_temp;
+    struct Job; // the system's half
+    std::unique_ptr<Job> m_job;
     std::string m_buffer;
-    int m_fd = -1;
-    bool m_failed = false;
+    std::string m_error;
+};
+
+// Writes bytes as the whole content of the file at path through SafeFileWriter. Empty on
+// success, otherwise the reason.
+std::string WriteFileBytes(const CString& path, std::string_view bytes);
+
+// An exclusive advisory lock on the file at path itself (no lock file beside it: the folder
+// may be read-only), held from construction to destruction, for a read-modify-write that
+// must not lose another process's work. Waits for the lock. When another process saved by
+// renaming a new file over the one locked meanwhile, the lock moves to the new one. A
+// missing file is created empty, and removed again by the destructor if still empty.
+class FileLock {
+public:
+    explicit FileLock(const CString& path);
+    ~FileLock();
+
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool IsLocked() const { return m_handle >= 0; }
+    const std::string& Error() const { return m_error; }
+    // True when the locked file is empty: a new file, or one that never held anything.
+    bool IsEmpty() const { return m_empty; }
+
+private:
+    std::filesystem::path m_path;
+    std::intptr_t m_handle = -1;
+    bool m_created = false;
+    bool m_empty = false;
+    std::string m_error;
 };

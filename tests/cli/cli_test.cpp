@@ -1,7 +1,9 @@
 // tintora-cli run as a process on hand-written fixtures: output, exit codes, messages, and
 // that a failed command leaves every file as it was.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -46,7 +48,9 @@ protected:
     std::map<std::string, std::string> Snapshot() const {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir)) {
-            files[entry.path()] = entry.is_directory() ? "<folder>" : ReadBytes(entry.path());
+            files[entry.path()] = entry.is_directory()      ? "<folder>"
+                                  : entry.is_regular_file() ? ReadBytes(entry.path())
+                                                            : "<special>";
         }
         return files;
     }
@@ -224,6 +228,21 @@ TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
     EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
 }
 
+// Four loops of imports into one file at once: each import must build on the one before,
+// so that no palette is lost and nothing is left beside the file.
+TEST_F(CliTest, ParallelImportsLoseNoPalette) {
+    Copy("legacy.ini");
+    Copy("default.pal");
+    const std::string import = std::string("'") + TINTORA_CLI_PATH + "' import " +
+                               Path("legacy.ini") + " " + Path("default.pal") + " || echo failed";
+    const std::string loop = "(for i in $(seq 15); do " + import + "; done) & ";
+    const std::string script = "(" + loop + loop + loop + loop + "wait) >" + Path("log") + " 2>&1";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+    EXPECT_EQ(ReadBytes(Path("log")), "");
+    EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
+    EXPECT_EQ(Snapshot().size(), 3u) << "legacy.ini, default.pal and the log alone";
+}
+
 // The failures run among copies of the fixtures, which must all stay as they are.
 TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
     struct Case {
@@ -233,6 +252,8 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
     };
     const char* const kMissing = ": No such file or directory\n";
     const char* const kNoNames = ": no palette in this file";
+    const char* const kSpecial = "tintora-cli: @pipe.pal: not a regular file";
+    const char* const kTooMany = "tintora-cli: @many.pal: more than 100,000 palettes";
     const std::vector<Case> cases = {
         {{}, 2, "Usage:"},
         {{"dump", "@a.pal", "@b.pal"}, 2, "Usage:"},
@@ -242,7 +263,7 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         {{"dump", "@no_palettes.pal"}, 1, std::string("tintora-cli: @no_palettes.pal") + kNoNames},
         {{"import", "@missing.ini", "@default.pal"}, 1, std::string("@missing.ini") + kMissing},
         {{"import", "@missing.ini", "@new.pal"}, 1, std::string("@missing.ini") + kMissing},
-        {{"import", "@.", "@default.pal"}, 1, "tintora-cli: @.: Is a directory"},
+        {{"import", "@.", "@default.pal"}, 1, "tintora-cli: @.: not a regular file"},
         {{"import", "@legacy.ini", "@no_palettes.pal"}, 1, kNoNames},
         {{"import", "@legacy.ini", "@nowhere/new.pal"},
          1,
@@ -253,7 +274,7 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         {{"import", "-", "-"}, 2, "standard input can be read only once"},
         {{"default", "@nowhere/x.pal"}, 1, std::string("@nowhere/x.pal") + kMissing},
         {{"check", "@missing.pal"}, 2, std::string("tintora-cli: @missing.pal") + kMissing},
-        {{"check", "@."}, 2, "tintora-cli: @.: Is a directory"},
+        {{"check", "@."}, 2, "tintora-cli: @.: not a regular file"},
         {{"convert", "@default.pal", "@out.txt"}, 2, "out.txt: cannot tell the format"},
         {{"convert", "@default.pal", "@x.gpl", "--to", "doc"}, 2, "Usage:"},
         {{"convert", "@x.css", "@x.pal"}, 2, "x.css: CSS is written, not read"},
@@ -263,13 +284,32 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         {{"convert", "@default.pal", "@x.hex", "--index", "1"}, 1, "no palette at position 1"},
         {{"convert", "@bad_colour.json", "@x.pal"}, 1, "palettes[1].dark[2]: not a #rrggbb colour"},
         {{"convert", "@legacy.ini", "@x.gpl", "--from", "gpl"}, 1, "line 1: not a GIMP palette"},
+        // A pipe is neither waited on nor replaced.
+        {{"check", "@pipe.pal"}, 2, kSpecial},
+        {{"dump", "@pipe.pal"}, 1, kSpecial},
+        {{"default", "@pipe.pal"}, 1, kSpecial},
+        {{"import", "@pipe.pal", "@default.pal"}, 1, kSpecial},
+        {{"import", "@pipe.pal", "@default.pal", "--from", "gpl"}, 1, kSpecial},
+        {{"import", "@legacy.ini", "@pipe.pal"}, 1, kSpecial},
+        {{"convert", "@default.pal", "@pipe.pal"}, 1, kSpecial},
+        {{"dump", "@many.pal"}, 1, kTooMany},
+        {{"import", "@legacy.ini", "@many.pal"}, 1, kTooMany},
     };
     for (const char* fixture :
          {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json"}) {
         Copy(fixture);
     }
+    ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
+    std::string many;
+    for (int i = 0; i <= 100000; ++i) {
+        many += "*P\n";
+    }
+    std::ofstream(Path("many.pal")) << many;
     for (Case c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
+        if (const auto at = c.message.find('@'); at != std::string::npos) {
+            c.message.replace(at, 1, m_dir + "/");
+        }
         if (const auto at = c.message.find('@'); at != std::string::npos) {
             c.message.replace(at, 1, m_dir + "/");
         }

@@ -1,7 +1,8 @@
 # Installs the build into a temporary prefix, checks that every file landed in its GNU
 # place, and starts what was installed: tintora-cli on the installed Example.pal, and the
-# editor through the command of the installed menu entry, offscreen. The editor reads no
-# command line and runs until closed, so still running after two seconds counts as started.
+# editor through the command of the installed menu entry, offscreen. The editor runs until
+# closed, so still running after two seconds counts as started. Its --help and --version
+# must answer without any display at all.
 #
 #   cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DPREFIX=... -DWITH_GUI=ON|OFF -P install_test.cmake
 
@@ -64,6 +65,15 @@ string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" command "${exec_line}")
 if(NOT EXISTS ${PREFIX}/bin/${command})
     message(FATAL_ERROR "the menu entry runs \"${command}\", which is not installed in bin/")
 endif()
+
+foreach(option --help --version)
+    execute_process(
+        COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ${PREFIX}/bin/tintora ${option}
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0 OR NOT output MATCHES "^(Usage: tintora \\[FILE\\]|tintora [0-9])")
+        message(FATAL_ERROR "tintora ${option} without a display (${result}):\n${output}")
+    endif()
+endforeach()
 
 # Settings and data folders of the run stay inside the test's own folder.
 set(home ${PREFIX}-home)

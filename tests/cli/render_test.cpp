@@ -6,7 +6,10 @@
 #include <QRect>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -119,7 +122,15 @@ TEST_F(RenderTest, FailuresWriteNothing) {
         {{"render", kThreePalettes, "-o", Path("nowhere/x.png")},
          1,
          "x.png: No such file or directory"},
+        // Special files stay what they are: never replaced by a picture.
+        {{"render", kThreePalettes, "-o", Path("pipe.png")}, 1, "pipe.png: not a regular file"},
+        {{"render", kThreePalettes, "-o", Path("null.png")}, 1, "null.png: not a regular file"},
     };
+    ASSERT_EQ(::mkfifo(Path("pipe.png").c_str(), 0600), 0);
+    // A null device of our own, where root may make one; otherwise a second pipe.
+    if (::mknod(Path("null.png").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        ASSERT_EQ(::mkfifo(Path("null.png").c_str(), 0600), 0);
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
         std::ofstream(png) << "old";
@@ -129,6 +140,13 @@ TEST_F(RenderTest, FailuresWriteNothing) {
         EXPECT_EQ(ReadBytes(png), "old");
         EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "a file appeared";
     }
+    for (const char* special : {"pipe.png", "null.png"}) {
+        EXPECT_FALSE(std::filesystem::is_regular_file(Path(special))) << special;
+    }
+    // A name that is not UTF-8 is written under exactly its bytes.
+    const std::string odd = m_dir.path().toStdString() + "/\xff\xfe.png";
+    EXPECT_EQ(RunCli({"render", kThreePalettes, "-o", odd}).exitCode, 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(odd));
 }
 
 } // namespace

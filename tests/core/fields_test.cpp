@@ -20,10 +20,11 @@ TEST(Fields, GetField) {
         {L"a,", 3, L',', L"dflt"},
         {L"", 1, L',', L""},
         {L"no separator", 1, L',', L"no separator"},
-        // A blank separator splits at runs of blanks and tabs.
+        // A blank separator splits at runs of blanks, and only at blanks.
         {L"  255  0\t7 ", 1, L' ', L"255"},
-        {L"  255  0\t7 ", 2, L' ', L"0"},
-        {L"  255  0\t7 ", 4, L' ', L"dflt"},
+        {L"  255  0\t7 ", 2, L' ', L"0\t7"},
+        {L"  255  0\t7 ", 3, L' ', L"dflt"},
+        {L"\t\t1\t2", 2, L'\t', L"2"},
         {L"   ", 1, L' ', L"dflt"},
     };
     for (const auto& c : cases) {
@@ -60,6 +61,8 @@ TEST(Fields, CoreGetFieldInt) {
     EXPECT_EQ(coreGetFieldInt(L"255 128 64", 0, 2, L' '), 128);
     EXPECT_EQ(coreGetFieldInt(L"255  128   64", 0, 3, L' '), 64);
     EXPECT_EQ(coreGetFieldInt(L"255 128", 0, 3, L' '), 0);
+    EXPECT_EQ(coreGetFieldInt(L"10\t20\t30", 0, 1, L' '), 10);
+    EXPECT_EQ(coreGetFieldInt(L"10\t20\t30", 0, 2, L' '), 0);
     EXPECT_EQ(coreGetFieldInt(L"255 128", -9, 3, L' '), -9);
     EXPECT_EQ(coreGetFieldInt(L"red 1", 5, 1, L' '), 0) << "present but not a number";
     EXPECT_EQ(coreGetFieldInt(nullptr, 5, 1, L' '), 5);

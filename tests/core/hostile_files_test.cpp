@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -136,6 +137,17 @@ const HostileFile kHostileFiles[] = {
     {"OnlyNulBytes", File([] { return std::string(kMegabyte, '\0'); }), PaletteReadStatus::NoNames},
     {"HundredThousandPalettes", File([] { return ManyPalettes(100000, false); }),
      PaletteReadStatus::Ok, 100000, ManyPalettesRead(false)},
+    // Three bytes a palette on disk, kilobytes each in memory: refused rather than read.
+    {"HundredThousandAndOnePalettes", File([] { return ManyPalettes(100001, false); }),
+     PaletteReadStatus::TooMany},
+    {"MillionEmptyPalettes", File([] {
+         std::string text;
+         for (int i = 0; i < 1000000; ++i) {
+             text += "*\n";
+         }
+         return text;
+     }),
+     PaletteReadStatus::TooMany},
     {"TenThousandPalettesOfOneName", File([] { return ManyPalettes(10000, true); }),
      PaletteReadStatus::Ok, 10000, ManyPalettesRead(true)},
     {"PenLinesOfTenThousandFields", File(PenLinesOfTenThousandFields), PaletteReadStatus::Ok, 1,
@@ -165,7 +177,15 @@ const HostileFile kHostileFiles[] = {
          return folder.Path("pipe.pal");
      },
      PaletteReadStatus::OpenFailed},
-    {"EndlessDevice", [](const TempFolder&) { return fs::path("/dev/zero"); },
+    // A zero device of our own where one can be made (as root), otherwise a second pipe.
+    {"EndlessDevice",
+     [](const TempFolder& folder) {
+         const fs::path device = folder.Path("zero.pal");
+         if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0) {
+             ::mkfifo(device.c_str(), 0600);
+         }
+         return device;
+     },
      PaletteReadStatus::OpenFailed},
 };
 

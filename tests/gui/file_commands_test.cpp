@@ -142,6 +142,11 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
     ASSERT_TRUE(comments.open(QIODevice::WriteOnly));
     comments.write("# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n");
     comments.close();
+    const QString many = m_folders.Other() + QStringLiteral("/many.pal");
+    QFile manyFile(many);
+    ASSERT_TRUE(manyFile.open(QIODevice::WriteOnly));
+    manyFile.write(QByteArray("*P\n").repeated(100001));
+    manyFile.close();
 
     enum class After { Unchanged, StillModified, Saved, DefaultPalette };
     const QString info = QStringLiteral("Info");
@@ -157,9 +162,10 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
     } rows[] = {
         // clang-format off
         {"Save right after Open", false, false, {}, info, QStringLiteral("Palette has not been changed !"), After::Unchanged},
-        {"Save that cannot write", true, true, {}, error, QStringLiteral("Failed to open palette file for writing"), After::StillModified},
+        {"Save that cannot write", true, true, {}, error, QString::fromWCharArray(L"Failed to open palette file for writing\nthe palette \"Caf\u4E2D\" holds a character Windows-1252 cannot hold"), After::StillModified},
         {"Save that writes", true, false, {}, info, kSaved, After::Saved},
-        {"Open of a file that cannot be opened", false, false, fifo, error, QStringLiteral("Failed to open selected palette file"), After::DefaultPalette},
+        {"Open of a file that cannot be opened", false, false, fifo, error, QStringLiteral("Failed to open selected palette file\nnot a regular file"), After::DefaultPalette},
+        {"Open of more than 100,000 palettes", false, false, many, error, QStringLiteral("The palette file holds more than 100,000 palettes; Tintora cannot edit it."), After::DefaultPalette},
         {"Open of a file that names no palette", false, false, noNames, error, QStringLiteral("Failed to read name list from selected palette file"), After::DefaultPalette},
         // clang-format on
     };
@@ -200,6 +206,42 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
     }
 }
 
+// Another program saved over the file since Open: Save asks before replacing it, and No
+// keeps that program's file and the window's change. Once saved, the file is ours again.
+TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
+    const QByteArray other = "*Other,program\r\n";
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok}) {
+        const bool changed = answer != QMessageBox::Ok;
+        if (changed) {
+            OpenTwo();
+            QFile file(m_strTwo);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(other);
+        }
+        Edit();
+        MessageBoxSeen question;
+        MessageBoxSeen saved;
+        if (changed) {
+            Script().Then(AnswerMessageBox(answer, &question));
+        }
+        if (answer != QMessageBox::No) {
+            Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
+        }
+        m_pDlg->SendCommand(ID_FILE_SAVE);
+        if (changed) {
+            EXPECT_EQ(question.caption, QStringLiteral("Save"));
+            EXPECT_EQ(question.text,
+                      QStringLiteral("The palette file has been changed by another program since "
+                                     "it was opened or saved.\nReplace it with the palette shown "
+                                     "in Tintora?"));
+            EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        }
+        EXPECT_EQ(Bytes(m_strTwo) == other, answer == QMessageBox::No);
+        EXPECT_EQ(m_pDlg->m_bModified, answer == QMessageBox::No);
+        EXPECT_EQ(saved.text, answer == QMessageBox::No ? QString() : kSaved);
+    }
+}
+
 TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
     const struct {
         const char* name;
@@ -211,7 +253,7 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         // clang-format off
         {"Save As, nothing changed", ID_FILE_SAVE_AS, true, m_folders.Path(QStringLiteral("copy.pal")), kSaved},
         {"Save without a file", ID_FILE_SAVE, false, m_folders.Path(QStringLiteral("first.pal")), kSaved},
-        {"Save As into a missing folder", ID_FILE_SAVE_AS, true, m_folders.Path(QStringLiteral("missing/copy.pal")), QStringLiteral("Failed to open palette file for writing")},
+        {"Save As into a missing folder", ID_FILE_SAVE_AS, true, m_folders.Path(QStringLiteral("missing/copy.pal")), QStringLiteral("Failed to open palette file for writing\nNo such file or directory")},
         // clang-format on
     };
     for (const auto& row : rows) {

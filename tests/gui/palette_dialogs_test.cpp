@@ -21,20 +21,27 @@ TEST_F(PaletteDialogs, SelectRefusesOkWithoutALineAndStaysOpen) {
         entry->m_Name = name;
         list->Add(entry);
     }
+    // A huge description shows only as far as anyone reads it, so the dialog opens at once.
+    PaletteAt(*list, 2)->m_Description = CString(std::size_t{10} << 20, L'd');
     MessageBoxSeen seen;
     bool openAfterRefusal = false;
+    QString longLine;
     Script()
         .Then([&](QDialog& d) {
             ClickDlgItem(d, IDOK); // answered by the box below
             openAfterRefusal = d.isVisible();
             auto& dlg = dynamic_cast<CDialog&>(d);
-            qobject_cast<QListWidget*>(dlg.GetDlgItem(IDC_PALETTE_LIST))->setCurrentRow(2);
+            auto* lines = qobject_cast<QListWidget*>(dlg.GetDlgItem(IDC_PALETTE_LIST));
+            longLine = lines->item(2)->text();
+            lines->setCurrentRow(2);
             ClickDlgItem(d, IDOK);
         })
         .Then(AnswerMessageBox(QMessageBox::Ok, &seen));
     CSelPaletteDlg dlg(list.get(), nullptr);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.m_nSelected, 2);
+    EXPECT_EQ(longLine,
+              QStringLiteral("Three - ") + QString(992, QLatin1Char('d')) + QChar(0x2026));
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(seen.caption, QStringLiteral("Error"));
     EXPECT_EQ(seen.text, QStringLiteral("You need to select a palette"));
@@ -42,7 +49,7 @@ TEST_F(PaletteDialogs, SelectRefusesOkWithoutALineAndStaysOpen) {
 }
 
 TEST_F(PaletteDialogs, AcceptsWhatAPaletteFileGivesBackAndRefusesTheRest) {
-    const CString longName(2000, L'x');
+    const CString longName(40000, L'x'); // beyond an edit field's usual limit
     const struct {
         CString name;
         CString description;
