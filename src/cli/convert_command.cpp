@@ -3,12 +3,15 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/format_io.h"
 #include "cli/messages.h"
+#include "cli/palette_io.h"
 #include "model/palette_entry.h"
+#include "shared/file_io.h"
 
 namespace {
 
@@ -41,6 +44,16 @@ int ConvertPalettes(const ConvertRequest& request, std::ostream& err) {
         ReportFileError(err, request.input,
                         "CSS is written, not read; convert from another format");
         return kExitUsage;
+    }
+    // A .pal file is locked from before the read (IN may be OUT) to the write, as import
+    // locks it, so that a conversion and imports into one file never lose each other's work.
+    std::optional<FileLock> lock;
+    if (*to == PaletteFormat::Pal && !IsStandardStream(request.output)) {
+        lock.emplace(PathFromArgument(request.output));
+        if (!lock->IsLocked()) {
+            ReportFileError(err, request.output, lock->Error());
+            return kExitFailure;
+        }
     }
     PaletteListPtr list = ReadPalettesAs(request.input, *from, err);
     if (!list) {

@@ -142,8 +142,8 @@ protected:
     void OnImport();
     void OnImportPalette();
     void OnExportPalette();
-    // The document change of Import Palette, in one step: appends the palettes, makes the
-    // first of them current and marks the document modified.
+    // The document change of Import Palette, one undoable step: appends the palettes, makes
+    // the first of them current and marks the document modified.
     void AppendImportedPalettes(PaletteVector palettes);
 
     // Palette list commands, the About box and the help.

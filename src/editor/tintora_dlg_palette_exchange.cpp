@@ -52,9 +52,8 @@ FormatReadResult ReadImportFile(const CString& path) {
         result.error = "the file is not a .gpl, .hex or .json file";
         return result;
     }
-    const std::optional<std::string> bytes = ReadFileBytes(path);
+    const std::optional<std::string> bytes = ReadFileBytes(path, &result.error);
     if (!bytes) {
-        result.error = "the file cannot be read";
         return result;
     }
     return ReadForeignPalettes(*format, *bytes, FromUtf8(StemOf(utf8Path)));
@@ -63,11 +62,13 @@ FormatReadResult ReadImportFile(const CString& path) {
 } // namespace
 
 void CTintoraDlg::AppendImportedPalettes(PaletteVector palettes) {
-    const int first = static_cast<int>(m_pPaletteList->Count());
-    for (auto& palette : palettes) {
-        m_pPaletteList->Add(palette.release());
+    std::vector<PaletteCopy> copies;
+    copies.reserve(palettes.size());
+    for (const auto& palette : palettes) {
+        copies.push_back(PaletteCopy::Of(*palette));
     }
-    SetCurrentPalette(first);
+    // However many palettes the file held, one undo takes them all back.
+    m_undoStack.push(new AppendPalettesCommand(*this, L"Import Palette", std::move(copies)));
     m_bModified = true;
     Invalidate();
 }
@@ -126,7 +127,10 @@ void CTintoraDlg::OnExportPalette() {
                             [&file](std::string_view bytes) { return file.Write(bytes); }) &&
         file.Commit();
     if (!written) {
-        const CString text = L"Failed to write " + coreExtractFileName(path);
+        // The writer's own reason follows, as it does for the other file commands.
+        const CString text =
+            L"Failed to write " + coreExtractFileName(path) + L"\n" +
+            FromUtf8(file.Error().empty() ? "the palette cannot be made" : file.Error());
         XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
     }
 }

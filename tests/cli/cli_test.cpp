@@ -228,7 +228,8 @@ TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
     EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
 }
 
-// Four loops of imports into one file at once: each import must build on the one before,
+// Four loops of imports into one file at once, and a loop of conversions of it onto itself:
+// each must build on the one before,
 // so that no palette is lost and nothing is left beside the file.
 TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     Copy("legacy.ini");
@@ -236,7 +237,12 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     const std::string import = std::string("'") + TINTORA_CLI_PATH + "' import " +
                                Path("legacy.ini") + " " + Path("default.pal") + " || echo failed";
     const std::string loop = "(for i in $(seq 15); do " + import + "; done) & ";
-    const std::string script = "(" + loop + loop + loop + loop + "wait) >" + Path("log") + " 2>&1";
+    // A conversion of the file onto itself meanwhile must not drop what the imports added.
+    const std::string convert = std::string("(for i in $(seq 15); do '") + TINTORA_CLI_PATH +
+                                "' convert " + Path("default.pal") + " " + Path("default.pal") +
+                                " || echo failed; done) & ";
+    const std::string script =
+        "(" + loop + loop + loop + loop + convert + "wait) >" + Path("log") + " 2>&1";
     ASSERT_EQ(std::system(script.c_str()), 0);
     EXPECT_EQ(ReadBytes(Path("log")), "");
     EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
