@@ -127,6 +127,8 @@ const MenuTemplate kMenu = {
              {L"Save &As", ID_FILE_SAVE_AS},
              {},
              {L"&Import Veldra 3.x", ID_IMPORT_VELDRA},
+             {L"Import &Palette\u2026", ID_IMPORT_PALETTE},
+             {L"&Export Palette\u2026", ID_EXPORT_PALETTE},
              {},
              {L"E&xit", ID_EXIT},
          }},

@@ -15,6 +15,7 @@
 //   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question;
 //                                opening a file from outside (command line, drop)
 //   tintora_dlg_import.cpp       the import of the older product's colour table
+//   tintora_dlg_palette_exchange.cpp  Import Palette and Export Palette (other tools' formats)
 //   tintora_dlg_history.cpp      undo and redo: the document operations the commands call,
 //                                the Undo and Redo items, the modified flag from the history
 //   tintora_dlg_keyboard.cpp     the pen area (keys, focus, screen readers), the shortcuts
@@ -35,6 +36,7 @@
 #include "editor/pen_area.h"
 #include "editor/pen_grid_layout.h"
 #include "editor/tool_info.h"
+#include "files/formats/palette_format.h"
 #include "model/palette_entry.h"
 #include "platform/dialog.h"
 #include "shared/cstring.h"
@@ -138,6 +140,11 @@ protected:
     void OnFileSaveAs();
     void OnExit();
     void OnImport();
+    void OnImportPalette();
+    void OnExportPalette();
+    // The document change of Import Palette, one undoable step: appends the palettes, makes
+    // the first of them current and marks the document modified.
+    void AppendImportedPalettes(PaletteVector palettes);
 
     // Palette list commands, the About box and the help.
     void OnSelectPalette();

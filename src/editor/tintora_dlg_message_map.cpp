@@ -25,6 +25,8 @@ bool CTintoraDlg::OnCommand(int id, int code) {
         CommandEntry{ID_FILE_SAVE, BN_CLICKED, &CTintoraDlg::OnFileSave},
         CommandEntry{ID_FILE_SAVE_AS, BN_CLICKED, &CTintoraDlg::OnFileSaveAs},
         CommandEntry{ID_IMPORT_VELDRA, BN_CLICKED, &CTintoraDlg::OnImport},
+        CommandEntry{ID_IMPORT_PALETTE, BN_CLICKED, &CTintoraDlg::OnImportPalette},
+        CommandEntry{ID_EXPORT_PALETTE, BN_CLICKED, &CTintoraDlg::OnExportPalette},
         CommandEntry{ID_EXIT, BN_CLICKED, &CTintoraDlg::OnExit},
         CommandEntry{ID_SELECT_PALETTE, BN_CLICKED, &CTintoraDlg::OnSelectPalette},
         CommandEntry{ID_ADD_PALETTE, BN_CLICKED, &CTintoraDlg::OnAddPalette},

@@ -30,14 +30,15 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath) {
+CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath,
+              const std::string& stdinPath) {
     const std::string capture = testing::TempDir() + "tintora_cli_" + std::to_string(getpid());
     const std::string outPath = stdoutPath.empty() ? capture + "_out" : stdoutPath;
     std::string command = "LC_ALL=C LANG=C " + Quoted(TINTORA_CLI_PATH);
     for (const std::string& arg : args) {
         command += " " + Quoted(arg);
     }
-    command += " </dev/null >" + Quoted(outPath) + " 2>" + Quoted(capture + "_err");
+    command += " <" + Quoted(stdinPath) + " >" + Quoted(outPath) + " 2>" + Quoted(capture + "_err");
     const int status = std::system(command.c_str());
     CliRun run;
     run.exitCode = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;

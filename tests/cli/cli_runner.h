@@ -11,8 +11,10 @@ struct CliRun {
 };
 
 // Runs tintora-cli with args under the C locale (the tool must not depend on the user's
-// locale). Standard output goes to stdoutPath when given, otherwise it is collected.
-CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {});
+// locale). Standard output goes to stdoutPath when given, otherwise it is collected;
+// standard input comes from stdinPath, or is empty.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {},
+              const std::string& stdinPath = "/dev/null");
 
 // The whole content of a file, empty when it cannot be read.
 std::string ReadBytes(const std::string& path);

@@ -165,7 +165,71 @@ TEST_F(CliTest, ImportWritesANewFileOrAppendsToAnExistingOne) {
     }
 }
 
-// Four loops of imports into one file at once: each import must build on the one before,
+// .pal and JSON carry every palette byte for byte; the one-palette formats carry the chosen
+// palette in the chosen variant; "-" stands for standard input and output.
+TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
+    for (const char* fixture : {"three_palettes.pal", "eight_bit_names.pal"}) {
+        SCOPED_TRACE(fixture);
+        ASSERT_EQ(RunCli({"convert", kDataDir + fixture, Path("a.pal")}).exitCode, 0);
+        ASSERT_EQ(Run({"convert", "@a.pal", "@a.json"}).exitCode, 0);
+        ASSERT_EQ(Run({"convert", "@a.json", "@b.pal"}).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("b.pal")), ReadBytes(Path("a.pal")));
+        const CliRun piped =
+            RunCli({"convert", "-", "-", "--from", "PAL", "--to", "json"}, {}, Path("a.pal"));
+        EXPECT_EQ(piped.out, ReadBytes(Path("a.json")));
+        EXPECT_EQ(RunCli({"dump", "-"}, {}, Path("a.pal")).out, piped.out);
+    }
+    const struct {
+        std::vector<std::string> options;
+        std::string out;
+        std::string expected; // a piece of the output
+    } cases[] = {
+        {{}, "x.gpl", "GIMP Palette\nName: Alpha\nColumns: 16\n# First of three\n255 0 0\tPen 1\n"},
+        {{"--palette", "Twin", "--background", "dark"}, "x.gpl", "\n254 220 186\tPen 2\n"},
+        {{"--index", "2"}, "x.hex", "0000ff\n"},
+        {{"--index", "2", "--to", "css"}, "x.txt", "  --pen-1: #0000ff;\n"},
+        {{"--index", "2", "--to", "css"}, "x.txt", "    --pen-1: #ffff00;\n"},
+        {{"--palette", "Twin"}, "x.json", "{\"palettes\":[{\"name\":\"Twin\",\"description\":\"Se"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.options));
+        std::vector<std::string> args = {"convert", kDataDir + "three_palettes.pal", Path(c.out)};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliRun run = RunCli(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(ReadBytes(Path(c.out)).find(c.expected), std::string::npos);
+    }
+    EXPECT_EQ(RunCli({"default", "-"}).out, ReadBytes(kDataDir + "default.pal"));
+}
+
+TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
+    Copy("default.pal");
+    std::ofstream(Path("Sky.hex")) << "#102030\n";
+    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
+    ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
+    for (const char* source : {"@Sky.hex", "@sea.gpl", "@three.json"}) {
+        const CliRun run = Run({"import", source, "@default.pal"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+    }
+    const json palettes = Dump(Path("default.pal"));
+    EXPECT_EQ(Names(palettes),
+              (std::vector<std::string>{"Default", "Sky", "Sea", "Alpha", "Twin", "Twin"}));
+    ExpectPens(palettes[1], {{1, "#102030", "#102030"}, {2, "#808000", "#808000"}});
+    ExpectPens(palettes[2], {{1, "#010203", "#010203"}});
+}
+
+TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* command : {"default", "dump", "import", "check", "convert", "render"}) {
+        EXPECT_NE(run.out.find(std::string("\n  tintora-cli ") + command + " "), std::string::npos)
+            << command;
+    }
+    EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
+}
+
+// Four loops of imports into one file at once, and a loop of conversions of it onto itself:
+// each must build on the one before,
 // so that no palette is lost and nothing is left beside the file.
 TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     Copy("legacy.ini");
@@ -173,7 +237,12 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     const std::string import = std::string("'") + TINTORA_CLI_PATH + "' import " +
                                Path("legacy.ini") + " " + Path("default.pal") + " || echo failed";
     const std::string loop = "(for i in $(seq 15); do " + import + "; done) & ";
-    const std::string script = "(" + loop + loop + loop + loop + "wait) >" + Path("log") + " 2>&1";
+    // A conversion of the file onto itself meanwhile must not drop what the imports added.
+    const std::string convert = std::string("(for i in $(seq 15); do '") + TINTORA_CLI_PATH +
+                                "' convert " + Path("default.pal") + " " + Path("default.pal") +
+                                " || echo failed; done) & ";
+    const std::string script =
+        "(" + loop + loop + loop + loop + convert + "wait) >" + Path("log") + " 2>&1";
     ASSERT_EQ(std::system(script.c_str()), 0);
     EXPECT_EQ(ReadBytes(Path("log")), "");
     EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
@@ -187,35 +256,53 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         int exitCode;
         std::string message; // "@" stands for the test's folder here too
     };
-    const char* const kIniRefused = "Cannot read INI file";
-    const char* const kNoNames = "Failed to read name list from selected palette file";
-    const char* const kNoFolder = "No such file or directory";
-    const char* const kSpecial = "pipe.pal: not a regular file";
+    const char* const kMissing = ": No such file or directory\n";
+    const char* const kNoNames = ": no palette in this file";
+    const char* const kSpecial = "tintora-cli: @pipe.pal: not a regular file";
     const char* const kTooMany = "tintora-cli: @many.pal: more than 100,000 palettes";
     const std::vector<Case> cases = {
         {{}, 2, "Usage:"},
         {{"dump", "@a.pal", "@b.pal"}, 2, "Usage:"},
         {{"import", "@legacy.ini"}, 2, "Usage:"},
-        {{"dump", "@missing.pal"}, 1, "Failed to open selected palette file"},
-        {{"dump", "@no_palettes.pal"}, 1, kNoNames},
-        {{"import", "@missing.ini", "@default.pal"}, 1, kIniRefused},
-        {{"import", "@missing.ini", "@new.pal"}, 1, kIniRefused},
-        {{"import", "@.", "@default.pal"}, 1, kIniRefused},
+        {{"frob", "@a.pal"}, 2, "tintora-cli: 'frob' is not a command\nTry 'tintora-cli --help'"},
+        {{"dump", "@missing.pal"}, 1, std::string("tintora-cli: @missing.pal") + kMissing},
+        {{"dump", "@no_palettes.pal"}, 1, std::string("tintora-cli: @no_palettes.pal") + kNoNames},
+        {{"import", "@missing.ini", "@default.pal"}, 1, std::string("@missing.ini") + kMissing},
+        {{"import", "@missing.ini", "@new.pal"}, 1, std::string("@missing.ini") + kMissing},
+        {{"import", "@.", "@default.pal"}, 1, "tintora-cli: @.: not a regular file"},
         {{"import", "@legacy.ini", "@no_palettes.pal"}, 1, kNoNames},
-        {{"import", "@legacy.ini", "@nowhere/new.pal"}, 1, kNoFolder},
-        {{"default", "@nowhere/x.pal"}, 1, "tintora-cli: @nowhere/x.pal: No such file"},
-        {{"check", "@missing.pal"}, 2, "Cannot read palette file @missing.pal: "},
-        {{"check", "@."}, 2, "Cannot read palette file @.: "},
+        {{"import", "@legacy.ini", "@nowhere/new.pal"},
+         1,
+         std::string("@nowhere/new.pal") + kMissing},
+        {{"import", "@bad_colour.json", "@default.pal"},
+         1,
+         "palettes[1].dark[2]: not a #rrggbb colour"},
+        {{"import", "-", "-"}, 2, "standard input can be read only once"},
+        {{"default", "@nowhere/x.pal"}, 1, std::string("@nowhere/x.pal") + kMissing},
+        {{"check", "@missing.pal"}, 2, std::string("tintora-cli: @missing.pal") + kMissing},
+        {{"check", "@."}, 2, "tintora-cli: @.: not a regular file"},
+        {{"convert", "@default.pal", "@out.txt"}, 2, "out.txt: cannot tell the format"},
+        {{"convert", "@default.pal", "@x.gpl", "--to", "doc"}, 2, "Usage:"},
+        {{"convert", "@x.css", "@x.pal"}, 2, "x.css: CSS is written, not read"},
+        {{"convert", "@default.pal", "@x.gpl", "--palette", "Nope"},
+         1,
+         "no palette named \"Nope\""},
+        {{"convert", "@default.pal", "@x.hex", "--index", "1"}, 1, "no palette at position 1"},
+        {{"convert", "@bad_colour.json", "@x.pal"}, 1, "palettes[1].dark[2]: not a #rrggbb colour"},
+        {{"convert", "@legacy.ini", "@x.gpl", "--from", "gpl"}, 1, "line 1: not a GIMP palette"},
         // A pipe is neither waited on nor replaced.
         {{"check", "@pipe.pal"}, 2, kSpecial},
-        {{"dump", "@pipe.pal"}, 1, "Failed to open selected palette file: not a regular file"},
+        {{"dump", "@pipe.pal"}, 1, kSpecial},
         {{"default", "@pipe.pal"}, 1, kSpecial},
         {{"import", "@pipe.pal", "@default.pal"}, 1, kSpecial},
+        {{"import", "@pipe.pal", "@default.pal", "--from", "gpl"}, 1, kSpecial},
         {{"import", "@legacy.ini", "@pipe.pal"}, 1, kSpecial},
+        {{"convert", "@default.pal", "@pipe.pal"}, 1, kSpecial},
         {{"dump", "@many.pal"}, 1, kTooMany},
         {{"import", "@legacy.ini", "@many.pal"}, 1, kTooMany},
     };
-    for (const char* fixture : {"legacy.ini", "default.pal", "no_palettes.pal"}) {
+    for (const char* fixture :
+         {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json"}) {
         Copy(fixture);
     }
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
@@ -241,7 +328,7 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
     }
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
-    EXPECT_NE(full.err.find("Failed to write to standard output"), std::string::npos);
+    EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
 }
 
 } // namespace

@@ -85,9 +85,11 @@ TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
             dlg->GetDlgItem(variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND))
             ->click();
         Settle();
-        std::vector<std::string> args = {"render", File(), "-o", Path("out.png")};
+        // The dark picture goes to standard output, which the runner sends to the file.
+        std::vector<std::string> args = {"render", File(), "-o",
+                                         variant == 0 ? Path("out.png") : "-"};
         args.insert(args.end(), picks[variant].begin(), picks[variant].end());
-        const CliRun run = RunCli(args);
+        const CliRun run = RunCli(args, variant == 0 ? "" : Path("out.png"));
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out + run.err, "");
         const QImage picture(QString::fromStdString(Path("out.png")));
@@ -112,10 +114,14 @@ TEST_F(RenderTest, FailuresWriteNothing) {
     };
     const std::string png = Path("old.png");
     const Case cases[] = {
-        {{"render", kThreePalettes, "--palette", "Nope", "-o", png}, 1, "No palette named"},
-        {{"render", kThreePalettes, "--index", "3", "-o", png}, 1, "No palette at position 3"},
+        {{"render", kThreePalettes, "--palette", "Nope", "-o", png},
+         1,
+         "three_palettes.pal: no palette named \"Nope\""},
+        {{"render", kThreePalettes, "--index", "3", "-o", png}, 1, "no palette at position 3"},
         {{"render", kThreePalettes, "--index", "0", "--palette", "Twin", "-o", png}, 2, "Usage"},
-        {{"render", kThreePalettes, "-o", Path("nowhere/x.png")}, 1, "No such file or directory"},
+        {{"render", kThreePalettes, "-o", Path("nowhere/x.png")},
+         1,
+         "x.png: No such file or directory"},
         // Special files stay what they are: never replaced by a picture.
         {{"render", kThreePalettes, "-o", Path("pipe.png")}, 1, "pipe.png: not a regular file"},
         {{"render", kThreePalettes, "-o", Path("null.png")}, 1, "null.png: not a regular file"},

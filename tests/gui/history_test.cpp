@@ -74,9 +74,9 @@ protected:
 
 TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
     std::vector<std::string> states = {State()};
-    const std::vector<std::string> undoItems = {"&Undo Pen 1 Colour", "&Undo Rename Palette",
-                                                "&Undo Add Palette", "&Undo Delete Palette",
-                                                "&Undo Import Veldra 3.x"};
+    const std::vector<std::string> undoItems = {"&Undo Pen 1 Colour",      "&Undo Rename Palette",
+                                                "&Undo Add Palette",       "&Undo Delete Palette",
+                                                "&Undo Import Veldra 3.x", "&Undo Import Palette"};
     const std::function<void()> steps[] = {
         [&] {
             QGuiApplication::clipboard()->setText(QStringLiteral("#0A141E"));
@@ -112,6 +112,16 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
                 AnswerFileDialog(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/legacy.ini")));
             dlg->SendCommand(ID_IMPORT_VELDRA);
         },
+        [&] {
+            // Two palettes from one file: one step.
+            const QString two = m_folders.Other() + QStringLiteral("/two.json");
+            QFile file(two);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(R"({"palettes":[{"name":"A","light":["#000000","#0a0b0c"]},{"name":"B"}]})");
+            file.close();
+            Script().Then(AnswerFileDialog(two));
+            dlg->SendCommand(ID_IMPORT_PALETTE);
+        },
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
@@ -120,6 +130,7 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
     }
     EXPECT_EQ(states[1], "Alpha* Twin Twin 1e140a modified");
     EXPECT_EQ(states[5], "Renamed Twin Added Veldra 3* ff modified");
+    EXPECT_EQ(states[6], "Renamed Twin Added Veldra 3 A* B c0b0a modified");
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         Key(QKeySequence::Undo);
         EXPECT_EQ(State(), states[i - 1]) << "undoing step " << i;
