@@ -71,10 +71,10 @@ inline std::string Field(std::string raw) {
             out += static_cast<char>(hex(2));
             break;
         case 'u':
-            AppendUtf8(out, hex(4));
+            out += ToUtf8(CString(1, static_cast<wchar_t>(hex(4))));
             break;
         case 'U':
-            AppendUtf8(out, hex(8));
+            out += ToUtf8(CString(1, static_cast<wchar_t>(hex(8))));
             break;
         default:
             out += c; // \\ \| \"

@@ -275,7 +275,7 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
     }
 }
 
-TEST_F(FileCommands, SharedShortcutOnlyWhenTheSharedFolderIsNotTheUsers) {
+TEST_F(FileCommands, SharedShortcutOnlyForAFolderOfItsOwn) {
     for (const int command : {ID_FILE_OPEN, ID_FILE_SAVE_AS}) {
         for (const bool sameFolder : {false, true}) {
             SCOPED_TRACE(testing::Message() << command << (sameFolder ? " same" : " own"));

@@ -72,7 +72,7 @@ protected:
     QString m_strFile;
 };
 
-TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
+TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
     std::vector<std::string> states = {State()};
     const std::vector<std::string> undoItems = {"&Undo Pen 1 Colour",      "&Undo Rename Palette",
                                                 "&Undo Add Palette",       "&Undo Delete Palette",
@@ -114,7 +114,7 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
         },
         [&] {
             // Two palettes from one file: one step.
-            const QString two = m_folders.Other() + QStringLiteral("/two.json");
+            const QString two = folders.Other() + QStringLiteral("/two.json");
             QFile file(two);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(R"({"palettes":[{"name":"A","light":["#000000","#0a0b0c"]},{"name":"B"}]})");

@@ -57,7 +57,7 @@ TEST_F(Keyboard, SpaceAndF2OpenTheChooserAsADoubleClickOnTheSwatch) {
     EXPECT_FALSE(dlg->m_bModified);
 }
 
-TEST_F(Keyboard, TabReachesThePenAreaWhoseFocusRingOnlyTheKeyboardShows) {
+TEST_F(Keyboard, TabShowsThePenAreasFocusRing) {
     QWidget* light = dlg->GetDlgItem(IDC_LIGHT_BACKGROUND);
     light->setFocus();
     const QPoint ring(12, 76); // just outside pen 1's cell, on the window background

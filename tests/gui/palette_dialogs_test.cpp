@@ -51,7 +51,7 @@ TEST_F(PaletteDialogs, SelectRefusesOkWithoutALineAndStaysOpen) {
     EXPECT_EQ(seen.owner, &dlg);
 }
 
-TEST_F(PaletteDialogs, AcceptsWhatAPaletteFileGivesBackAndRefusesTheRest) {
+TEST_F(PaletteDialogs, AddTakesOnlyTextsAFileCanHold) {
     for (const CaseRow& row : ReadCaseTable("palette_texts.txt")) {
         SCOPED_TRACE(row.where);
         const struct {

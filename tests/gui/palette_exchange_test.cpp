@@ -1,7 +1,6 @@
 // Import Palette and Export Palette: other tools' palettes join the list as the current one,
 // and the current palette leaves in the shown variant, in the format of the chosen filter.
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "editor_test_support.h"
@@ -15,19 +14,14 @@
 
 namespace {
 
-class PaletteExchange : public GuiTest {
+class PaletteExchange : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    }
     QString Write(const char* name, const QByteArray& bytes) const {
-        const QString path = m_dir.filePath(QString::fromUtf8(name));
+        const QString path = folders.Path(QString::fromUtf8(name));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return path;
     }
-    QTemporaryDir m_dir;
 };
 
 TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
@@ -55,7 +49,7 @@ TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        auto dlg = OpenEditor();
+        Reopen();
         FileDialogSeen dialog;
         Script().Then(AnswerFileDialog(Write(row.file, row.bytes), &dialog));
         MessageBoxSeen box;
@@ -74,7 +68,7 @@ TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
     }
 }
 
-TEST_F(PaletteExchange, ExportWritesTheShownVariantInTheFilteredFormat) {
+TEST_F(PaletteExchange, ExportWritesShownVariantAsFiltered) {
     const struct {
         int filter; // position in the dialog's filter list
         const char* file;
@@ -89,12 +83,12 @@ TEST_F(PaletteExchange, ExportWritesTheShownVariantInTheFilteredFormat) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        auto dlg = OpenEditor();
+        Reopen();
         if (row.dark) {
             dlg->m_pCurrentPalette->m_Colours[kDarkBackground][1] = MakeColour(0x12, 0x34, 0x56);
             ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
         }
-        const QString path = m_dir.filePath(QString::fromUtf8(row.file));
+        const QString path = folders.Path(QString::fromUtf8(row.file));
         const ModalHandler answer = AnswerFileDialog(path);
         Script().Then([&row, answer](QDialog& box) {
             auto& dialog = dynamic_cast<CFileDialog&>(box);

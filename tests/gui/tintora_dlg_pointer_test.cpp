@@ -76,7 +76,7 @@ TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
     EXPECT_FALSE(dlg->m_bModified);
 }
 
-TEST_F(EditorPointer, CancelChangesNothingAndTheNextOpenReloadsTheStoredCustomColours) {
+TEST_F(EditorPointer, CancelKeepsAllNextOpenReloadsCustoms) {
     for (int i = 1; i <= 8; ++i) { // 9 to 16 missing
         WriteProfileInt(L"Colours", FormatText(L"Custom%d", i),
                         static_cast<int>(MakeColour(i, 0, 0)));
