@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "case_table.h"
 #include "cli_runner.h"
 
 namespace fs = std::filesystem;
@@ -249,58 +251,9 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     EXPECT_EQ(Snapshot().size(), 3u) << "legacy.ini, default.pal and the log alone";
 }
 
-// The failures run among copies of the fixtures, which must all stay as they are.
+// The failures of data/cases/cli_failures.txt run among copies of the fixtures, which must
+// all stay as they are.
 TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
-    struct Case {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string message; // "@" stands for the test's folder here too
-    };
-    const char* const kMissing = ": No such file or directory\n";
-    const char* const kNoNames = ": no palette in this file";
-    const char* const kSpecial = "tintora-cli: @pipe.pal: not a regular file";
-    const char* const kTooMany = "tintora-cli: @many.pal: more than 100,000 palettes";
-    const std::vector<Case> cases = {
-        {{}, 2, "Usage:"},
-        {{"dump", "@a.pal", "@b.pal"}, 2, "Usage:"},
-        {{"import", "@legacy.ini"}, 2, "Usage:"},
-        {{"frob", "@a.pal"}, 2, "tintora-cli: 'frob' is not a command\nTry 'tintora-cli --help'"},
-        {{"dump", "@missing.pal"}, 1, std::string("tintora-cli: @missing.pal") + kMissing},
-        {{"dump", "@no_palettes.pal"}, 1, std::string("tintora-cli: @no_palettes.pal") + kNoNames},
-        {{"import", "@missing.ini", "@default.pal"}, 1, std::string("@missing.ini") + kMissing},
-        {{"import", "@missing.ini", "@new.pal"}, 1, std::string("@missing.ini") + kMissing},
-        {{"import", "@.", "@default.pal"}, 1, "tintora-cli: @.: not a regular file"},
-        {{"import", "@legacy.ini", "@no_palettes.pal"}, 1, kNoNames},
-        {{"import", "@legacy.ini", "@nowhere/new.pal"},
-         1,
-         std::string("@nowhere/new.pal") + kMissing},
-        {{"import", "@bad_colour.json", "@default.pal"},
-         1,
-         "palettes[1].dark[2]: not a #rrggbb colour"},
-        {{"import", "-", "-"}, 2, "standard input can be read only once"},
-        {{"default", "@nowhere/x.pal"}, 1, std::string("@nowhere/x.pal") + kMissing},
-        {{"check", "@missing.pal"}, 2, std::string("tintora-cli: @missing.pal") + kMissing},
-        {{"check", "@."}, 2, "tintora-cli: @.: not a regular file"},
-        {{"convert", "@default.pal", "@out.txt"}, 2, "out.txt: cannot tell the format"},
-        {{"convert", "@default.pal", "@x.gpl", "--to", "doc"}, 2, "Usage:"},
-        {{"convert", "@x.css", "@x.pal"}, 2, "x.css: CSS is written, not read"},
-        {{"convert", "@default.pal", "@x.gpl", "--palette", "Nope"},
-         1,
-         "no palette named \"Nope\""},
-        {{"convert", "@default.pal", "@x.hex", "--index", "1"}, 1, "no palette at position 1"},
-        {{"convert", "@bad_colour.json", "@x.pal"}, 1, "palettes[1].dark[2]: not a #rrggbb colour"},
-        {{"convert", "@legacy.ini", "@x.gpl", "--from", "gpl"}, 1, "line 1: not a GIMP palette"},
-        // A pipe is neither waited on nor replaced.
-        {{"check", "@pipe.pal"}, 2, kSpecial},
-        {{"dump", "@pipe.pal"}, 1, kSpecial},
-        {{"default", "@pipe.pal"}, 1, kSpecial},
-        {{"import", "@pipe.pal", "@default.pal"}, 1, kSpecial},
-        {{"import", "@pipe.pal", "@default.pal", "--from", "gpl"}, 1, kSpecial},
-        {{"import", "@legacy.ini", "@pipe.pal"}, 1, kSpecial},
-        {{"convert", "@default.pal", "@pipe.pal"}, 1, kSpecial},
-        {{"dump", "@many.pal"}, 1, kTooMany},
-        {{"import", "@legacy.ini", "@many.pal"}, 1, kTooMany},
-    };
     for (const char* fixture :
          {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json"}) {
         Copy(fixture);
@@ -311,19 +264,25 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
         many += "*P\n";
     }
     std::ofstream(Path("many.pal")) << many;
-    for (Case c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        if (const auto at = c.message.find('@'); at != std::string::npos) {
-            c.message.replace(at, 1, m_dir + "/");
+    // "@" names the test's folder in the table, in arguments and messages alike.
+    const auto inFolder = [this](std::string text) {
+        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+            text.replace(at, 1, m_dir + "/");
         }
-        if (const auto at = c.message.find('@'); at != std::string::npos) {
-            c.message.replace(at, 1, m_dir + "/");
+        return text;
+    };
+    for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
+        SCOPED_TRACE(row.where);
+        std::vector<std::string> args;
+        std::istringstream words(row[0]);
+        for (std::string word; words >> word;) {
+            args.push_back(inFolder(word));
         }
         const auto before = Snapshot();
-        const CliRun run = Run(c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode);
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, row.Int(1));
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(inFolder(row[2])), std::string::npos) << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
