@@ -12,10 +12,12 @@
 
 #include <fstream>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "model/colour.h"
 #include "shared/text_encoding.h"
 
 struct CaseRow {
@@ -26,6 +28,20 @@ struct CaseRow {
     int Int(std::size_t i) const { return std::stoi(fields.at(i), nullptr, 0); }
     unsigned int Hex(std::size_t i) const {
         return static_cast<unsigned int>(std::stoul(fields.at(i), nullptr, 16));
+    }
+    // Blank-separated numbers, such as "255 0 12".
+    std::vector<int> Ints(std::size_t i) const {
+        std::vector<int> values;
+        std::istringstream numbers(fields.at(i));
+        for (int value = 0; numbers >> value;) {
+            values.push_back(value);
+        }
+        return values;
+    }
+    // A colour written as "red green blue".
+    COLORREF Colour(std::size_t i) const {
+        const std::vector<int> rgb = Ints(i);
+        return MakeColour(rgb.at(0), rgb.at(1), rgb.at(2));
     }
     std::size_t size() const { return fields.size(); }
 };
@@ -54,29 +70,14 @@ inline std::string Field(std::string raw) {
             i += digits;
             return value;
         };
-        switch (c) {
-        case 'n':
-            out += '\n';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        case 't':
-            out += '\t';
-            break;
-        case '0':
-            out += '\0';
-            break;
-        case 'x':
+        const std::string plain = "nrt0";
+        if (const std::size_t k = plain.find(c); k != std::string::npos) {
+            out += "\n\r\t"[k]; // the fourth is the terminating NUL
+        } else if (c == 'x') {
             out += static_cast<char>(hex(2));
-            break;
-        case 'u':
-            out += ToUtf8(CString(1, static_cast<wchar_t>(hex(4))));
-            break;
-        case 'U':
-            out += ToUtf8(CString(1, static_cast<wchar_t>(hex(8))));
-            break;
-        default:
+        } else if (c == 'u' || c == 'U') {
+            out += ToUtf8(CString(1, static_cast<wchar_t>(hex(c == 'u' ? 4 : 8))));
+        } else {
             out += c; // \\ \| \"
         }
     }

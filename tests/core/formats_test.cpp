@@ -2,7 +2,6 @@
 // writer and its reader, and the place every reader names for bad input.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -135,9 +134,7 @@ TEST_P(FormatReading, Row) {
     ASSERT_TRUE(result.Ok()) << result.error;
     ASSERT_EQ(result.palettes.size(), 1u);
     if (row.size() > 4) {
-        int r = 0, g = 0, b = 0;
-        std::sscanf(row[4].c_str(), "%d %d %d", &r, &g, &b);
-        EXPECT_EQ(result.palettes[0]->m_Colours[kDarkBackground][1], MakeColour(r, g, b));
+        EXPECT_EQ(result.palettes[0]->m_Colours[kDarkBackground][1], row.Colour(4));
     }
     ASSERT_EQ(result.warnings.size(), warning.empty() ? 0u : 1u);
     if (!warning.empty()) {

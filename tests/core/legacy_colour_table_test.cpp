@@ -2,7 +2,6 @@
 // are in data/cases/legacy_colours.txt.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 #include "case_table.h"
@@ -17,12 +16,8 @@ TEST(LegacyColourTable, ReadsPensOneToFifteen) {
     EXPECT_EQ(palette->m_Name, L"Veldra 3");
     EXPECT_EQ(palette->m_Description, L"Imported Veldra 3 palette");
     for (const CaseRow& row : ReadCaseTable("legacy_colours.txt")) {
-        int r = 0, g = 0, b = 0;
-        std::sscanf(row[1].c_str(), "%d %d %d", &r, &g, &b);
-        EXPECT_EQ(palette->m_Colours[kLightBackground][row.Int(0)], MakeColour(r, g, b))
-            << row.where;
-        EXPECT_EQ(palette->m_Colours[kDarkBackground][row.Int(0)], MakeColour(r, g, b))
-            << row.where;
+        EXPECT_EQ(palette->m_Colours[kLightBackground][row.Int(0)], row.Colour(1)) << row.where;
+        EXPECT_EQ(palette->m_Colours[kDarkBackground][row.Int(0)], row.Colour(1)) << row.where;
     }
     for (int pen : {0, 16, 100, 255}) {
         EXPECT_EQ(palette->m_Colours[kLightBackground][pen], DefaultLightColours[pen]) << pen;

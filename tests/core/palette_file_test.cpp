@@ -2,7 +2,6 @@
 // and round trips. Saving under faults has tests of its own.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "case_table.h"
@@ -56,12 +55,6 @@ TEST(PaletteFile, DefaultPaletteByteForByteAndBack) {
     ExpectSameLists(*ReadList(folder.File("x.pal")), *list);
 }
 
-COLORREF ColourOf(const std::string& rgb) {
-    int r = 0, g = 0, b = 0;
-    std::sscanf(rgb.c_str(), "%d %d %d", &r, &g, &b);
-    return MakeColour(r, g, b);
-}
-
 class PenLines : public testing::TestWithParam<CaseRow> {};
 
 TEST_P(PenLines, Row) {
@@ -73,8 +66,8 @@ TEST_P(PenLines, Row) {
     PaletteEntry expected;
     expected.SetDefaultColours();
     if (const int pen = row.Int(1); pen >= 0) {
-        expected.m_Colours[kLightBackground][pen] = ColourOf(row[2]);
-        expected.m_Colours[kDarkBackground][pen] = ColourOf(row[3]);
+        expected.m_Colours[kLightBackground][pen] = row.Colour(2);
+        expected.m_Colours[kDarkBackground][pen] = row.Colour(3);
     }
     EXPECT_EQ(PaletteAt(*list, 0)->m_Colours, expected.m_Colours);
 }

@@ -2,7 +2,6 @@
 // data/cases/pen_grid.txt, and the cells' cover of the pens.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <set>
 
 #include "case_table.h"
@@ -29,10 +28,9 @@ TEST_P(PenGridCases, Row) {
         auto cell = CellOfPen(pen);
         ASSERT_TRUE(cell);
         EXPECT_EQ(PenAt(cell->grid, cell->row, cell->column), pen);
-        GridRect drawn{};
-        std::sscanf(row[2].c_str(), "%d %d %d %d", &drawn.left, &drawn.top, &drawn.right,
-                    &drawn.bottom);
-        EXPECT_EQ(DrawnCell(cell->grid, kFrames.Of(cell->grid), cell->row, cell->column), drawn);
+        const std::vector<int> r = row.Ints(2);
+        EXPECT_EQ(DrawnCell(cell->grid, kFrames.Of(cell->grid), cell->row, cell->column),
+                  (GridRect{r.at(0), r.at(1), r.at(2), r.at(3)}));
     } else {
         const int x = row.Int(1);
         const int y = row.Int(2);
