@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -264,25 +263,13 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
         many += "*P\n";
     }
     std::ofstream(Path("many.pal")) << many;
-    // "@" names the test's folder in the table, in arguments and messages alike.
-    const auto inFolder = [this](std::string text) {
-        for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
-            text.replace(at, 1, m_dir + "/");
-        }
-        return text;
-    };
     for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
         SCOPED_TRACE(row.where);
-        std::vector<std::string> args;
-        std::istringstream words(row[0]);
-        for (std::string word; words >> word;) {
-            args.push_back(inFolder(word));
-        }
         const auto before = Snapshot();
-        const CliRun run = RunCli(args);
+        const CliRun run = RunCliWords(row[0], m_dir + "/");
         EXPECT_EQ(run.exitCode, row.Int(1));
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(inFolder(row[2])), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(InFolder(row[2], m_dir + "/")), std::string::npos) << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
