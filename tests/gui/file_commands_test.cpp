@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "case_table.h"
 #include "data_folders.h"
 #include "editor_test_support.h"
 #include "file_dialog_answers.h"
@@ -126,73 +127,49 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
 }
 
 TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
-    const QString fifo = folders.Path(QStringLiteral("palette.pal"));
-    ASSERT_EQ(::mkfifo(fifo.toUtf8().constData(), 0600), 0);
-    const QString noNames = folders.Other() + QStringLiteral("/comments.pal");
-    QFile comments(noNames);
-    ASSERT_TRUE(comments.open(QIODevice::WriteOnly));
-    comments.write("# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n");
-    comments.close();
-    const QString many = folders.Other() + QStringLiteral("/many.pal");
-    QFile manyFile(many);
-    ASSERT_TRUE(manyFile.open(QIODevice::WriteOnly));
-    manyFile.write(QByteArray("*P\n").repeated(100001));
-    manyFile.close();
-
-    enum class After { Unchanged, StillModified, Saved, DefaultPalette };
-    const QString info = QStringLiteral("Info");
-    const QString error = QStringLiteral("Error");
-    const struct {
-        const char* name;
-        bool modify;     // a change after two.pal was opened
-        bool unsaveable; // ...to a name Windows-1252 cannot hold
-        QString open;    // the file chosen in the Open dialog
-        QString caption;
-        QString text;
-        After after;
-    } rows[] = {
-        // clang-format off
-        {"Save right after Open", false, false, {}, info, QStringLiteral("Palette has not been changed !"), After::Unchanged},
-        {"Save that cannot write", true, true, {}, error, QString::fromWCharArray(L"Failed to open palette file for writing\nthe palette \"Caf\u4E2D\" holds a character Windows-1252 cannot hold"), After::StillModified},
-        {"Save that writes", true, false, {}, info, kSaved, After::Saved},
-        {"Open of a file that cannot be opened", false, false, fifo, error, QStringLiteral("Failed to open selected palette file\nnot a regular file"), After::DefaultPalette},
-        {"Open of more than 100,000 palettes", false, false, many, error, QStringLiteral("The palette file holds more than 100,000 palettes; Tintora cannot edit it."), After::DefaultPalette},
-        {"Open of a file that names no palette", false, false, noNames, error, QStringLiteral("Failed to read name list from selected palette file"), After::DefaultPalette},
-        // clang-format on
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const QString other = folders.Other() + QLatin1Char('/');
+    ASSERT_EQ(::mkfifo((other + QStringLiteral("pipe.pal")).toUtf8().constData(), 0600), 0);
+    for (const auto& [name, bytes] :
+         {std::pair{"comments.pal", QByteArray("# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n")},
+          std::pair{"many.pal", QByteArray("*P\n").repeated(100001)}}) {
+        QFile file(other + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    for (const CaseRow& row : ReadCaseTable("file_messages.txt")) {
+        SCOPED_TRACE(row.where);
         OpenTwo();
-        if (row.modify) {
+        if (row[0] != "none") {
             Edit();
         }
-        if (row.unsaveable) {
+        if (row[0] == "unsaveable") {
             dlg->m_pCurrentPalette->m_Name = L"Caf\u4E2D";
         }
         const QByteArray before = Bytes(m_strTwo);
+        const QString open =
+            row[1] == "save" ? QString() : other + QString::fromStdString(row[1].substr(5));
         MessageBoxSeen seen;
-        if (!row.open.isEmpty()) {
-            Script().Then(AnswerFileDialog(row.open));
+        if (!open.isEmpty()) {
+            Script().Then(AnswerFileDialog(open));
         }
         Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
-        dlg->SendCommand(row.open.isEmpty() ? ID_FILE_SAVE : ID_FILE_OPEN);
+        dlg->SendCommand(open.isEmpty() ? ID_FILE_SAVE : ID_FILE_OPEN);
 
-        EXPECT_EQ(seen.caption, row.caption);
-        EXPECT_EQ(seen.text, row.text);
+        EXPECT_EQ(seen.caption, QString::fromStdString(row[2]));
+        EXPECT_EQ(seen.text, QString::fromStdString(row[3]));
         EXPECT_EQ(seen.icon, QMessageBox::Warning) << "also for notices";
         EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         EXPECT_EQ(seen.owner, dlg.get());
         EXPECT_EQ(Caption(), QStringLiteral("Tintora - two.pal")) << "whatever happened";
-        if (row.after == After::DefaultPalette) {
+        if (row[4] == "default") {
             EXPECT_TRUE(ShowsDefaultOnly());
             EXPECT_EQ(Path(), QString());
             EXPECT_FALSE(dlg->m_bModified);
-            EXPECT_EQ(ToQString(GetProfileString(L"Tintora", L"File")), row.open)
+            EXPECT_EQ(ToQString(GetProfileString(L"Tintora", L"File")), open)
                 << "the failed file is proposed next time";
             continue;
         }
-        EXPECT_EQ(Bytes(m_strTwo), row.after == After::Saved ? ListBytes() : before);
-        EXPECT_EQ(dlg->m_bModified, row.after == After::StillModified);
+        EXPECT_EQ(Bytes(m_strTwo), row[4] == "saved" ? ListBytes() : before);
+        EXPECT_EQ(dlg->m_bModified, row[4] == "modified");
         EXPECT_EQ(Path(), m_strTwo);
     }
 }
