@@ -180,25 +180,12 @@ TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
         EXPECT_EQ(piped.out, ReadBytes(Path("a.json")));
         EXPECT_EQ(RunCli({"dump", "-"}, {}, Path("a.pal")).out, piped.out);
     }
-    const struct {
-        std::vector<std::string> options;
-        std::string out;
-        std::string expected; // a piece of the output
-    } cases[] = {
-        {{}, "x.gpl", "GIMP Palette\nName: Alpha\nColumns: 16\n# First of three\n255 0 0\tPen 1\n"},
-        {{"--palette", "Twin", "--background", "dark"}, "x.gpl", "\n254 220 186\tPen 2\n"},
-        {{"--index", "2"}, "x.hex", "0000ff\n"},
-        {{"--index", "2", "--to", "css"}, "x.txt", "  --pen-1: #0000ff;\n"},
-        {{"--index", "2", "--to", "css"}, "x.txt", "    --pen-1: #ffff00;\n"},
-        {{"--palette", "Twin"}, "x.json", "{\"palettes\":[{\"name\":\"Twin\",\"description\":\"Se"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.options));
-        std::vector<std::string> args = {"convert", kDataDir + "three_palettes.pal", Path(c.out)};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const CliRun run = RunCli(args);
+    for (const CaseRow& row : ReadCaseTable("cli_convert.txt")) {
+        SCOPED_TRACE(row.where);
+        const CliRun run = RunCliWords(
+            "convert " + kDataDir + "three_palettes.pal @" + row[1] + " " + row[0], m_dir + "/");
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_NE(ReadBytes(Path(c.out)).find(c.expected), std::string::npos);
+        EXPECT_NE(ReadBytes(Path(row[1])).find(row[2]), std::string::npos);
     }
     EXPECT_EQ(RunCli({"default", "-"}).out, ReadBytes(kDataDir + "default.pal"));
 }
