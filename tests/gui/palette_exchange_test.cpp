@@ -38,7 +38,7 @@ TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
             bytes = file.readAll();
         }
         const int added = row.Int(2);
-        const QString message = QString::fromStdString(row.size() > 4 ? row[4] : "");
+        const QString message = row.size() > 4 ? QString::fromStdString(row[4]) : QString();
         FileDialogSeen dialog;
         Script().Then(AnswerFileDialog(Write(row[0].c_str(), bytes), &dialog));
         MessageBoxSeen box;
