@@ -7,7 +7,6 @@
 #include <QString>
 #include <memory>
 
-#include "data_folders.h"
 #include "editor/tintora_dlg.h"
 #include "gui_test_support.h"
 #include "model/colour.h"

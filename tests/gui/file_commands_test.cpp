@@ -8,9 +8,7 @@
 #include <sys/stat.h>
 
 #include "case_table.h"
-#include "data_folders.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "files/palette_file.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"

@@ -11,7 +11,6 @@
 #include <map>
 
 #include "case_table.h"
-#include "data_folders.h"
 #include "filedialog/file_dialog_ex.h"
 #include "gui_test_support.h"
 #include "platform/qt_text.h"

@@ -12,7 +12,6 @@
 
 #include "case_table.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"
 #include "platform/qt_text.h"

@@ -2,9 +2,7 @@
 // and the new palette joining the list as the current one.
 #include <gtest/gtest.h>
 
-#include "data_folders.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "files/palette_file.h"
 #include "gui_test_support.h"
 #include "model/default_colours.h"

@@ -11,7 +11,6 @@
 #include "app/command_line.h"
 #include "app/tintora_app.h"
 #include "case_table.h"
-#include "data_folders.h"
 #include "editor_test_support.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"

@@ -6,7 +6,6 @@
 
 #include "case_table.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "filedialog/file_dialog.h"
 #include "gui_test_support.h"
 #include "model/default_colours.h"
