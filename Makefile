@@ -23,7 +23,9 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # A Debug build of its own with gcov counters; every test runs, then gcovr sums up what
-# the tests reached in src/. Run from the root so that the filter matches the paths.
+# the tests reached in src/. Run from the root so that the filter matches the paths. The
+# report by file goes into the build folder (gcovr replaces its output file, so never
+# point it at a device).
 COVERAGE_BUILD ?= build-coverage
 coverage: deps
 	@command -v gcovr >/dev/null || scripts/install-deps.sh --coverage
@@ -32,7 +34,8 @@ coverage: deps
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
 	find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	gcovr --root . --filter src/ --print-summary --output /dev/null $(COVERAGE_BUILD)
+	gcovr --root . --filter src/ --print-summary --output $(COVERAGE_BUILD)/coverage.txt \
+	      $(COVERAGE_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(COVERAGE_BUILD)
