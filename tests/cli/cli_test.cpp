@@ -236,7 +236,7 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
 // all stay as they are.
 TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
     for (const char* fixture :
-         {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json"}) {
+         {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json", "empty.json"}) {
         Copy(fixture);
     }
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
