@@ -24,7 +24,7 @@ std::string Written(PaletteFormat format, const PaletteEntry& palette, int varia
 }
 
 void FillSample(PaletteEntry& palette) {
-    palette.m_Name = L"Gr\u00fcn \"quoted\"\t\\";
+    palette.m_Name = L"Gr\u00fcn \"quoted\"\t\\\b\f\x01";
     palette.m_Description = L"\u20ac 5, \u0081";
     for (int pen = 0; pen < kPenCount; ++pen) {
         palette.m_Colours[kLightBackground][pen] = MakeColour(pen, 255 - pen, pen * 3);
