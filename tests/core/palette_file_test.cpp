@@ -77,16 +77,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, PenLines, testing::ValuesIn(ReadCaseTable("pen_l
 
 } // namespace
 
-TEST(PaletteFile, FailuresToRead) {
-    TempFolder folder;
-    ReadList(folder.File("missing.pal"), PaletteReadStatus::OpenFailed);
-    ReadList(FromUtf8(folder.Path().string()), PaletteReadStatus::OpenFailed);
-    WriteBytes(folder.Path("empty.pal"), "");
-    ReadList(folder.File("empty.pal"), PaletteReadStatus::NoNames);
-    WriteBytes(folder.Path("comments.pal"), "# *Default,Default palette\r\nPen1, 1, 2, 3\r\n");
-    ReadList(folder.File("comments.pal"), PaletteReadStatus::NoNames);
-}
-
 TEST(PaletteFile, RoundTripKeepsEveryPalette) {
     UI_LIST original(nullptr);
     AddPalette(original, L"Same", L"first of two", 1);
