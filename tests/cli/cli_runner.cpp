@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -49,4 +50,20 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPat
     run.err = ReadBytes(capture + "_err");
     std::filesystem::remove(capture + "_err");
     return run;
+}
+
+std::string InFolder(std::string text, const std::string& folder) {
+    for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+        text.replace(at, 1, folder);
+    }
+    return text;
+}
+
+CliRun RunCliWords(const std::string& words, const std::string& folder) {
+    std::vector<std::string> args;
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        args.push_back(InFolder(word, folder));
+    }
+    return RunCli(args);
 }

@@ -16,5 +16,11 @@ struct CliRun {
 CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {},
               const std::string& stdinPath = "/dev/null");
 
+// Runs a row of a case table: blank-separated arguments in which "@" names folder (a path
+// ending in "/").
+CliRun RunCliWords(const std::string& words, const std::string& folder);
+// text with every "@" replaced by folder.
+std::string InFolder(std::string text, const std::string& folder);
+
 // The whole content of a file, empty when it cannot be read.
 std::string ReadBytes(const std::string& path);

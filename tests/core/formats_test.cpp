@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "case_table.h"
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
 #include "files/palette_file.h"
@@ -23,7 +24,7 @@ std::string Written(PaletteFormat format, const PaletteEntry& palette, int varia
 }
 
 void FillSample(PaletteEntry& palette) {
-    palette.m_Name = L"Gr\u00fcn \"quoted\"\t\\";
+    palette.m_Name = L"Gr\u00fcn \"quoted\"\t\\\b\f\x01";
     palette.m_Description = L"\u20ac 5, \u0081";
     for (int pen = 0; pen < kPenCount; ++pen) {
         palette.m_Colours[kLightBackground][pen] = MakeColour(pen, 255 - pen, pen * 3);
@@ -110,77 +111,36 @@ TEST(Formats, CssHoldsBothVariantsAsCustomProperties) {
     EXPECT_NE(css.find("    --pen-255: #fbff07;\n  }\n}\n", media), std::string::npos);
 }
 
-// Short inputs: what each reader takes, what it refuses and where, and what it warns of.
-TEST(Formats, ReadersNameThePlaceOfWhatTheyRefuseOrLeaveOut) {
-    std::string manyRows = "GIMP Palette\n";
-    std::string manyHex;
-    for (int row = 0; row < 258; ++row) {
-        manyRows += "1 2 3\n";
-        manyHex += "#0A0b0C\n";
+// Short inputs from data/cases/format_reading.txt: what each reader takes, what it refuses
+// and where, and what it warns of.
+class FormatReading : public testing::TestWithParam<CaseRow> {};
+
+TEST_P(FormatReading, Row) {
+    const CaseRow& row = GetParam();
+    const PaletteFormat format = row[0] == "gpl"   ? PaletteFormat::Gpl
+                                 : row[0] == "hex" ? PaletteFormat::Hex
+                                                   : PaletteFormat::Json;
+    const std::string input = row[1].starts_with('@')
+                                  ? ReadBytes(TINTORA_TEST_DATA_DIR "/formats/" + row[1].substr(1))
+                                  : row[1];
+    const std::string error = row.size() > 2 ? row[2] : "";
+    const std::string warning = row.size() > 3 ? row[3] : "";
+    const FormatReadResult result = ReadForeignPalettes(format, input, L"file");
+    if (!error.empty()) {
+        EXPECT_EQ(result.error.substr(0, error.size()), error) << result.error;
+        EXPECT_TRUE(result.palettes.empty());
+        return;
     }
-    const struct {
-        PaletteFormat format;
-        std::string input;
-        std::string error;   // empty: read
-        std::string warning; // the one warning expected, if any
-        COLORREF pen1 = 0;   // when read: pen 1's colour
-    } cases[] = {
-        {PaletteFormat::Gpl, "GIMP Palette\r\nName:  Sky \r\n# a\n\n 10\t20  30\tblue 1\n", "", "",
-         MakeColour(10, 20, 30)},
-        {PaletteFormat::Gpl, "\xEF\xBB\xBFGIMP Palette\nColumns: 4\n1 2 3 4\n", "", "",
-         MakeColour(1, 2, 3)},
-        {PaletteFormat::Gpl, manyRows, "", "line 257: 3 colours after the 255th are ignored", 0},
-        {PaletteFormat::Gpl, "", "line 1: not a GIMP palette (the file is empty)", "", 0},
-        {PaletteFormat::Gpl, "JASC-PAL\n", "line 1: not a GIMP palette", "", 0},
-        {PaletteFormat::Gpl, "GIMP Palette\n1 2\n", "line 2: not a colour row", "", 0},
-        {PaletteFormat::Gpl, "GIMP Palette\n1 2 256\n", "line 2: not a colour row", "", 0},
-        {PaletteFormat::Gpl, "GIMP Palette\nName: \xe4\xb8\xad\n", "Name: the character U+4E2D", "",
-         0},
-        {PaletteFormat::Hex, "\n#FF8000\n\n", "", "", MakeColour(255, 128, 0)},
-        {PaletteFormat::Hex, manyHex, "", "line 256: 3 colours after the 255th are ignored", 0},
-        {PaletteFormat::Hex, "ff8000\nff80\n", "line 2: not a rrggbb colour", "", 0},
-        {PaletteFormat::Hex, "\n", "line 1: no colours", "", 0},
-        {PaletteFormat::Json,
-         R"({"x":[1,{"y":null}],"palettes":[{"name":"A","dark":["#000000","#010203"]}]})", "", "",
-         MakeColour(1, 2, 3)},
-        {PaletteFormat::Json, R"({"palettes":[{"name":"A"},{"name":"B","light":["#0"]}]})",
-         "palettes[1].light[0]: not a #rrggbb colour", "", 0},
-        {PaletteFormat::Json, R"({"palettes":[{"description":"d"}]})",
-         "palettes[0]: the palette has no \"name\"", "", 0},
-        {PaletteFormat::Json, R"({"palettes":[{"name":"a\nb"}]})",
-         "palettes[0].name: a line break cannot be stored", "", 0},
-        {PaletteFormat::Json, R"({"palettes":[{"name":"\u4e2d"}]})",
-         "palettes[0].name: the character U+4E2D", "", 0},
-        {PaletteFormat::Json, R"({"palettes":[{"name":7}]})", "palettes[0].name: not a string", "",
-         0},
-        {PaletteFormat::Json, "{\"palettes\":[]}\n{", "line 2, column 1: text after the end", "",
-         0},
-        {PaletteFormat::Json, "{\n  \"palettes\": [\n    {\"name\": \"A\",]",
-         "line 3, column 18: expected a string", "", 0},
-        {PaletteFormat::Json, R"({"other":true})", "palettes: missing", "", 0},
-        {PaletteFormat::Json, R"({"other":a,"palettes":[]})", "line 1, column 10: expected a value",
-         "", 0},
-        {PaletteFormat::Json, std::string(600, '[') + std::string(600, ']'),
-         "line 1, column 1: expected a JSON object", "", 0},
-        {PaletteFormat::Json, "{\"x\":" + std::string(600, '['),
-         "line 1, column 518: nested too deeply", "", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.input.substr(0, 60));
-        const FormatReadResult result = ReadForeignPalettes(c.format, c.input, L"file");
-        if (!c.error.empty()) {
-            EXPECT_EQ(result.error.substr(0, c.error.size()), c.error) << result.error;
-            EXPECT_TRUE(result.palettes.empty());
-            continue;
-        }
-        ASSERT_TRUE(result.Ok()) << result.error;
-        ASSERT_EQ(result.palettes.size(), 1u);
-        if (c.pen1 != 0) {
-            EXPECT_EQ(result.palettes[0]->m_Colours[kDarkBackground][1], c.pen1);
-        }
-        ASSERT_EQ(result.warnings.size(), c.warning.empty() ? 0u : 1u);
-        if (!c.warning.empty()) {
-            EXPECT_EQ(result.warnings[0].substr(0, c.warning.size()), c.warning);
-        }
+    ASSERT_TRUE(result.Ok()) << result.error;
+    ASSERT_EQ(result.palettes.size(), 1u);
+    if (row.size() > 4) {
+        EXPECT_EQ(result.palettes[0]->m_Colours[kDarkBackground][1], row.Colour(4));
+    }
+    ASSERT_EQ(result.warnings.size(), warning.empty() ? 0u : 1u);
+    if (!warning.empty()) {
+        EXPECT_EQ(result.warnings[0].substr(0, warning.size()), warning);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, FormatReading,
+                         testing::ValuesIn(ReadCaseTable("format_reading.txt")), CaseName);

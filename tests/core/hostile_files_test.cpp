@@ -189,7 +189,7 @@ const HostileFile kHostileFiles[] = {
      PaletteReadStatus::OpenFailed},
 };
 
-class HostileFiles : public testing::TestWithParam<HostileFile> {
+class Hostile : public testing::TestWithParam<HostileFile> {
 protected:
     void SetUp() override {
         m_path = GetParam().make(m_folder);
@@ -218,7 +218,7 @@ protected:
 
 } // namespace
 
-TEST_P(HostileFiles, PaletteReaderGivesAClearResult) {
+TEST_P(Hostile, PaletteReader) {
     PaletteReadResult read;
     ExpectBoundedPeak([&] {
         read = ReadPaletteFile(FromUtf8(m_path.string()));
@@ -241,7 +241,7 @@ TEST_P(HostileFiles, PaletteReaderGivesAClearResult) {
     }
 }
 
-TEST_P(HostileFiles, LegacyImportGivesAPalette) {
+TEST_P(Hostile, LegacyImport) {
     std::unique_ptr<PaletteEntry> palette;
     ExpectBoundedPeak([&] {
         palette.reset(NewLegacyPalette(FromUtf8(m_path.string())));
@@ -254,7 +254,7 @@ TEST_P(HostileFiles, LegacyImportGivesAPalette) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileFiles, testing::ValuesIn(kHostileFiles),
+INSTANTIATE_TEST_SUITE_P(Files, Hostile, testing::ValuesIn(kHostileFiles),
                          [](const testing::TestParamInfo<HostileFile>& file) {
                              return std::string(file.param.name);
                          });

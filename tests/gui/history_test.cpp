@@ -1,5 +1,5 @@
 // Undo and redo through every kind of change, the modified flag following the history, and
-// the selected pen's colour through the clipboard.
+// the selected pen's colour through the clipboard (the forms Paste takes: data/cases/paste.txt).
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -10,9 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "data_folders.h"
+#include "case_table.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"
 #include "platform/qt_text.h"
@@ -20,16 +19,14 @@
 
 namespace {
 
-class History : public GuiTest {
+class History : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        m_strFile = m_folders.Other() + QStringLiteral("/three.pal");
+        EditorTest::SetUp();
+        m_strFile = folders.Other() + QStringLiteral("/three.pal");
         ASSERT_TRUE(QFile::copy(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes.pal"),
                                 m_strFile));
         QFile::setPermissions(m_strFile, QFile::ReadOwner | QFile::WriteOwner);
-        dlg = OpenEditor();
         dlg->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
         dlg->OpenFromOutside(FromQString(m_strFile));
@@ -71,12 +68,10 @@ protected:
         };
     }
 
-    DataFolders m_folders;
     QString m_strFile;
-    std::unique_ptr<CTintoraDlg> dlg;
 };
 
-TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
+TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
     std::vector<std::string> states = {State()};
     const std::vector<std::string> undoItems = {"&Undo Pen 1 Colour",      "&Undo Rename Palette",
                                                 "&Undo Add Palette",       "&Undo Delete Palette",
@@ -118,7 +113,7 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
         },
         [&] {
             // Two palettes from one file: one step.
-            const QString two = m_folders.Other() + QStringLiteral("/two.json");
+            const QString two = folders.Other() + QStringLiteral("/two.json");
             QFile file(two);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(R"({"palettes":[{"name":"A","light":["#000000","#0a0b0c"]},{"name":"B"}]})");
@@ -164,37 +159,13 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrderAndSavingMarksTheCleanState) {
 }
 
 TEST_F(History, PasteTakesTheUsualColourFormsAndNothingElse) {
-    const struct {
-        const char* text;
-        unsigned int colour; // 0x1000000: refused, nothing changes
-    } rows[] = {
-        {"#0a141e", 0x0a141e},
-        {" #0A141E\n", 0x0a141e},
-        {"0a141e", 0x0a141e},
-        {"#abc", 0xaabbcc},
-        {"10, 20, 30", 0x0a141e},
-        {"10 20 30", 0x0a141e},
-        {"rgb(10, 20, 30)", 0x0a141e},
-        {"RGB(0,0,255)", 0x0000ff},
-        {"255,255,255", 0xffffff},
-        {"", 0x1000000},
-        {"#12345", 0x1000000},
-        {"#ggg", 0x1000000},
-        {"256, 0, 0", 0x1000000},
-        {"1,,2,3", 0x1000000},
-        {"10 20", 0x1000000},
-        {"rgb(1, 2, 3", 0x1000000},
-        {"1 2 3 4", 0x1000000},
-        {"0010 20 30", 0x1000000},
-        {"red", 0x1000000},
-    };
     int steps = 0;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        QGuiApplication::clipboard()->setText(QString::fromLatin1(row.text));
+    for (const CaseRow& row : ReadCaseTable("paste.txt")) {
+        SCOPED_TRACE(row.where);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(row[0]));
         dlg->SendCommand(ID_EDIT_PASTE);
-        const bool taken = row.colour <= 0xffffff;
-        EXPECT_EQ(Rgb(dlg->m_pCurrentPalette->m_Colours[0][1]), taken ? row.colour : 0xff0000);
+        const bool taken = row[1] != "none";
+        EXPECT_EQ(Rgb(dlg->m_pCurrentPalette->m_Colours[0][1]), taken ? row.Hex(1) : 0xff0000);
         EXPECT_EQ(dlg->m_bModified, taken);
         steps += taken ? 1 : 0;
         if (taken) {

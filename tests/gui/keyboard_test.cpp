@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <tuple>
 
+#include "case_table.h"
 #include "editor_test_support.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"
@@ -13,12 +14,10 @@
 
 namespace {
 
-class Keyboard : public GuiTest {
+class Keyboard : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        dlg = OpenEditor();
+        EditorTest::SetUp();
         area = dynamic_cast<PenArea*>(dlg->Client()->findChild<QWidget*>("penArea"));
         ASSERT_NE(area, nullptr);
         dlg->activateWindow();
@@ -29,31 +28,16 @@ protected:
         Settle();
     }
 
-    std::unique_ptr<CTintoraDlg> dlg;
     PenArea* area = nullptr;
 };
 
 TEST_F(Keyboard, ArrowsHomeAndEndWalkThePensAsDrawn) {
-    const struct {
-        int from;
-        int key;
-        int to;
-    } rows[] = {
-        {1, Qt::Key_Right, 2},    {9, Qt::Key_Right, 10},    {10, Qt::Key_Left, 9},
-        {15, Qt::Key_Right, 15},  {1, Qt::Key_Left, 1},      {1, Qt::Key_Up, 1},
-        {1, Qt::Key_Down, 16},    {16, Qt::Key_Up, 1},       {16, Qt::Key_Down, 17},
-        {17, Qt::Key_Up, 16},     {25, Qt::Key_Down, 25},    {16, Qt::Key_Left, 16},
-        {26, Qt::Key_Left, 16},   {246, Qt::Key_Right, 246}, {9, Qt::Key_Down, 126},
-        {10, Qt::Key_Down, 176},  {176, Qt::Key_Up, 10},     {15, Qt::Key_Down, 246},
-        {246, Qt::Key_Up, 15},    {100, Qt::Key_Home, 1},    {1, Qt::Key_End, 255},
-        {255, Qt::Key_Down, 255}, {5, Qt::Key_A, 5},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.from << " key " << row.key);
-        dlg->SelectPen(row.from);
-        Press(row.key);
-        EXPECT_EQ(dlg->m_nSelectedPen, row.to);
-        EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: %1").arg(row.to));
+    for (const CaseRow& row : ReadCaseTable("pen_keys.txt")) {
+        SCOPED_TRACE(row.where);
+        dlg->SelectPen(row.Int(0));
+        Press(QKeySequence::fromString(QString::fromStdString(row[1]))[0].key());
+        EXPECT_EQ(dlg->m_nSelectedPen, row.Int(2));
+        EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: %1").arg(row.Int(2)));
     }
 }
 
@@ -73,7 +57,7 @@ TEST_F(Keyboard, SpaceAndF2OpenTheChooserAsADoubleClickOnTheSwatch) {
     EXPECT_FALSE(dlg->m_bModified);
 }
 
-TEST_F(Keyboard, TabReachesThePenAreaWhoseFocusRingOnlyTheKeyboardShows) {
+TEST_F(Keyboard, TabShowsThePenAreasFocusRing) {
     QWidget* light = dlg->GetDlgItem(IDC_LIGHT_BACKGROUND);
     light->setFocus();
     const QPoint ring(12, 76); // just outside pen 1's cell, on the window background

@@ -6,10 +6,11 @@
 #include <QMimeData>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "app/command_line.h"
 #include "app/tintora_app.h"
-#include "data_folders.h"
+#include "case_table.h"
 #include "editor_test_support.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"
@@ -87,14 +88,14 @@ TEST_F(Outside, ADroppedPaletteFileOpensAfterTheSaveQuestion) {
 }
 
 TEST_F(Outside, CommandLineTakesOneFileHelpAndVersion) {
-    using Action = CommandLine::Action;
-    const std::pair<std::vector<std::string>, Action> rows[] = {
-        {{"--", "-a.pal"}, Action::Run}, {{"a.pal", "--help"}, Action::Help},
-        {{"-x", "-V"}, Action::Version}, {{"--", "--help"}, Action::Run},
-        {{"-x"}, Action::Fail},          {{"a.pal", "b.pal"}, Action::Fail},
-    };
-    for (const auto& [args, action] : rows) {
-        EXPECT_EQ(ParseCommandLine(args).action, action) << args.back();
+    for (const CaseRow& row : ReadCaseTable("command_line.txt")) {
+        std::vector<std::string> args;
+        std::istringstream words(row[0]);
+        for (std::string word; words >> word;) {
+            args.push_back(word);
+        }
+        const char* const actions[] = {"run", "help", "version", "fail"};
+        EXPECT_EQ(actions[static_cast<int>(ParseCommandLine(args).action)], row[1]) << row.where;
     }
 }
 

@@ -1,11 +1,11 @@
-// Import Palette and Export Palette: other tools' palettes join the list as the current one,
-// and the current palette leaves in the shown variant, in the format of the chosen filter.
+// Import Palette and Export Palette: other tools' palettes join the list as the current one
+// (data/cases/palette_import.txt), and the current palette leaves in the shown variant, in
+// the format of the chosen filter.
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "case_table.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "filedialog/file_dialog.h"
 #include "gui_test_support.h"
 #include "model/default_colours.h"
@@ -15,66 +15,48 @@
 
 namespace {
 
-class PaletteExchange : public GuiTest {
+class PaletteExchange : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    }
     QString Write(const char* name, const QByteArray& bytes) const {
-        const QString path = m_dir.filePath(QString::fromUtf8(name));
+        const QString path = folders.Path(QString::fromUtf8(name));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return path;
     }
-    QTemporaryDir m_dir;
 };
 
 TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
-    QByteArray manyRows = "GIMP Palette\nName: Many\n";
-    for (int row = 0; row < 256; ++row) {
-        manyRows += "9 9 9\n";
-    }
-    const struct {
-        const char* file;
-        QByteArray bytes;
-        int added;
-        const char* label; // of the palette made current
-        QString box;       // the start of the message shown, if any
-    } rows[] = {
-        {"two.json",
-         R"({"palettes":[{"name":"A","description":"d"},{"name":"B"}]})",
-         2,
-         "Current palette: A (d)",
-         {}},
-        {"Sky.hex", "#102030\n", 1, "Current palette: Sky (Imported hex colour list)", {}},
-        {"many.gpl", manyRows, 1, "Current palette: Many (Imported GIMP palette)",
-         QStringLiteral("many.gpl:\nline 258: 1 colours after the 255th")},
-        {"bad.json", R"({"palettes":[{"name":"A","light":[1]}]})", 0, "Current palette: Default",
-         QStringLiteral("Failed to import bad.json: palettes[0].light[0]: not a #rrggbb")},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.file);
-        auto dlg = OpenEditor();
+    for (const CaseRow& row : ReadCaseTable("palette_import.txt")) {
+        SCOPED_TRACE(row.where);
+        Reopen();
+        QByteArray bytes = QByteArray::fromStdString(row[1]);
+        if (row[1].starts_with('@')) {
+            QFile file(QStringLiteral(TINTORA_TEST_DATA_DIR "/formats/") +
+                       QString::fromStdString(row[1].substr(1)));
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            bytes = file.readAll();
+        }
+        const int added = row.Int(2);
+        const QString message = row.size() > 4 ? QString::fromStdString(row[4]) : QString();
         FileDialogSeen dialog;
-        Script().Then(AnswerFileDialog(Write(row.file, row.bytes), &dialog));
+        Script().Then(AnswerFileDialog(Write(row[0].c_str(), bytes), &dialog));
         MessageBoxSeen box;
-        if (!row.box.isEmpty()) {
+        if (!message.isEmpty()) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &box));
         }
         dlg->SendCommand(ID_IMPORT_PALETTE);
         EXPECT_TRUE(dialog.open && dialog.shortcuts);
-        EXPECT_EQ(dlg->m_pPaletteList->Count(), 1u + row.added);
-        EXPECT_EQ(dlg->m_bModified, row.added > 0);
-        EXPECT_TRUE(ItemText(*dlg, IDC_PALETTE_LABEL).startsWith(QString::fromUtf8(row.label)));
-        EXPECT_TRUE(box.text.startsWith(row.box)) << box.text.toStdString();
-        if (row.added > 0) {
+        EXPECT_EQ(dlg->m_pPaletteList->Count(), 1u + added);
+        EXPECT_EQ(dlg->m_bModified, added > 0);
+        EXPECT_TRUE(ItemText(*dlg, IDC_PALETTE_LABEL).startsWith(QString::fromStdString(row[3])));
+        EXPECT_TRUE(box.text.startsWith(message)) << box.text.toStdString();
+        if (added > 0) {
             EXPECT_EQ(dlg->m_pCurrentPalette, PaletteAt(*dlg->m_pPaletteList, 1));
         }
     }
 }
 
-TEST_F(PaletteExchange, ExportWritesTheShownVariantInTheFilteredFormat) {
+TEST_F(PaletteExchange, ExportWritesShownVariantAsFiltered) {
     const struct {
         int filter; // position in the dialog's filter list
         const char* file;
@@ -89,12 +71,12 @@ TEST_F(PaletteExchange, ExportWritesTheShownVariantInTheFilteredFormat) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        auto dlg = OpenEditor();
+        Reopen();
         if (row.dark) {
             dlg->m_pCurrentPalette->m_Colours[kDarkBackground][1] = MakeColour(0x12, 0x34, 0x56);
             ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
         }
-        const QString path = m_dir.filePath(QString::fromUtf8(row.file));
+        const QString path = folders.Path(QString::fromUtf8(row.file));
         const ModalHandler answer = AnswerFileDialog(path);
         Script().Then([&row, answer](QDialog& box) {
             auto& dialog = dynamic_cast<CFileDialog&>(box);
