@@ -43,6 +43,8 @@ inline constexpr int ID_FILE_OPEN = 57601;
 inline constexpr int ID_FILE_SAVE = 57603;
 inline constexpr int ID_FILE_SAVE_AS = 57604;
 inline constexpr int ID_IMPORT_VELDRA = 32782;
+inline constexpr int ID_IMPORT_PALETTE = 32783;
+inline constexpr int ID_EXPORT_PALETTE = 32784;
 inline constexpr int ID_EXIT = 32774;
 inline constexpr int ID_SELECT_PALETTE = 32775;
 inline constexpr int ID_ABOUT = 32776;
@@ -50,6 +52,10 @@ inline constexpr int ID_ADD_PALETTE = 32777;
 inline constexpr int ID_DELETE_PALETTE = 32779;
 inline constexpr int ID_RENAME_PALETTE = 32780;
 inline constexpr int ID_HELP_CONTENTS = 32781;
+inline constexpr int ID_EDIT_COPY = 57634;
+inline constexpr int ID_EDIT_PASTE = 57637;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_REDO = 57644;
 
 // Shortcut buttons of the file dialog.
 inline constexpr int ID_OPEN_SHARED_FOLDER = 40791;

@@ -3,8 +3,14 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config dpkg-dev qt6-base-dev libqt6svg6
-          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
+          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev gimp-data
           fonts-dejavu-core)
+# The freedesktop validators and MIME tools that the test of the desktop files runs.
+packages+=(desktop-file-utils appstream shared-mime-info libglib2.0-bin)
+# `make coverage` alone needs gcovr; `make test` does not.
+if [ "${1:-}" = --coverage ]; then
+    packages+=(gcovr)
+fi
 if [ "${TINTORA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -27,6 +27,7 @@ bool CTintoraApp::InitInstance() {
     m_pszHelpFilePath = buffer.data();
 
     CTintoraDlg dlg(nullptr);
+    dlg.OpenAtStart(m_strFileToOpen);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -8,4 +8,8 @@ class CTintoraApp : public CWinApp {
 public:
     // Always false: the program ends when the editor has closed.
     bool InitInstance() override;
+
+    // The palette file the command line names, opened once the editor is initialised
+    // (full path; empty for none).
+    CString m_strFileToOpen;
 };

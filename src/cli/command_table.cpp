@@ -7,10 +7,24 @@
 #include <CLI/CLI.hpp>
 
 CLI::App& CommandTable::Add(const std::string& name, const std::string& description,
-                            CommandAction action) {
+                            const std::string& example, CommandAction action) {
     CLI::App* sub = m_app.add_subcommand(name, description);
     m_actions.emplace_back(sub, std::move(action));
+    m_examples.push_back(example);
     return *sub;
+}
+
+void CommandTable::AddHelpFooter() {
+    std::string footer = "\nExamples:\n";
+    for (const std::string& example : m_examples) {
+        footer += "  " + example + "\n";
+    }
+    footer += "\nFILE, IN and OUT may be - for standard input or output.\n"
+              "\nExit status:\n"
+              "  0  success; for check, nothing to report\n"
+              "  1  failure, every file left as it was; for check, findings were reported\n"
+              "  2  wrong usage; for check, the file cannot be read\n";
+    m_app.footer(footer);
 }
 
 int CommandTable::RunChosen() const {
@@ -34,6 +48,15 @@ int CommandTable::RunChosen() const {
 int CommandTable::ReportParseError(const CLI::ParseError& error) const {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
         return m_app.exit(error); // --help or --version, printed on standard output
+    }
+    // The first word after the program's name that is no option and no command.
+    if (m_app.get_subcommands().empty()) {
+        const std::vector<std::string> words = m_app.remaining();
+        if (!words.empty() && !words.front().starts_with('-')) {
+            std::cerr << m_app.get_name() << ": '" << words.front() << "' is not a command\nTry '"
+                      << m_app.get_name() << " --help' for the list of commands.\n";
+            return kExitUsage;
+        }
     }
     // help() shows the usage of the subcommand the user was typing, when there is one.
     std::cerr << m_app.get_name() << ": " << error.what() << "\n\n" << m_app.help();

@@ -23,19 +23,26 @@ class CommandTable {
 public:
     explicit CommandTable(CLI::App& app) : m_app(app) {}
 
-    // Adds the subcommand name; the caller adds its arguments to the result. The action
-    // runs only when the command line chose this subcommand.
-    CLI::App& Add(const std::string& name, const std::string& description, CommandAction action);
+    // Adds the subcommand name, with a one-line example for --help; the caller adds its
+    // arguments to the result. The action runs only when the command line chose this
+    // subcommand.
+    CLI::App& Add(const std::string& name, const std::string& description,
+                  const std::string& example, CommandAction action);
+
+    // Ends --help with every command's example and the exit codes; call after the last Add.
+    void AddHelpFooter();
 
     // Runs the action of the subcommand the parsed command line chose.
     int RunChosen() const;
 
-    // Prints help or version (exit 0) or the usage error with the usage (exit 2).
+    // Prints help or version (exit 0) or the usage error with the usage (exit 2); a word
+    // that names no command is named, with a hint to --help.
     int ReportParseError(const CLI::ParseError& error) const;
 
 private:
     CLI::App& m_app;
     std::vector<std::pair<const CLI::App*, CommandAction>> m_actions;
+    std::vector<std::string> m_examples;
 };
 
 // Each command file offers one of these; main() calls them in order.

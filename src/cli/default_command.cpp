@@ -18,6 +18,7 @@ void AddDefaultCommand(CommandTable& table) {
     auto file = std::make_shared<std::string>();
     CLI::App& command =
         table.Add("default", "Write the built-in default palette to FILE, replacing it",
+                  "tintora-cli default colours.pal",
                   [file] { return WriteDefaultPalette(*file, std::cerr); });
-    command.add_option("FILE", *file, "Palette file to write")->required();
+    command.add_option("FILE", *file, "Palette file to write (- for standard output)")->required();
 }

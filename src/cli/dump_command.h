@@ -6,6 +6,7 @@
 
 #include "cli/command_table.h"
 
-int DumpPaletteFile(const std::string& file, std::ostream& out, std::ostream& err);
+// The palettes of FILE as JSON on standard output.
+int DumpPaletteFile(const std::string& file, std::ostream& err);
 
 void AddDumpCommand(CommandTable& table);

@@ -6,26 +6,71 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/format_io.h"
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "files/legacy_colour_table.h"
 #include "files/palette_file.h"
 
-int ImportLegacyTable(const std::string& iniFile, const std::string& paletteFile,
-                      std::ostream& err) {
+namespace {
+
+// The older product's colour table as a palette list of one.
+PaletteListPtr LegacyPalettes(const std::string& iniFile, std::ostream& err) {
     // The editor's file dialog only lets existing files through; here a missing or
     // unreadable INI file is a mistake to report, not a table of black pens.
-    if (const std::string problem = ReadProblem(iniFile); !problem.empty()) {
-        err << "Cannot read INI file " << iniFile << ": " << problem << '\n';
+    if (!IsStandardStream(iniFile) && !OpenInput(iniFile, err)) {
+        return nullptr;
+    }
+    PaletteListPtr list(new UI_LIST(nullptr));
+    if (!WithReadablePath(iniFile, err,
+                          [&list](const CString& path) { list->Add(NewLegacyPalette(path)); })) {
+        return nullptr;
+    }
+    return list;
+}
+
+// .gpl, .hex and .json sources by their extension (or --from); anything else is the older
+// product's INI file, as it always was.
+PaletteListPtr SourcePalettes(const std::string& source, const std::optional<std::string>& from,
+                              std::ostream& err) {
+    std::optional<PaletteFormat> format =
+        from && *from != "ini" ? FormatFromName(*from) : std::nullopt;
+    if (!from) {
+        format = FormatFromPath(source);
+    }
+    if (format == PaletteFormat::Gpl || format == PaletteFormat::Hex ||
+        format == PaletteFormat::Json) {
+        return ReadPalettesAs(source, *format, err);
+    }
+    return LegacyPalettes(source, err);
+}
+
+// Moves every palette of from to the end of to, in order.
+void MoveAll(UI_LIST& from, UI_LIST& to) {
+    while (UI_ELEMENT* palette = from.First()) {
+        to.Add(from.Subtract(palette));
+    }
+}
+
+// The palettes of standard input with source's after them, to standard output. No lock:
+// a stream is no file another process could be saving.
+int ExtendStandardInput(UI_LIST& source, std::ostream& err) {
+    const PaletteListPtr list = ReadPalettes("-", err);
+    if (!list) {
         return kExitFailure;
     }
-    // Locked from the read to the write: imports running at once must each add their
-    // palette to what the one before wrote.
-    const PaletteUpdateResult result =
-        UpdatePaletteFile(PathFromArgument(paletteFile), [&](UI_LIST& list) {
-            list.Add(NewLegacyPalette(PathFromArgument(iniFile)));
-            return true;
-        });
+    if (list->Count() == 0) {
+        // Writing back would drop the palettes that could not be read.
+        ReportFileError(err, "-", kNoPaletteReadMessage);
+        return kExitFailure;
+    }
+    MoveAll(source, *list);
+    return WritePalettes("-", *list, err) ? kExitSuccess : kExitFailure;
+}
+
+// The exit code of a locked update, after reporting why it failed.
+int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
+                 std::ostream& err) {
     switch (result.status) {
     case PaletteUpdateStatus::Written:
         return kExitSuccess;
@@ -33,23 +78,59 @@ int ImportLegacyTable(const std::string& iniFile, const std::string& paletteFile
         ReportUnreadPalettes(paletteFile, result.read, result.reason, err);
         break;
     case PaletteUpdateStatus::NoneReadable:
-        err << kNoPaletteReadMessage << '\n';
+        ReportFileError(err, paletteFile, kNoPaletteReadMessage);
         break;
     case PaletteUpdateStatus::LockFailed:
     case PaletteUpdateStatus::Declined:
     case PaletteUpdateStatus::WriteFailed:
-        ReportFileProblem(err, paletteFile, result.reason);
+        ReportFileError(err, paletteFile, result.reason);
         break;
     }
     return kExitFailure;
 }
 
+} // namespace
+
+int ImportPalettes(const ImportRequest& request, std::ostream& err) {
+    if (IsStandardStream(request.source) && IsStandardStream(request.paletteFile)) {
+        ReportError(err, "standard input can be read only once; name a file for SOURCE or FILE");
+        return kExitUsage;
+    }
+    const PaletteListPtr source = SourcePalettes(request.source, request.from, err);
+    if (!source) {
+        return kExitFailure;
+    }
+    if (IsStandardStream(request.paletteFile)) {
+        return ExtendStandardInput(*source, err);
+    }
+    // Locked from the read to the write: imports running at once must each add their
+    // palettes to what the one before wrote.
+    const PaletteUpdateResult result =
+        UpdatePaletteFile(PathFromArgument(request.paletteFile), [&source](UI_LIST& list) {
+            MoveAll(*source, list);
+            return true;
+        });
+    return ReportUpdate(request.paletteFile, result, err);
+}
+
 void AddImportCommand(CommandTable& table) {
-    auto iniFile = std::make_shared<std::string>();
-    auto paletteFile = std::make_shared<std::string>();
+    auto request = std::make_shared<ImportRequest>();
     CLI::App& command = table.Add(
-        "import", "Append the colour table of INI to FILE as a new palette \"Veldra 3\"",
-        [iniFile, paletteFile] { return ImportLegacyTable(*iniFile, *paletteFile, std::cerr); });
-    command.add_option("INI", *iniFile, "INI file of the older product to read")->required();
-    command.add_option("FILE", *paletteFile, "Palette file to extend or create")->required();
+        "import", "Append the palettes of SOURCE (.gpl, .hex, .json or an INI file) to FILE",
+        "tintora-cli import Web.gpl colours.pal",
+        [request] { return ImportPalettes(*request, std::cerr); });
+    command
+        .add_option("SOURCE", request->source,
+                    "File to import (- for standard input, read as INI unless --from says)")
+        ->required();
+    command
+        .add_option(
+            "FILE", request->paletteFile,
+            "Palette file to extend or create (- reads standard input, writes standard output)")
+        ->required();
+    command
+        .add_option("--from", request->from,
+                    "Format of SOURCE when its extension does not say: ini, gpl, hex or json")
+        ->option_text("FMT")
+        ->check(CLI::IsMember({"ini", "gpl", "hex", "json"}, CLI::ignore_case));
 }

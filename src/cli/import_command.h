@@ -1,13 +1,20 @@
-// tintora-cli import INI FILE: appends the colour table of the older product's INI file
-// to a palette file as a new palette, creating the palette file when there is none.
+// tintora-cli import SOURCE FILE: appends the palettes of a GIMP palette, a hex list or a
+// JSON file, or the colour table of the older product's INI file, to a palette file,
+// creating the palette file when there is none.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "cli/command_table.h"
 
-int ImportLegacyTable(const std::string& iniFile, const std::string& paletteFile,
-                      std::ostream& err);
+struct ImportRequest {
+    std::string source;
+    std::string paletteFile;
+    std::optional<std::string> from; // ini, gpl, hex or json; the extension decides without
+};
+
+int ImportPalettes(const ImportRequest& request, std::ostream& err);
 
 void AddImportCommand(CommandTable& table);

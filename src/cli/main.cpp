@@ -7,6 +7,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_platform.h"
 #include "cli/command_table.h"
+#include "cli/convert_command.h"
 #include "cli/default_command.h"
 #include "cli/dump_command.h"
 #include "cli/import_command.h"
@@ -23,7 +24,7 @@ namespace {
 constexpr std::array kCommands = {
     CommandRegistration{&AddDefaultCommand}, CommandRegistration{&AddDumpCommand},
     CommandRegistration{&AddImportCommand},  CommandRegistration{&AddCheckCommand},
-    CommandRegistration{&AddRenderCommand},
+    CommandRegistration{&AddConvertCommand}, CommandRegistration{&AddRenderCommand},
 };
 
 } // namespace
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     for (CommandRegistration add : kCommands) {
         add(table);
     }
+    table.AddHelpFooter();
     try {
         app.parse(arguments.Count(), arguments.Values());
     } catch (const CLI::ParseError& error) {

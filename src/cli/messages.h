@@ -1,12 +1,19 @@
-// The texts tintora-cli prints on failure; the palette file texts are the editor's own.
+// How tintora-cli reports: "tintora-cli: FILE: reason", the form GNU tools use, with the
+// system's own words for the reason wherever the system gives one.
 #pragma once
 
+#include <ostream>
 #include <string_view>
 
-inline constexpr std::string_view kOpenFailedMessage = "Failed to open selected palette file";
-inline constexpr std::string_view kNoNamesMessage =
-    "Failed to read name list from selected palette file";
+inline constexpr std::string_view kProgramName = "tintora-cli";
+
 inline constexpr std::string_view kTooManyPalettesMessage = "more than 100,000 palettes";
 // A file that names palettes none of which could be read: rewriting it would lose them.
-inline constexpr std::string_view kNoPaletteReadMessage =
-    "No palette could be read from selected palette file";
+inline constexpr std::string_view kNoPaletteReadMessage = "no palette in it could be read";
+
+// "tintora-cli: FILE: reason".
+void ReportFileError(std::ostream& err, std::string_view file, std::string_view reason);
+// "tintora-cli: reason", for what concerns no one file.
+void ReportError(std::ostream& err, std::string_view reason);
+// "tintora-cli: FILE: warning: reason".
+void ReportFileWarning(std::ostream& err, std::string_view file, std::string_view reason);

@@ -1,33 +1,189 @@
 // Palette file access for tintora-cli's commands.
 #include "cli/palette_io.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include <unistd.h>
 
 #include "cli/messages.h"
+#include "files/formats/palette_format.h"
 #include "files/palette_file.h"
 #include "model/palette_entry.h"
 #include "shared/file_io.h"
 #include "shared/text_encoding.h"
 
+namespace {
+
+constexpr std::string_view kNoNames =
+    "no palette in this file (a palette starts with a line \"*NAME,DESCRIPTION\")";
+
+// A palette whose name or description the 8-bit file cannot hold fails the whole write;
+// saying which palette and why beats a bare failure.
+bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::ostream& err) {
+    for (const UI_ELEMENT* element = list.First(); element != nullptr; element = element->Next()) {
+        const auto* palette = dynamic_cast<const PaletteEntry*>(element);
+        if (palette == nullptr) {
+            continue;
+        }
+        std::string problem = UnstorableTextProblem(palette->m_Name);
+        if (problem.empty()) {
+            problem = UnstorableTextProblem(palette->m_Description);
+        }
+        if (!problem.empty()) {
+            ReportFileError(err, path, "palette \"" + ToUtf8(palette->m_Name) + "\": " + problem);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A new, empty temporary file, removed again when this goes.
+class TemporaryFile {
+public:
+    TemporaryFile() {
+        std::error_code error;
+        const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+        m_name = ((error ? std::filesystem::path("/tmp") : folder) / "tintora-cli.XXXXXX");
+        m_fd = ::mkstemp(m_name.data());
+        if (m_fd < 0) {
+            m_problem = SystemErrorText(errno);
+        }
+    }
+    ~TemporaryFile() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_name.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // Empty while the file is usable.
+    const std::string& Problem() const { return m_problem; }
+    CString Path() const { return FromUtf8(m_name); }
+
+    // Copies all of in into the file; false (with Problem set) when that fails.
+    bool CopyFrom(std::FILE* in) {
+        char buffer[1 << 16];
+        std::size_t read = 0;
+        while (m_problem.empty() && (read = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+            for (std::size_t done = 0; done < read;) {
+                const ssize_t written = ::write(m_fd, buffer + done, read - done);
+                if (written < 0 && errno != EINTR) {
+                    m_problem = SystemErrorText(errno);
+                    break;
+                }
+                done += written > 0 ? static_cast<std::size_t>(written) : 0;
+            }
+        }
+        if (std::ferror(in) != 0 && m_problem.empty()) {
+            m_problem = SystemErrorText(errno);
+        }
+        return m_problem.empty();
+    }
+
+private:
+    std::string m_name;
+    std::string m_problem;
+    int m_fd = -1;
+};
+
+// The .pal writer writes files; standard output gets a copy of one it wrote, a piece at a
+// time, as the file of a long list is large.
+bool CopyWrittenPalettes(const std::string& path, const UI_LIST& list, std::ostream& err) {
+    const TemporaryFile temporary;
+    std::string reason = temporary.Problem();
+    FilePtr written;
+    if (reason.empty() && WritePaletteFile(temporary.Path(), list, &reason)) {
+        written.reset(OpenForReading(temporary.Path(), &reason));
+    }
+    if (!written) {
+        ReportFileError(err, path, reason);
+        return false;
+    }
+    return WriteOutput(
+        path,
+        [&written](const OutputSink& sink) {
+            char buffer[1 << 16];
+            std::size_t read = 0;
+            while ((read = std::fread(buffer, 1, sizeof buffer, written.get())) > 0) {
+                if (!sink(std::string_view(buffer, read))) {
+                    return false;
+                }
+            }
+            return std::ferror(written.get()) == 0;
+        },
+        err);
+}
+
+} // namespace
+
 void PaletteListDiscarder::operator()(UI_LIST* list) const {
     DiscardPaletteList(list);
+}
+
+void FileCloser::operator()(std::FILE* file) const {
+    if (file != nullptr && file != stdin) {
+        std::fclose(file);
+    }
+}
+
+bool IsStandardStream(std::string_view path) {
+    return path == "-";
 }
 
 CString PathFromArgument(const std::string& argument) {
     return FromUtf8(argument);
 }
 
-std::string ReadProblem(const std::string& path) {
-    std::string problem;
-    // The core's own open: a pipe or a device is refused at once rather than waited on.
-    if (std::FILE* file = OpenForReading(PathFromArgument(path), &problem)) {
-        std::fclose(file);
+FilePtr OpenInput(const std::string& path, std::ostream& err) {
+    if (IsStandardStream(path)) {
+        return FilePtr(stdin);
     }
-    return problem;
+    std::string reason;
+    FilePtr file(OpenForReading(PathFromArgument(path), &reason));
+    if (!file) {
+        ReportFileError(err, path, reason);
+    }
+    return file;
 }
 
-void ReportFileProblem(std::ostream& err, const std::string& file, std::string_view reason) {
-    err << "tintora-cli: " << file << ": " << reason << '\n';
+std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream& err) {
+    const FilePtr file = OpenInput(path, err);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[1 << 16];
+    std::size_t read = 0;
+    while ((read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        bytes.append(buffer, read);
+    }
+    if (std::ferror(file.get()) != 0) {
+        ReportFileError(err, path, SystemErrorText(errno));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+bool WithReadablePath(const std::string& path, std::ostream& err,
+                      const std::function<void(const CString&)>& read) {
+    if (!IsStandardStream(path)) {
+        read(PathFromArgument(path));
+        return true;
+    }
+    TemporaryFile copy;
+    if (!copy.Problem().empty() || !copy.CopyFrom(stdin)) {
+        ReportFileError(err, path, copy.Problem());
+        return false;
+    }
+    read(copy.Path());
+    return true;
 }
 
 bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
@@ -36,20 +192,24 @@ bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
     case PaletteReadStatus::Ok:
         return false;
     case PaletteReadStatus::OpenFailed:
-        err << kOpenFailedMessage << (reason.empty() ? "" : ": ") << reason << '\n';
+        ReportFileError(err, path, reason);
         break;
     case PaletteReadStatus::NoNames:
-        err << kNoNamesMessage << '\n';
+        ReportFileError(err, path, kNoNames);
         break;
     case PaletteReadStatus::TooMany:
-        ReportFileProblem(err, path, kTooManyPalettesMessage);
+        ReportFileError(err, path, kTooManyPalettesMessage);
         break;
     }
     return true;
 }
 
 PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err) {
-    PaletteReadResult result = ReadPaletteFile(PathFromArgument(path));
+    PaletteReadResult result;
+    if (!WithReadablePath(path, err,
+                          [&result](const CString& file) { result = ReadPaletteFile(file); })) {
+        return nullptr;
+    }
     if (!ReportUnreadPalettes(path, result.status, result.reason, err)) {
         return PaletteListPtr(result.list);
     }
@@ -58,9 +218,42 @@ PaletteListPtr ReadPalettes(const std::string& path, std::ostream& err) {
 }
 
 bool WritePalettes(const std::string& path, const UI_LIST& list, std::ostream& err) {
+    if (ReportUnstorablePalette(path, list, err)) {
+        return false;
+    }
+    if (IsStandardStream(path)) {
+        return CopyWrittenPalettes(path, list, err);
+    }
     if (std::string reason; !WritePaletteFile(PathFromArgument(path), list, &reason)) {
-        ReportFileProblem(err, path, reason);
+        ReportFileError(err, path, reason);
         return false;
     }
     return true;
+}
+
+bool WriteOutput(const std::string& path, const std::function<bool(const OutputSink&)>& produce,
+                 std::ostream& err) {
+    if (IsStandardStream(path)) {
+        errno = 0;
+        const bool written = produce([](std::string_view bytes) {
+            return static_cast<bool>(
+                std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+        });
+        // A full disk or a closed pipe must not pass for a complete output; the stream keeps
+        // no reason of its own, but the failed write left the system's in errno.
+        if (!written || !std::cout.flush()) {
+            ReportFileError(err, "standard output", SystemErrorText(errno != 0 ? errno : EIO));
+            return false;
+        }
+        return true;
+    }
+    SafeFileWriter file(PathFromArgument(path));
+    const bool written = file.IsOpen() &&
+                         produce([&file](std::string_view bytes) { return file.Write(bytes); }) &&
+                         file.Commit();
+    if (!written) {
+        ReportFileError(err, path,
+                        file.Error().empty() ? "the output cannot be made" : file.Error());
+    }
+    return written;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
@@ -30,44 +31,14 @@ void SkipRuntimeFolderRemark(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
-// The palette the request names, or null after saying why there is none.
-const PaletteEntry* ChosenPalette(const RenderRequest& request, const UI_LIST& list,
-                                  std::ostream& err) {
-    if (request.paletteName) {
-        const CString name = FromUtf8(*request.paletteName);
-        for (int i = 0; i < static_cast<int>(list.Count()); ++i) {
-            if (const PaletteEntry* palette = PaletteAt(list, i);
-                palette && palette->m_Name == name) {
-                return palette;
-            }
-        }
-        err << "No palette named \"" << *request.paletteName << "\" in " << request.file << '\n';
-        return nullptr;
-    }
-    const int index = request.index.value_or(0);
-    if (const PaletteEntry* palette = PaletteAt(list, index); palette != nullptr) {
-        return palette;
-    }
-    if (list.Count() == 0) {
-        err << kNoPaletteReadMessage << '\n';
-    } else {
-        err << "No palette at position " << index << " in " << request.file << " (it holds "
-            << list.Count() << ", counted from 0)\n";
-    }
-    return nullptr;
-}
-
-// Encoded in memory first, then written through the one writer, which replaces only a
-// regular file and only once the whole picture is on disk. Empty on success, else why not.
-std::string SavePng(const QImage& image, const std::string& path) {
+// The PNG's bytes, made in memory so that the file is written as every other output is.
+std::optional<std::string> PngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        return "cannot encode the picture as PNG";
+        return std::nullopt;
     }
-    return WriteFileBytes(
-        PathFromArgument(path),
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return bytes.toStdString();
 }
 
 } // namespace
@@ -77,7 +48,7 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
     if (!list) {
         return kExitFailure;
     }
-    const PaletteEntry* palette = ChosenPalette(request, *list, err);
+    const PaletteEntry* palette = ChosenPalette(request.choice, *list, request.file, err);
     if (palette == nullptr) {
         return kExitFailure;
     }
@@ -90,37 +61,31 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
     InitCommonControls();
-    if (const std::string problem =
-            SavePng(PalettePicture(*palette, request.dark ? 1 : 0), request.output);
-        !problem.empty()) {
-        ReportFileProblem(err, request.output, problem);
+    const std::optional<std::string> png = PngBytes(PalettePicture(*palette, request.dark ? 1 : 0));
+    if (!png) {
+        ReportFileError(err, request.output, "the picture cannot be encoded as PNG");
         return kExitFailure;
     }
-    return kExitSuccess;
+    return WriteOutput(
+               request.output, [&png](const OutputSink& sink) { return sink(*png); }, err)
+               ? kExitSuccess
+               : kExitFailure;
 }
 
 void AddRenderCommand(CommandTable& table) {
     auto request = std::make_shared<RenderRequest>();
     auto background = std::make_shared<std::string>("light");
-    CLI::App& command =
-        table.Add("render", "Write a PNG of one palette of FILE as the editor shows it",
-                  [request, background] {
-                      request->dark = *background == "dark";
-                      return RenderPaletteFile(*request, std::cerr);
-                  });
+    CLI::App& command = table.Add(
+        "render", "Write a PNG of one palette of FILE as the editor shows it",
+        "tintora-cli render colours.pal -o colours.png --background dark", [request, background] {
+            request->dark = *background == "dark";
+            return RenderPaletteFile(*request, std::cerr);
+        });
     command.add_option("FILE", request->file, "Palette file to read")->required();
-    CLI::Option* name =
-        command.add_option("--palette", request->paletteName, "The first palette named NAME")
-            ->option_text("NAME");
-    command
-        .add_option("--index", request->index,
-                    "The palette at position N in the file, counted from 0 (default 0)")
-        ->option_text("N")
-        ->check(CLI::NonNegativeNumber)
-        ->excludes(name);
+    AddPaletteChoiceOptions(command, request->choice);
     command.add_option("--background", *background, "Which colours to show (default light)")
         ->check(CLI::IsMember({"light", "dark"}));
-    command.add_option("-o,--output", request->output, "PNG file to write")
-        ->option_text("OUT.png")
+    command.add_option("-o,--output", request->output, "PNG file to write (- for standard output)")
+        ->option_text("OUT.png|-")
         ->required();
 }

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "cli/command_table.h"
+#include "cli/palette_choice.h"
 
 struct RenderRequest {
     std::string file;
-    std::optional<std::string> paletteName; // the first palette of this name
-    std::optional<int> index;               // position in the file, counted from 0
+    PaletteChoice choice;
     bool dark = false;
-    std::string output;
+    std::string output; // "-" for standard output
 };
 
 int RenderPaletteFile(const RenderRequest& request, std::ostream& err);

@@ -1,7 +1,7 @@
 // CAddPaletteDlg and the check of the texts it accepts.
 #include "editor/add_palette_dlg.h"
 
-#include <QWidget>
+#include <QLineEdit>
 
 #include "platform/format_text.h"
 #include "resources/resource.h"
@@ -80,6 +80,10 @@ bool CAddPaletteDlg::OnInitDialog() {
         SetWindowText(L"Rename Palette");
     }
     UpdateData(false);
+    // The preset name is selected, so that typing replaces it.
+    if (auto* name = qobject_cast<QLineEdit*>(GetDlgItem(IDC_PALETTE_NAME)); !m_bAddMode && name) {
+        name->selectAll();
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "editor/pen_grid_layout.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -175,4 +176,92 @@ int ClickPenAt(const GridFrames& frames, int x, int y) {
     const int column = BandIndex(x, frame.left, frame.Width() / columns, columns - 1);
     const int row = rows > 1 ? BandIndex(y, frame.top, frame.Height() / rows, rows - 1) : 0;
     return PenAt(*grid, row, column);
+}
+
+namespace {
+
+// Pens 1 to 9 and 10 to 15: the row the two small grids form together.
+constexpr int kTopRowLength = 15;
+
+GridCell TopRowCell(int index) {
+    return index < 9 ? GridCell{PenGrid::Main, 0, index}
+                     : GridCell{PenGrid::Secondary, 0, index - 9};
+}
+
+// Twice the horizontal centre of a drawn cell (whole numbers, no halves lost).
+int DoubleCentre(const GridFrames& frames, const GridCell& cell) {
+    const GridRect rect = DrawnCell(cell.grid, frames.Of(cell.grid), cell.row, cell.column);
+    return rect.left + rect.right;
+}
+
+// The cell among count cells (by index) whose centre is nearest to centre; the first wins a
+// tie.
+template <typename CellOf>
+GridCell NearestCell(const GridFrames& frames, int centre, int count, CellOf cellOf) {
+    GridCell best = cellOf(0);
+    int bestDistance = std::abs(DoubleCentre(frames, best) - centre);
+    for (int i = 1; i < count; ++i) {
+        const GridCell cell = cellOf(i);
+        const int distance = std::abs(DoubleCentre(frames, cell) - centre);
+        if (distance < bestDistance) {
+            best = cell;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+int StepInTopRow(const GridFrames& frames, const GridCell& cell, PenStep step) {
+    const int index = cell.grid == PenGrid::Main ? cell.column : 9 + cell.column;
+    switch (step) {
+    case PenStep::Left:
+        return index > 0 ? index : 1; // pen numbers are index + 1
+    case PenStep::Right:
+        return index + 1 < kTopRowLength ? index + 2 : kTopRowLength;
+    case PenStep::Up:
+        return index + 1;
+    case PenStep::Down:
+        break;
+    }
+    const GridCell below = NearestCell(frames, DoubleCentre(frames, cell),
+                                       GridColumns(PenGrid::Standard), [](int column) {
+                                           return GridCell{PenGrid::Standard, 0, column};
+                                       });
+    return PenAt(PenGrid::Standard, below.row, below.column);
+}
+
+int StepInStandardGrid(const GridFrames& frames, const GridCell& cell, PenStep step) {
+    int row = cell.row;
+    int column = cell.column;
+    switch (step) {
+    case PenStep::Left:
+        column = std::max(column - 1, 0);
+        break;
+    case PenStep::Right:
+        column = std::min(column + 1, GridColumns(PenGrid::Standard) - 1);
+        break;
+    case PenStep::Down:
+        row = std::min(row + 1, GridRows(PenGrid::Standard) - 1);
+        break;
+    case PenStep::Up:
+        if (row == 0) {
+            const GridCell above =
+                NearestCell(frames, DoubleCentre(frames, cell), kTopRowLength, TopRowCell);
+            return PenAt(above.grid, above.row, above.column);
+        }
+        --row;
+        break;
+    }
+    return PenAt(PenGrid::Standard, row, column);
+}
+
+} // namespace
+
+int PenAfterStep(const GridFrames& frames, int pen, PenStep step) {
+    const std::optional<GridCell> cell = CellOfPen(pen);
+    if (!cell) {
+        return pen;
+    }
+    return cell->grid == PenGrid::Standard ? StepInStandardGrid(frames, *cell, step)
+                                           : StepInTopRow(frames, *cell, step);
 }

@@ -69,3 +69,12 @@ int HoverPenAt(const GridFrames& frames, int x, int y);
 // The pen a click at (x, y) selects: within a frame every point belongs to the column (and
 // row) band around it, the edge strips to the last one. 0 when outside the three frames.
 int ClickPenAt(const GridFrames& frames, int x, int y);
+
+// A step of the keyboard selection.
+enum class PenStep { Left, Right, Up, Down };
+
+// The pen a step from pen leads to; pen itself at an edge. Left and Right move along the row
+// as drawn (pens 1 to 9 then 10 to 15 form one row; each standard-grid row is one). Down from
+// that first row, and Up from the standard grid's top row, go to the cell of the other row
+// whose horizontal centre is nearest; inside the standard grid Up and Down move one row.
+int PenAfterStep(const GridFrames& frames, int pen, PenStep step);

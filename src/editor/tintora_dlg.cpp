@@ -22,9 +22,16 @@ CTintoraDlg::CTintoraDlg(QWidget* pParent) : CDialog(IDD_TINTORA_DIALOG, pParent
     m_pCurrentPalette = nullptr;
     m_nBackground = 0;
     LoadDefaultPalette();
+    ConnectHistory();
+    setAcceptDrops(true);
 }
 
 CTintoraDlg::~CTintoraDlg() {
+    // The history empties itself as it goes and says so; nobody here is left to listen.
+    m_undoStack.disconnect(this);
+    // The pen area reads the document, which goes first.
+    delete m_pPenArea;
+    m_pPenArea = nullptr;
     m_pCurrentPalette = nullptr;
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
@@ -65,10 +72,14 @@ bool CTintoraDlg::OnInitDialog() {
     SetPaletteLabel();
     CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_LIGHT_BACKGROUND);
     UpdateData(false);
+    SetUpKeyboard();
 
     if (GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1) != 0) {
         CWarningDlg warning(this);
         warning.DoModal();
+    }
+    if (!m_strStartFile.empty()) {
+        OpenFromOutside(m_strStartFile);
     }
     return true;
 }
@@ -96,8 +107,12 @@ void CTintoraDlg::LoadDefaultPalette() {
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = NewDefaultPaletteList();
     m_pCurrentPalette = PaletteAt(*m_pPaletteList, 0);
+    const int oldPen = m_nSelectedPen;
     m_nSelectedPen = 1;
     m_nHoverPen = 0;
+    if (m_pPenArea != nullptr) {
+        m_pPenArea->SelectionChanged(oldPen);
+    }
     // While the dialog is being constructed the label has no window yet.
     if (m_wndPaletteLabel.GetSafeHwnd() != nullptr) {
         SetPaletteLabel();
@@ -114,8 +129,12 @@ void CTintoraDlg::SetCurrentPalette(int nIndex) {
         return;
     }
     m_pCurrentPalette = entry;
+    const int oldPen = m_nSelectedPen;
     m_nSelectedPen = 1;
     m_nHoverPen = 0;
+    if (m_pPenArea != nullptr) {
+        m_pPenArea->SelectionChanged(oldPen);
+    }
     SetPaletteLabel();
     UpdateData(false);
 }

@@ -12,19 +12,31 @@
 //   tintora_dlg_palette_commands.cpp  Select, Add, Delete and Rename Palette; About
 //   tintora_dlg_tool_hints.cpp   the tool hints: which area is under the pointer, its text
 //   tintora_dlg_help.cpp         the help command (menu and F1)
-//   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question
+//   tintora_dlg_file_commands.cpp  New, Open, Save, Save As and Exit; the save question;
+//                                opening a file from outside (command line, drop)
 //   tintora_dlg_import.cpp       the import of the older product's colour table
+//   tintora_dlg_palette_exchange.cpp  Import Palette and Export Palette (other tools' formats)
+//   tintora_dlg_history.cpp      undo and redo: the document operations the commands call,
+//                                the Undo and Redo items, the modified flag from the history
+//   tintora_dlg_keyboard.cpp     the pen area (keys, focus, screen readers), the shortcuts
+//   tintora_dlg_clipboard.cpp    copying and pasting the selected pen's colour
+//   tintora_dlg_outside.cpp      palette files dropped on the window
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
 
 #include <QIcon>
+#include <QUndoStack>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
+#include "editor/document_commands.h"
 #include "editor/palette_painter.h"
+#include "editor/pen_area.h"
 #include "editor/pen_grid_layout.h"
 #include "editor/tool_info.h"
+#include "files/formats/palette_format.h"
 #include "model/palette_entry.h"
 #include "platform/dialog.h"
 #include "shared/cstring.h"
@@ -36,7 +48,7 @@ class QPainter;
 // The colour text of the labels under the swatches: "R: %03d G: %03d B: %03d".
 CString FormatRGB(COLORREF colour);
 
-class CTintoraDlg : public CDialog {
+class CTintoraDlg : public CDialog, public PenAreaHost, public PaletteDocument {
 public:
     explicit CTintoraDlg(QWidget* pParent = nullptr);
     ~CTintoraDlg() override;
@@ -52,6 +64,29 @@ public:
     // Puts the hint of the tool pTI describes into its lpszText (the empty text when the tool
     // has none); false when pTI describes no control of ours.
     bool OnToolTipNotify(TOOLINFO* pTI) const;
+
+    // A palette file to open once the window is initialised, as Open would (the command
+    // line's file).
+    void OpenAtStart(const CString& path) { m_strStartFile = path; }
+    // Opens path as Open does once its dialog is accepted, after the save question when
+    // the palette is modified (files from outside: the command line, a drop).
+    void OpenFromOutside(const CString& path);
+
+    // PenAreaHost.
+    GridFrames PenFrames() const override { return Frames(); }
+    int SelectedPen() const override { return m_nSelectedPen; }
+    void SelectPen(int pen) override;
+    COLORREF ShownColour(int pen) const override;
+    void EditPen(int pen) override;
+
+    // PaletteDocument: what the undo commands change.
+    int CurrentPaletteIndex() const override;
+    void StorePenColour(int palette, int variant, int pen, COLORREF colour) override;
+    void StorePaletteTexts(int palette, const CString& name, const CString& description) override;
+    std::vector<PaletteCopy> CopyPalettes() const override;
+    void RestorePalettes(const std::vector<PaletteCopy>& palettes, int current) override;
+    void AppendPalettes(const std::vector<PaletteCopy>& palettes) override;
+    void RemoveLastPalettes(int count, int current) override;
 
     // The document, in the order of the window's state.
     bool m_bModified;
@@ -105,6 +140,11 @@ protected:
     void OnFileSaveAs();
     void OnExit();
     void OnImport();
+    void OnImportPalette();
+    void OnExportPalette();
+    // The document change of Import Palette, one undoable step: appends the palettes, makes
+    // the first of them current and marks the document modified.
+    void AppendImportedPalettes(PaletteVector palettes);
 
     // Palette list commands, the About box and the help.
     void OnSelectPalette();
@@ -113,6 +153,16 @@ protected:
     void OnRenamePalette();
     void OnAbout();
     void OnHelpContents();
+
+    // Undo, redo and the clipboard (the Edit menu's added items).
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditCopy();
+    void OnEditPaste();
+
+    // A palette file dropped on the window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Shows the tool hints.
     bool OnClientEvent(QEvent* event) override;
 
@@ -147,6 +197,19 @@ private:
         std::optional<FileStamp> stamp;
     } m_diskVersion;
 
+    // Open from the moment a file is chosen: remember, read, show (or fall back).
+    void OpenPaletteFile(const CString& path);
+
+    // The modified flag as the file commands set it; the history's clean state follows.
+    void SetUnmodified();
+    void ForceModified();
+    void ConnectHistory();
+    void UpdateHistoryItems();
+    void SetUpKeyboard();
+
     // Set only while ShowHoverMark repaints its rectangle.
     std::optional<HoverMark> m_markRequest;
+    QUndoStack m_undoStack;
+    PenArea* m_pPenArea = nullptr; // a child of the client area
+    CString m_strStartFile;
 };

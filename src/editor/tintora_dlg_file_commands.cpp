@@ -1,5 +1,6 @@
 // CTintoraDlg: the file commands (New, Open, Save, Save As, Exit), the question before a
-// modified palette is dropped, and the window caption that names the open file.
+// modified palette is dropped, the window caption that names the open file, and opening a
+// file that comes from outside (the command line, a drop) as Open does.
 #include <QString>
 
 #include "editor/tintora_dlg.h"
@@ -82,8 +83,10 @@ void CTintoraDlg::OnFileNew() {
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
     m_pCurrentPalette = nullptr;
+    // A new document: what was done to the old one cannot be undone in it.
+    m_undoStack.clear();
     m_strPathName.clear();
-    m_bModified = false;
+    SetUnmodified();
     SetWindowText(kCaption);
     LoadDefaultPalette();
     Invalidate();
@@ -94,18 +97,31 @@ void CTintoraDlg::OnFileOpen() {
         return;
     }
     // Cleared before the dialog shows, so it stays clear when the dialog is cancelled.
-    m_bModified = false;
+    SetUnmodified();
     CFileDialogEx dlg(true, L"pal", InitialOpenPath(m_strPathName), kOpenFlags, kPaletteFilter,
                       this, 0, false, SharedFolderAvailable());
     if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
         return;
     }
-    m_strPathName = dlg.GetPathName();
+    OpenPaletteFile(dlg.GetPathName());
+}
+
+void CTintoraDlg::OpenFromOutside(const CString& path) {
+    if (m_bModified && AskToSave() == IDCANCEL) {
+        return;
+    }
+    SetUnmodified();
+    OpenPaletteFile(path);
+}
+
+void CTintoraDlg::OpenPaletteFile(const CString& path) {
+    m_strPathName = path;
     // Remembered before reading, so a file that fails to read is still proposed next time.
     WriteProfileString(L"Tintora", L"File", m_strPathName);
     DiscardPaletteList(m_pPaletteList);
     m_pPaletteList = nullptr;
     m_pCurrentPalette = nullptr;
+    m_undoStack.clear();
 
     PaletteReadResult result = ReadPaletteFile(m_strPathName);
     if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
@@ -124,7 +140,7 @@ void CTintoraDlg::OnFileOpen() {
                     nullptr);
         // The caption keeps naming the previous file.
         m_strPathName.clear();
-        m_bModified = false;
+        SetUnmodified();
         LoadDefaultPalette();
     }
     Invalidate();
@@ -153,7 +169,7 @@ void CTintoraDlg::OnFileSave() {
         return; // still modified: nothing was saved
     }
     m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
-    m_bModified = false;
+    SetUnmodified();
     XMessageBox(GetSafeHwnd(), L"Palette file has been saved", L"Info", MB_ICONEXCLAMATION,
                 nullptr);
 }
@@ -179,7 +195,7 @@ void CTintoraDlg::OnFileSaveAs() {
     }
     m_strPathName = dlg.GetPathName();
     // A new name is always written, changed or not.
-    m_bModified = true;
+    ForceModified();
     OnFileSave();
     ShowFileInCaption();
 }

@@ -1,4 +1,6 @@
 // CTintoraDlg: the import of the older product's colour table as a new palette "Veldra 3".
+#include <memory>
+
 #include "editor/tintora_dlg.h"
 #include "filedialog/file_dialog.h"
 #include "files/legacy_colour_table.h"
@@ -35,9 +37,9 @@ void CTintoraDlg::OnImport() {
     // Remembered before reading, so even a useless file is proposed next time.
     WriteProfileString(L"Tintora", L"Import", path);
 
-    m_pCurrentPalette = NewLegacyPalette(path);
-    m_pPaletteList->Add(m_pCurrentPalette);
+    const std::unique_ptr<PaletteEntry> imported(NewLegacyPalette(path));
+    m_undoStack.push(
+        new AppendPalettesCommand(*this, L"Import Veldra 3.x", {PaletteCopy::Of(*imported)}));
     m_bModified = true;
-    SetCurrentPalette(static_cast<int>(m_pPaletteList->Count()) - 1);
     Invalidate();
 }

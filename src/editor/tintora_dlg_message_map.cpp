@@ -25,6 +25,8 @@ bool CTintoraDlg::OnCommand(int id, int code) {
         CommandEntry{ID_FILE_SAVE, BN_CLICKED, &CTintoraDlg::OnFileSave},
         CommandEntry{ID_FILE_SAVE_AS, BN_CLICKED, &CTintoraDlg::OnFileSaveAs},
         CommandEntry{ID_IMPORT_VELDRA, BN_CLICKED, &CTintoraDlg::OnImport},
+        CommandEntry{ID_IMPORT_PALETTE, BN_CLICKED, &CTintoraDlg::OnImportPalette},
+        CommandEntry{ID_EXPORT_PALETTE, BN_CLICKED, &CTintoraDlg::OnExportPalette},
         CommandEntry{ID_EXIT, BN_CLICKED, &CTintoraDlg::OnExit},
         CommandEntry{ID_SELECT_PALETTE, BN_CLICKED, &CTintoraDlg::OnSelectPalette},
         CommandEntry{ID_ADD_PALETTE, BN_CLICKED, &CTintoraDlg::OnAddPalette},
@@ -33,6 +35,10 @@ bool CTintoraDlg::OnCommand(int id, int code) {
         CommandEntry{ID_ABOUT, BN_CLICKED, &CTintoraDlg::OnAbout},
         CommandEntry{ID_HELP_CONTENTS, BN_CLICKED, &CTintoraDlg::OnHelpContents},
         CommandEntry{ID_HELP, BN_CLICKED, &CTintoraDlg::OnHelpContents},
+        CommandEntry{ID_EDIT_UNDO, BN_CLICKED, &CTintoraDlg::OnEditUndo},
+        CommandEntry{ID_EDIT_REDO, BN_CLICKED, &CTintoraDlg::OnEditRedo},
+        CommandEntry{ID_EDIT_COPY, BN_CLICKED, &CTintoraDlg::OnEditCopy},
+        CommandEntry{ID_EDIT_PASTE, BN_CLICKED, &CTintoraDlg::OnEditPaste},
     };
     for (const CommandEntry& entry : kMessageMap) {
         if (entry.id == id && entry.code == code) {

@@ -38,12 +38,10 @@ void CTintoraDlg::OnAddPalette() {
         return;
     }
     // A new palette starts from the built-in colours, never from the current palette's.
-    auto* entry = new PaletteEntry;
-    m_pPaletteList->Add(entry);
-    entry->m_Name = dlg.m_strName;
-    entry->m_Description = dlg.m_strDescription;
-    entry->SetDefaultColours();
-    SetCurrentPalette(static_cast<int>(m_pPaletteList->Count()) - 1);
+    PaletteEntry defaults;
+    defaults.SetDefaultColours();
+    m_undoStack.push(new AppendPalettesCommand(
+        *this, L"Add Palette", {{dlg.m_strName, dlg.m_strDescription, defaults.m_Colours}}));
     m_bModified = true;
     Invalidate();
 }
@@ -60,7 +58,8 @@ void CTintoraDlg::OnDeletePalette() {
         }
         // Unloading drops the file's changes without asking: that is what was asked for.
         LoadDefaultPalette();
-        m_bModified = false;
+        m_undoStack.clear(); // the document is replaced
+        SetUnmodified();
         Invalidate();
         return;
     }
@@ -68,14 +67,13 @@ void CTintoraDlg::OnDeletePalette() {
     if (dlg.DoModal() != IDOK) {
         return;
     }
-    UI_ELEMENT* chosen = m_pPaletteList->Get(dlg.m_nSelected);
-    if (chosen == nullptr) {
+    if (m_pPaletteList->Get(dlg.m_nSelected) == nullptr) {
         return;
     }
-    m_pPaletteList->Subtract(chosen);
-    // The current palette may be the one going; it is replaced before anything reads it.
-    delete chosen;
-    SetCurrentPalette(0);
+    std::vector<PaletteCopy> remaining = CopyPalettes();
+    remaining.erase(remaining.begin() + dlg.m_nSelected);
+    // The first remaining palette becomes current, whichever one went.
+    m_undoStack.push(new ReplacePalettesCommand(*this, L"Delete Palette", remaining, 0));
     m_bModified = true;
     Invalidate();
 }
@@ -85,10 +83,9 @@ void CTintoraDlg::OnRenamePalette() {
     if (dlg.DoModal() != IDOK) {
         return;
     }
-    m_pCurrentPalette->m_Name = dlg.m_strName;
-    m_pCurrentPalette->m_Description = dlg.m_strDescription;
-    // No colour changed: the label is all there is to refresh.
-    SetPaletteLabel();
+    m_undoStack.push(new PaletteTextsCommand(
+        *this, {m_pCurrentPalette->m_Name, m_pCurrentPalette->m_Description},
+        {dlg.m_strName, dlg.m_strDescription}));
     m_bModified = true;
 }
 

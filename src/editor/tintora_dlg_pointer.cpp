@@ -35,9 +35,27 @@ void CTintoraDlg::OnMouseMove(unsigned int, QPoint point) {
 void CTintoraDlg::OnLButtonDown(unsigned int, QPoint point) {
     const int pen = ClickPenAt(Frames(), point.x(), point.y());
     if (pen != 0) {
-        m_nSelectedPen = pen;
-        InvalidateRect(ToQRect(m_rcPenSwatch));
+        SelectPen(pen);
     }
+}
+
+void CTintoraDlg::SelectPen(int pen) {
+    const int oldPen = m_nSelectedPen;
+    m_nSelectedPen = pen;
+    InvalidateRect(ToQRect(m_rcPenSwatch));
+    if (m_pPenArea != nullptr) {
+        m_pPenArea->SelectionChanged(oldPen);
+    }
+}
+
+COLORREF CTintoraDlg::ShownColour(int pen) const {
+    return ShownColours()[static_cast<std::size_t>(pen)];
+}
+
+void CTintoraDlg::EditPen(int pen) {
+    // Exactly what a double click on the pen's swatch does.
+    EditPenColour(static_cast<std::uint16_t>(pen));
+    Invalidate();
 }
 
 void CTintoraDlg::OnLButtonDblClk(unsigned int, QPoint point) {
@@ -57,13 +75,13 @@ void CTintoraDlg::EditPenColour(std::uint16_t pen) {
         custom[static_cast<std::size_t>(i)] =
             static_cast<COLORREF>(GetProfileInt(L"Colours", CustomColourKey(i), 0xFFFFFF));
     }
-    COLORREF& colour = m_pCurrentPalette->m_Colours[static_cast<std::size_t>(m_nBackground)][pen];
+    const COLORREF colour = ShownColour(pen);
     CColorDialog dlg(colour, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
     dlg.m_cc.lpCustColors = custom.data();
     if (dlg.DoModal() != IDOK) {
         return;
     }
-    colour = dlg.GetColor();
+    m_undoStack.push(new PenColourCommand(*this, m_nBackground, pen, colour, dlg.GetColor()));
     // An OK counts as an edit even when the colour stayed the same.
     m_bModified = true;
     for (int i = 0; i < kCustomColourCount; ++i) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cwchar>
 #include <string>
 #include <unordered_map>
@@ -59,7 +60,7 @@ CString Quoted(std::wstring_view text) {
             quoted += L"\\r";
         } else if (c == L'\t') {
             quoted += L"\\t";
-        } else if (c < L' ' || c == 0x7F) {
+        } else if (c < L' ' || (c >= 0x7F && c <= 0x9F)) {
             wchar_t escaped[8];
             std::swprintf(escaped, 8, L"\\x%02X", static_cast<unsigned>(c));
             quoted += escaped;
@@ -106,8 +107,10 @@ bool HasStrayCarriageReturn(std::string_view line) {
 
 class PaletteChecker {
 public:
+    explicit PaletteChecker(const FindingSink& sink) : m_sink(sink) {}
+
     void CheckLine(std::size_t line, std::string_view text);
-    std::vector<PaletteFinding> Finish();
+    std::size_t Finish();
 
 private:
     struct OpenPalette {
@@ -117,8 +120,14 @@ private:
     };
 
     void Report(std::size_t line, CString message) {
-        m_findings.push_back({line, std::move(message)});
+        ++m_count;
+        m_sink({line, FindingKind::Warning, std::move(message)});
     }
+    void ReportError(std::size_t line, CString message) {
+        ++m_count;
+        m_sink({line, FindingKind::Error, std::move(message)});
+    }
+    void CheckUtf8Look(std::size_t line, std::wstring_view what, std::string_view bytes);
     void CheckHeader(std::size_t line, std::string_view text, const DefFileHeader& header);
     void CheckElement(std::size_t line, std::wstring_view element);
     bool CheckPenNumber(std::size_t line, std::wstring_view numberText, int pen);
@@ -126,7 +135,8 @@ private:
     void CheckComponent(std::size_t line, std::wstring_view name, std::wstring_view field);
     void ClosePalette();
 
-    std::vector<PaletteFinding> m_findings;
+    const FindingSink& m_sink;
+    std::size_t m_count = 0;
     std::optional<OpenPalette> m_palette;
     std::unordered_map<CString, std::size_t> m_firstLineOfName;
     bool m_sawHeader = false;
@@ -160,6 +170,8 @@ void PaletteChecker::CheckHeader(std::size_t line, std::string_view text,
         Report(line, L"\"#\" starts a comment in this palette header; the editor reads the name " +
                          Quoted(name) + L" and the description " + Quoted(description));
     }
+    CheckUtf8Look(line, L"palette name", header.name);
+    CheckUtf8Look(line, L"description", header.description);
     const auto [first, isNew] = m_firstLineOfName.try_emplace(name, line);
     if (!isNew) {
         Report(line, L"palette name " + Quoted(name) + L" is used again (first on line " +
@@ -168,16 +180,27 @@ void PaletteChecker::CheckHeader(std::size_t line, std::string_view text,
     m_palette = OpenPalette{line, name, {}};
 }
 
+// The editor reads 8-bit text as Windows-1252; text typed in a UTF-8 editor shows as
+// "GrÃ¼n" there, so the reading it was meant to have is shown beside the editor's.
+void PaletteChecker::CheckUtf8Look(std::size_t line, std::wstring_view what,
+                                   std::string_view bytes) {
+    if (HasMultiByteUtf8(bytes)) {
+        Report(line, CString(what) + L" " + Quoted(DecodeWindows1252(bytes)) +
+                         L" looks like UTF-8 (" + Quoted(FromUtf8(bytes)) +
+                         L"); the editor reads Windows-1252");
+    }
+}
+
 void PaletteChecker::CheckElement(std::size_t line, std::wstring_view element) {
     const std::wstring_view token = GetFieldView(element, 1, L',').value_or(element);
     const std::optional<int> pen = PenNumberOf(token);
     if (!pen) {
-        Report(line, L"neither a comment, a palette header nor a pen line; the editor ignores "
-                     L"this line");
+        ReportError(line, L"neither a comment, a palette header nor a pen line; the editor ignores "
+                          L"this line");
         return;
     }
     if (!m_palette) {
-        Report(line, L"pen line before the first palette header; the editor ignores it");
+        ReportError(line, L"pen line before the first palette header; the editor ignores it");
         return;
     }
     if (!CheckPenNumber(line, token.substr(3), *pen)) {
@@ -199,7 +222,7 @@ bool PaletteChecker::CheckPenNumber(std::size_t line, std::wstring_view numberTe
     if (pen < 0 || pen >= kPenCount) {
         const CString read = plain ? CString(written) + L" is"
                                    : Quoted(written) + L" reads as " + std::to_wstring(pen) + L",";
-        Report(line, L"pen number " + read + L" outside 0-255; the editor ignores this line");
+        ReportError(line, L"pen number " + read + L" outside 0-255; the editor ignores this line");
         return false;
     }
     if (written.empty()) {
@@ -264,22 +287,18 @@ void PaletteChecker::ClosePalette() {
     m_palette.reset();
 }
 
-std::vector<PaletteFinding> PaletteChecker::Finish() {
+std::size_t PaletteChecker::Finish() {
     ClosePalette();
     if (!m_sawHeader) {
-        Report(0, L"no palette header; the editor cannot open this file");
+        ReportError(0, L"no palette header; the editor cannot open this file");
     }
-    // A palette's unlisted pens are reported at its header, once its end is known.
-    std::stable_sort(
-        m_findings.begin(), m_findings.end(),
-        [](const PaletteFinding& a, const PaletteFinding& b) { return a.line < b.line; });
-    return std::move(m_findings);
+    return m_count;
 }
 
 } // namespace
 
-std::vector<PaletteFinding> CheckPaletteText(std::string_view bytes) {
-    PaletteChecker checker;
+std::size_t CheckPaletteText(std::string_view bytes, const FindingSink& sink) {
+    PaletteChecker checker(sink);
     std::size_t line = 0;
     // Lines end at LF, as the reader's do; the last one may lack it.
     for (std::size_t begin = 0; begin < bytes.size();) {
@@ -293,10 +312,31 @@ std::vector<PaletteFinding> CheckPaletteText(std::string_view bytes) {
     return checker.Finish();
 }
 
-std::optional<std::vector<PaletteFinding>> CheckPaletteFile(const CString& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) {
+std::optional<std::size_t> CheckPaletteStream(std::FILE* file, const FindingSink& sink) {
+    PaletteChecker checker(sink);
+    std::size_t line = 0;
+    std::string text; // the line read so far
+    std::string chunk(1 << 16, '\0');
+    for (;;) {
+        const std::size_t read = std::fread(chunk.data(), 1, chunk.size(), file);
+        if (read == 0) {
+            break;
+        }
+        std::string_view rest(chunk.data(), read);
+        for (std::size_t end = rest.find('\n'); end != std::string_view::npos;
+             end = rest.find('\n')) {
+            text.append(rest.substr(0, end));
+            checker.CheckLine(++line, text);
+            text.clear();
+            rest.remove_prefix(end + 1);
+        }
+        text.append(rest);
+    }
+    if (std::ferror(file) != 0) {
         return std::nullopt;
     }
-    return CheckPaletteText(*bytes);
+    if (!text.empty()) {
+        checker.CheckLine(++line, text);
+    }
+    return checker.Finish();
 }

@@ -55,10 +55,11 @@ QWidget* CreateButton(const DialogControl& control, QWidget* client) {
     case ControlKind::CheckBox:
         return new QCheckBox(text, client);
     case ControlKind::RadioButton: {
-        auto* radio = new QRadioButton(text, client);
-        // Exclusiveness comes from the template's groups, not from sharing a parent.
-        radio->setAutoExclusive(false);
-        return radio;
+        // Exclusive: screen readers see a radio button only then (a non-exclusive one is a
+        // check box to them), and the arrow keys move within the group. Which buttons form
+        // the group is the template's (CDialog puts each in a button group, which overrides
+        // sharing a parent).
+        return new QRadioButton(text, client);
     }
     default:
         break;

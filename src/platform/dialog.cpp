@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -178,8 +179,16 @@ void CDialog::BuildMenu(int menuId) {
 
 void CDialog::BuildControls(const DialogTemplate& dialogTemplate) {
     QButtonGroup* group = nullptr;
+    QWidget* previous = nullptr;
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* widget = CreateControl(control, m_pClient);
+        // A text just before an edit labels it, as in the dialog manager: screen readers
+        // then name the edit after it.
+        if (auto* label = qobject_cast<QLabel*>(previous);
+            label != nullptr && control.kind == ControlKind::Edit) {
+            label->setBuddy(widget);
+        }
+        previous = widget;
         m_order.push_back(widget);
         if (control.id != IDC_STATIC) {
             m_controls.emplace(control.id, widget);
@@ -214,6 +223,18 @@ void CDialog::ConnectControl(QWidget* widget, const DialogControl& control) {
                     [this, id]() { RunCommand(id, LBN_SELCHANGE); });
         }
     }
+}
+
+QAction* CDialog::GetMenuItem(int id) const {
+    if (m_pMenuBar == nullptr) {
+        return nullptr;
+    }
+    for (QAction* action : m_pMenuBar->findChildren<QAction*>()) {
+        if (action->data().toInt() == id && !action->isSeparator()) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 QWidget* CDialog::Client() const {

@@ -35,6 +35,7 @@
 #include "shared/cstring.h"
 #include "shared/xmessagebox.h"
 
+class QAction;
 class QMenuBar;
 class QButtonGroup;
 class QPaintEvent;
@@ -100,6 +101,8 @@ public:
     // The widget below the menu bar; client coordinates are relative to it.
     QWidget* Client() const;
     QMenuBar* GetMenu() const { return m_pMenuBar; }
+    // The menu item of command id, null when the menu has none.
+    QAction* GetMenuItem(int id) const;
     QRect GetClientRect() const;
     void ScreenToClient(QRect& rect) const;
     void ScreenToClient(QPoint& point) const;

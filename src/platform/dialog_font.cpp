@@ -52,5 +52,8 @@ QFont DefaultDeviceFont() {
     QFont font = DialogFont();
     font.setPixelSize(12);
     font.setBold(true);
+    // It draws pen numbers, digits alone, which need no shaping: without it the bold face's
+    // layout tables are never read, a good part of the first frame's cost.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }

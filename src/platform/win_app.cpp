@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QStyleFactory>
 
+#include "platform/app_style.h"
 #include "platform/dialog_font.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
@@ -17,7 +17,7 @@ CWinApp* g_app = nullptr;
 
 void InitCommonControls() {
     // One style everywhere, so that the windows look (and measure) the same on every desktop.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+    if (QStyle* style = CAppStyle::Create()) {
         QApplication::setStyle(style);
     }
     QApplication::setFont(DialogFont());

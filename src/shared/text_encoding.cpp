@@ -181,3 +181,25 @@ CString FromUtf8(std::string_view bytes) {
     }
     return text;
 }
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t code = 0;
+        const std::size_t length = DecodeUtf8At(bytes, pos, code);
+        if (length == 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
+bool HasMultiByteUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size(); ++pos) {
+        char32_t code = 0;
+        if (DecodeUtf8At(bytes, pos, code) > 1) {
+            return true;
+        }
+    }
+    return false;
+}

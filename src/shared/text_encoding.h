@@ -19,4 +19,9 @@ std::optional<std::string> EncodeWindows1252(const CString& text);
 wchar_t FirstUnencodableWindows1252(const CString& text);
 
 std::string ToUtf8(const CString& text);
+// True when every byte belongs to a valid UTF-8 sequence.
+bool IsValidUtf8(std::string_view bytes);
+// True when bytes hold at least one valid multi-byte UTF-8 sequence: 8-bit text that
+// was most likely typed in a UTF-8 editor.
+bool HasMultiByteUtf8(std::string_view bytes);
 CString FromUtf8(std::string_view bytes);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <mutex>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -55,14 +56,14 @@ HANDLE Inheritable(const std::string& path, DWORD access, DWORD disposition) {
 
 // Starts the tool once. One process is made at a time, so that none inherits the output
 // files meant for another.
-bool Start(const CString& program, CString command, const std::string& outPath,
-           const std::string& errPath, PROCESS_INFORMATION& process) {
+bool Start(const CString& program, CString command, const std::string& inPath,
+           const std::string& outPath, const std::string& errPath, PROCESS_INFORMATION& process) {
     static std::mutex s_starting;
     const std::lock_guard starting(s_starting);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = Inheritable("NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdInput = Inheritable(inPath.empty() ? "NUL" : inPath, GENERIC_READ, OPEN_EXISTING);
     startup.hStdOutput = Inheritable(outPath, GENERIC_WRITE, CREATE_ALWAYS);
     startup.hStdError = Inheritable(errPath, GENERIC_WRITE, CREATE_ALWAYS);
     const bool started = ::CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE,
@@ -76,8 +77,8 @@ bool Start(const CString& program, CString command, const std::string& outPath,
 // The exit code; -1 when the process could not be started. Wine now and then leaves a new
 // process that never runs its first instruction while many start at once; a run that has
 // not ended in a minute is ended and made once more.
-int RunProcess(const std::vector<std::string>& args, const std::string& outPath,
-               const std::string& errPath) {
+int RunProcess(const std::vector<std::string>& args, const std::string& inPath,
+               const std::string& outPath, const std::string& errPath) {
     const CString program = std::filesystem::path(TINTORA_CLI_PATH).make_preferred().wstring();
     CString command = Quoted(program);
     for (const std::string& arg : args) {
@@ -87,7 +88,7 @@ int RunProcess(const std::vector<std::string>& args, const std::string& outPath,
     DWORD exitCode = static_cast<DWORD>(-1);
     for (int attempt = 0; attempt < 3; ++attempt) {
         PROCESS_INFORMATION process{};
-        if (!Start(program, command, outPath, errPath, process)) {
+        if (!Start(program, command, inPath, outPath, errPath, process)) {
             break;
         }
         const bool ended = ::WaitForSingleObject(process.hProcess, kPatienceMs) == WAIT_OBJECT_0;
@@ -116,13 +117,14 @@ std::string Quoted(const std::string& text) {
 }
 
 // Through the shell, under the C locale: the tool must not depend on the user's locale.
-int RunProcess(const std::vector<std::string>& args, const std::string& outPath,
-               const std::string& errPath) {
+int RunProcess(const std::vector<std::string>& args, const std::string& inPath,
+               const std::string& outPath, const std::string& errPath) {
     std::string command = "LC_ALL=C LANG=C " + Quoted(TINTORA_CLI_PATH);
     for (const std::string& arg : args) {
         command += " " + Quoted(arg);
     }
-    command += " </dev/null >" + Quoted(outPath) + " 2>" + Quoted(errPath);
+    command += " <" + Quoted(inPath.empty() ? "/dev/null" : inPath) + " >" + Quoted(outPath) +
+               " 2>" + Quoted(errPath);
     const int status = std::system(command.c_str());
     return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -135,14 +137,15 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath) {
+CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath,
+              const std::string& stdinPath) {
     // Runs may go on at once from several threads.
     static std::atomic<int> s_runs{0};
     const std::string capture = testing::TempDir() + "tintora_cli_" +
                                 std::to_string(CurrentProcessId()) + "_" + std::to_string(s_runs++);
     const std::string outPath = stdoutPath.empty() ? capture + "_out" : stdoutPath;
     CliRun run;
-    run.exitCode = RunProcess(args, outPath, capture + "_err");
+    run.exitCode = RunProcess(args, stdinPath, outPath, capture + "_err");
     if (stdoutPath.empty()) {
         run.out = ReadBytes(outPath);
         std::filesystem::remove(Utf8Path(outPath));
@@ -158,4 +161,20 @@ int CurrentProcessId() {
 #else
     return static_cast<int>(::getpid());
 #endif
+}
+
+std::string InFolder(std::string text, const std::string& folder) {
+    for (auto at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+        text.replace(at, 1, folder);
+    }
+    return text;
+}
+
+CliRun RunCliWords(const std::string& words, const std::string& folder) {
+    std::vector<std::string> args;
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        args.push_back(InFolder(word, folder));
+    }
+    return RunCli(args);
 }

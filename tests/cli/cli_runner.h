@@ -13,8 +13,16 @@ struct CliRun {
 
 // Runs tintora-cli with args (UTF-8) under the C locale where there is one (the tool must
 // not depend on the user's locale). Standard output goes to stdoutPath when given,
-// otherwise it is collected. Safe to call from several threads at once.
-CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {});
+// otherwise it is collected; standard input comes from stdinPath, or is empty. Safe to
+// call from several threads at once.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPath = {},
+              const std::string& stdinPath = {});
+
+// Runs a row of a case table: blank-separated arguments in which "@" names folder (a path
+// ending in "/").
+CliRun RunCliWords(const std::string& words, const std::string& folder);
+// text with every "@" replaced by folder.
+std::string InFolder(std::string text, const std::string& folder);
 
 // The whole content of a file (UTF-8 path), empty when it cannot be read.
 std::string ReadBytes(const std::string& path);

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "case_table.h"
 #include "cli_runner.h"
 
 namespace fs = std::filesystem;
@@ -88,6 +89,23 @@ void ExpectPens(const json& palette,
     }
 }
 
+// message with the system's own words for a missing file or folder: on Windows they
+// differ between the system and Wine, and between a missing file and a missing folder.
+std::string SystemWords(std::string message) {
+#ifdef _WIN32
+    const std::string posix = "No such file or directory\n";
+    if (const auto at = message.find(posix); at != std::string::npos) {
+        const DWORD code = message.find("nowhere/") != std::string::npos ? ERROR_PATH_NOT_FOUND
+                                                                         : ERROR_FILE_NOT_FOUND;
+        char text[256] = {};
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                         0, text, sizeof text, nullptr);
+        message.replace(at, posix.size(), std::string(text, std::strcspn(text, ".\r\n")));
+    }
+#endif
+    return message;
+}
+
 TEST_F(CliTest, DefaultWritesTheDocumentedBytesWhichDumpReadsBack) {
     const std::string expected = ReadBytes(kDataDir + "default.pal");
     ASSERT_FALSE(expected.empty());
@@ -111,12 +129,10 @@ TEST_F(CliTest, DefaultWritesTheDocumentedBytesWhichDumpReadsBack) {
     ASSERT_EQ(palettes.size(), 1u);
     EXPECT_EQ(palettes[0].at("name"), "Default");
     EXPECT_EQ(palettes[0].at("description"), "Default palette");
+    // The colours themselves are the golden file's; dump gives every pen of both variants.
     EXPECT_EQ(palettes[0].at("light").size(), 256u);
     EXPECT_EQ(palettes[0].at("dark").size(), 256u);
-    ExpectPens(palettes[0], {{0, "#000000", "#ffffff"},
-                             {15, "#c0c0c0", "#c0c0c0"},
-                             {100, "#3fbf4c", "#3fbf4c"},
-                             {255, "#ffaaab", "#ffaaab"}});
+    ExpectPens(palettes[0], {{0, "#000000", "#ffffff"}});
 }
 
 TEST_F(CliTest, DumpGivesWindows1252NamesAsUtf8) {
@@ -152,12 +168,9 @@ TEST_F(CliTest, ImportWritesANewFileOrAppendsToAnExistingOne) {
         names.insert(names.end(), {"Veldra 3", "Veldra 3"});
         EXPECT_EQ(Names(palettes), names);
         EXPECT_EQ(palettes.back().at("description"), "Imported Veldra 3 palette");
-        ExpectPens(palettes.back(), {{0, "#000000", "#ffffff"},    // pen0 in the INI is not read
-                                     {1, "#ff0000", "#ff0000"},    // 255 0 0
-                                     {2, "#0080ff", "#0080ff"},    // 0 128 255
-                                     {7, "#000000", "#000000"},    // no key: black
-                                     {15, "#00ff2c", "#00ff2c"},   // 256 -1 300: low 8 bits
-                                     {16, "#550000", "#550000"}}); // pen16 in the INI is not read
+        // The import's reading rules are the legacy colour table's test; these pens show that
+        // its palette is the one appended.
+        ExpectPens(palettes.back(), {{1, "#ff0000", "#ff0000"}, {15, "#00ff2c", "#00ff2c"}});
         const std::string after = ReadBytes(Path(file));
         const std::string header = ReadBytes(kDataDir + "default.pal");
         if (file == "new.pal") { // the comment header of the default file
@@ -171,71 +184,87 @@ TEST_F(CliTest, ImportWritesANewFileOrAppendsToAnExistingOne) {
     }
 }
 
-// Four loops of imports into one file at once: each import must build on the one before,
+// .pal and JSON carry every palette byte for byte; the one-palette formats carry the chosen
+// palette in the chosen variant; "-" stands for standard input and output.
+TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
+    for (const char* fixture : {"three_palettes.pal", "eight_bit_names.pal"}) {
+        SCOPED_TRACE(fixture);
+        ASSERT_EQ(RunCli({"convert", kDataDir + fixture, Path("a.pal")}).exitCode, 0);
+        ASSERT_EQ(Run({"convert", "@a.pal", "@a.json"}).exitCode, 0);
+        ASSERT_EQ(Run({"convert", "@a.json", "@b.pal"}).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("b.pal")), ReadBytes(Path("a.pal")));
+        const CliRun piped =
+            RunCli({"convert", "-", "-", "--from", "PAL", "--to", "json"}, {}, Path("a.pal"));
+        EXPECT_EQ(piped.out, ReadBytes(Path("a.json")));
+        EXPECT_EQ(RunCli({"dump", "-"}, {}, Path("a.pal")).out, piped.out);
+    }
+    for (const CaseRow& row : ReadCaseTable("cli_convert.txt")) {
+        SCOPED_TRACE(row.where);
+        const CliRun run = RunCliWords(
+            "convert " + kDataDir + "three_palettes.pal @" + row[1] + " " + row[0], m_dir + "/");
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(ReadBytes(Path(row[1])).find(row[2]), std::string::npos);
+    }
+    EXPECT_EQ(RunCli({"default", "-"}).out, ReadBytes(kDataDir + "default.pal"));
+}
+
+TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
+    Copy("default.pal");
+    std::ofstream(Path("Sky.hex")) << "#102030\n";
+    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
+    ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
+    for (const char* source : {"@Sky.hex", "@sea.gpl", "@three.json"}) {
+        const CliRun run = Run({"import", source, "@default.pal"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+    }
+    const json palettes = Dump(Path("default.pal"));
+    EXPECT_EQ(Names(palettes),
+              (std::vector<std::string>{"Default", "Sky", "Sea", "Alpha", "Twin", "Twin"}));
+    ExpectPens(palettes[1], {{1, "#102030", "#102030"}, {2, "#808000", "#808000"}});
+    ExpectPens(palettes[2], {{1, "#010203", "#010203"}});
+}
+
+TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
+    const CliRun run = RunCli({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* command : {"default", "dump", "import", "check", "convert", "render"}) {
+        EXPECT_NE(run.out.find(std::string("\n  tintora-cli ") + command + " "), std::string::npos)
+            << command;
+    }
+    EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
+}
+
+// Four loops of imports into one file at once, and a loop of conversions of it onto itself:
+// each must build on the one before,
 // so that no palette is lost and nothing is left beside the file.
 TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     Copy("legacy.ini");
     Copy("default.pal");
-    std::vector<std::string> failures(4);
+    // A conversion of the file onto itself meanwhile must not drop what the imports added.
+    std::vector<std::string> failures(5);
     std::vector<std::thread> loops;
-    for (std::string& failed : failures) {
-        loops.emplace_back([this, &failed] {
+    for (std::size_t loop = 0; loop < failures.size(); ++loop) {
+        const bool converts = loop == failures.size() - 1;
+        loops.emplace_back([this, converts, &failed = failures[loop]] {
             for (int i = 0; i < 15; ++i) {
-                failed += Run({"import", "@legacy.ini", "@default.pal"}).err;
+                failed += converts ? Run({"convert", "@default.pal", "@default.pal"}).err
+                                   : Run({"import", "@legacy.ini", "@default.pal"}).err;
             }
         });
     }
     for (std::thread& loop : loops) {
         loop.join();
     }
-    EXPECT_EQ(failures, std::vector<std::string>(4));
+    EXPECT_EQ(failures, std::vector<std::string>(failures.size()));
     EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
     EXPECT_EQ(Snapshot().size(), 2u) << "legacy.ini and default.pal alone";
 }
 
-// The failures run among copies of the fixtures, which must all stay as they are.
-TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
-    struct Case {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string message; // "@" stands for the test's folder here too
-    };
-    const char* const kIniRefused = "Cannot read INI file";
-    const char* const kNoNames = "Failed to read name list from selected palette file";
-#ifdef _WIN32 // the system's own words, which differ between Windows and Wine
-    char text[256] = {};
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     ERROR_PATH_NOT_FOUND, 0, text, sizeof text, nullptr);
-    const std::string kNoFolder(text, std::strcspn(text, ".\r\n"));
-#else
-    const std::string kNoFolder = "No such file or directory";
-#endif
-    const char* const kSpecial = "pipe.pal: not a regular file";
-    const char* const kTooMany = "tintora-cli: @many.pal: more than 100,000 palettes";
-    const std::vector<Case> cases = {
-        {{}, 2, "Usage:"},
-        {{"dump", "@a.pal", "@b.pal"}, 2, "Usage:"},
-        {{"import", "@legacy.ini"}, 2, "Usage:"},
-        {{"dump", "@missing.pal"}, 1, "Failed to open selected palette file"},
-        {{"dump", "@no_palettes.pal"}, 1, kNoNames},
-        {{"import", "@missing.ini", "@default.pal"}, 1, kIniRefused},
-        {{"import", "@missing.ini", "@new.pal"}, 1, kIniRefused},
-        {{"import", "@.", "@default.pal"}, 1, kIniRefused},
-        {{"import", "@legacy.ini", "@no_palettes.pal"}, 1, kNoNames},
-        {{"import", "@legacy.ini", "@nowhere/new.pal"}, 1, kNoFolder},
-        {{"default", "@nowhere/x.pal"}, 1, "tintora-cli: @nowhere/x.pal: " + kNoFolder},
-        {{"check", "@missing.pal"}, 2, "Cannot read palette file @missing.pal: "},
-        {{"check", "@."}, 2, "Cannot read palette file @.: "},
-        // A pipe is neither waited on nor replaced.
-        {{"check", "@pipe.pal"}, 2, kSpecial},
-        {{"dump", "@pipe.pal"}, 1, "Failed to open selected palette file: not a regular file"},
-        {{"default", "@pipe.pal"}, 1, kSpecial},
-        {{"import", "@pipe.pal", "@default.pal"}, 1, kSpecial},
-        {{"import", "@legacy.ini", "@pipe.pal"}, 1, kSpecial},
-        {{"dump", "@many.pal"}, 1, kTooMany},
-        {{"import", "@legacy.ini", "@many.pal"}, 1, kTooMany},
-    };
-    for (const char* fixture : {"legacy.ini", "default.pal", "no_palettes.pal"}) {
+// The failures of data/cases/cli_failures.txt run among copies of the fixtures, which must
+// all stay as they are.
+TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
+    for (const char* fixture :
+         {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json", "empty.json"}) {
         Copy(fixture);
     }
 #ifdef _WIN32
@@ -249,25 +278,20 @@ TEST_F(CliTest, FailuresGiveTheirExitCodeAndMessageAndLeaveEveryFileAsItWas) {
         many += "*P\n";
     }
     std::ofstream(Path("many.pal")) << many;
-    for (Case c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        if (const auto at = c.message.find('@'); at != std::string::npos) {
-            c.message.replace(at, 1, m_dir + "/");
-        }
-        if (const auto at = c.message.find('@'); at != std::string::npos) {
-            c.message.replace(at, 1, m_dir + "/");
-        }
+    for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
+        SCOPED_TRACE(row.where);
         const auto before = Snapshot();
-        const CliRun run = Run(c.args);
-        EXPECT_EQ(run.exitCode, c.exitCode);
+        const CliRun run = RunCliWords(row[0], m_dir + "/");
+        EXPECT_EQ(run.exitCode, row.Int(1));
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(SystemWords(InFolder(row[2], m_dir + "/"))), std::string::npos)
+            << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
 #ifndef _WIN32 // Windows has no device that is always full
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
-    EXPECT_NE(full.err.find("Failed to write to standard output"), std::string::npos);
+    EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
 #endif
 }
 

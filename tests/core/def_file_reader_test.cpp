@@ -1,8 +1,10 @@
-// The definition-file reader: item headers, comments, line ends and repeated names.
+// The definition-file reader: item headers, comments, line ends and repeated names from
+// data/cases/def_items.txt; unknown names, unreadable files and very long input.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "case_table.h"
 #include "shared/def_file_reader.h"
 #include "temp_folder.h"
 
@@ -37,34 +39,32 @@ std::vector<Item> ReadBytesAsItems(std::string_view bytes) {
     return items;
 }
 
-} // namespace
-
-TEST(DefFileReader, LineRules) {
-    const struct {
-        const char* what;
-        std::string_view bytes;
-        std::vector<Item> expected;
-    } cases[] = {
-        {"CR LF", "*A,Desc\r\nPen1, 2\r\n", {{L"A", L"Desc", {L"Pen1, 2"}}}},
-        {"LF, no final line end", "*A,Desc\nPen1\nPen2", {{L"A", L"Desc", {L"Pen1", L"Pen2"}}}},
-        {"comments and blank lines",
-         "# c\n\n*A,D # note\n  # x\n\t\nPen1 #c\n \n",
-         {{L"A", L"D", {L"Pen1"}}}},
-        {"lines before the first item", "Pen1\n*A,D\nPen2\n", {{L"A", L"D", {L"Pen2"}}}},
-        {"elements trimmed", "*A,D\n  Pen1, 2  \r\n", {{L"A", L"D", {L"Pen1, 2"}}}},
-        {"header kept as written", "*  A b ,Desc, more  \r\n", {{L"  A b ", L"Desc, more  ", {}}}},
-        {"no comma, empty name", "*Only\n*,D\n", {{L"Only", L"", {}}, {L"", L"D", {}}}},
-        {"indented header, doubled CR", "  *A,D\r\r\nPen1\r\r\n", {{L"A", L"D", {L"Pen1"}}}},
-        {"8-bit text", "*Caf\xE9,\x80 \x81\nPen1\n", {{L"Caf\u00E9", L"\u20AC \u0081", {L"Pen1"}}}},
-        {"no items", "# only comments\nPen1\n", {}},
-        {"repeated names, their items in turn",
-         "*X,first\nPen1\n*Y,other\n*X,second\nPen2\n",
-         {{L"X", L"first", {L"Pen1"}}, {L"Y", L"other", {}}, {L"X", L"second", {L"Pen2"}}}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadBytesAsItems(c.bytes), c.expected) << c.what;
+// An item as the table writes it: "name;description;element;element...".
+Item ItemOf(const std::string& text) {
+    std::vector<CString> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(';', start)) != std::string::npos; start = end + 1) {
+        parts.push_back(FromUtf8(text.substr(start, end - start)));
     }
+    parts.push_back(FromUtf8(text.substr(start)));
+    return {parts[0], parts[1], {parts.begin() + 2, parts.end()}};
 }
+
+class DefFileReader : public testing::TestWithParam<CaseRow> {};
+
+TEST_P(DefFileReader, Row) {
+    const CaseRow& row = GetParam();
+    std::vector<Item> expected;
+    for (std::size_t i = 1; i < row.size(); ++i) {
+        expected.push_back(ItemOf(row[i]));
+    }
+    EXPECT_EQ(ReadBytesAsItems(row[0]), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DefFileReader, testing::ValuesIn(ReadCaseTable("def_items.txt")),
+                         CaseName);
+
+} // namespace
 
 TEST(DefFileReader, UnknownNamesAndUnreadableFiles) {
     TempFolder folder;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "formats_check.h"
 #include "legacy_ini_check.h"
 #include "palette_file_check.h"
 #include "temp_folder.h"
@@ -45,7 +46,8 @@ TEST_P(FuzzCorpus, EveryInputPassesTheChecks) {
 
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus,
                          testing::Values(FuzzTarget{"palette_file", CheckPaletteFileInput},
-                                         FuzzTarget{"legacy_ini", CheckLegacyIniInput}),
+                                         FuzzTarget{"legacy_ini", CheckLegacyIniInput},
+                                         FuzzTarget{"formats", CheckFormatsInput}),
                          [](const testing::TestParamInfo<FuzzTarget>& target) {
                              return std::string(target.param.corpus);
                          });

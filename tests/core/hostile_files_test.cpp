@@ -18,7 +18,9 @@
 #include <random>
 #include <vector>
 
+#include "files/formats/json_format.h"
 #include "files/legacy_colour_table.h"
+#include "files/palette_check.h"
 #include "files/palette_file.h"
 #include "heap_meter.h"
 #include "model/default_colours.h"
@@ -195,7 +197,7 @@ const HostileFile kHostileFiles[] = {
 #endif
 };
 
-class HostileFiles : public testing::TestWithParam<HostileFile> {
+class Hostile : public testing::TestWithParam<HostileFile> {
 protected:
     void SetUp() override {
         m_path = GetParam().make(m_folder);
@@ -224,7 +226,7 @@ protected:
 
 } // namespace
 
-TEST_P(HostileFiles, PaletteReaderGivesAClearResult) {
+TEST_P(Hostile, PaletteReader) {
     PaletteReadResult read;
     ExpectBoundedPeak([&] {
         read = ReadPaletteFile(FromUtf8(m_path.string()));
@@ -247,7 +249,7 @@ TEST_P(HostileFiles, PaletteReaderGivesAClearResult) {
     }
 }
 
-TEST_P(HostileFiles, LegacyImportGivesAPalette) {
+TEST_P(Hostile, LegacyImport) {
     std::unique_ptr<PaletteEntry> palette;
     ExpectBoundedPeak([&] {
         palette.reset(NewLegacyPalette(FromUtf8(m_path.string())));
@@ -260,7 +262,40 @@ TEST_P(HostileFiles, LegacyImportGivesAPalette) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, HostileFiles, testing::ValuesIn(kHostileFiles),
+INSTANTIATE_TEST_SUITE_P(Files, Hostile, testing::ValuesIn(kHostileFiles),
                          [](const testing::TestParamInfo<HostileFile>& file) {
                              return std::string(file.param.name);
                          });
+
+// check and dump write as they go: their memory must not grow with what they print.
+TEST(StreamedOutput, NeedsNoMemoryForWhatItHasPrinted) {
+    TempFolder folder;
+    std::string badLines = "*Name,Description\n";
+    for (int line = 0; line < 200000; ++line) {
+        badLines += "Pen300\n";
+    }
+    WriteBytes(folder.Path("bad.pal"), badLines);
+    std::FILE* file = std::fopen(folder.Path("bad.pal").c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    std::size_t findings = 0;
+    heap_meter::ResetPeak();
+    std::size_t before = heap_meter::Live();
+    EXPECT_EQ(CheckPaletteStream(file, [&findings](const PaletteFinding&) { ++findings; }),
+              200001u);
+    EXPECT_LE(heap_meter::Peak() - before, kMegabyte);
+    std::fclose(file);
+
+    UI_LIST list(nullptr);
+    for (int palette = 0; palette < 2000; ++palette) { // 10 MB of JSON
+        list.Add(new PaletteEntry);
+    }
+    std::size_t bytes = 0;
+    heap_meter::ResetPeak();
+    before = heap_meter::Live();
+    EXPECT_TRUE(WriteJsonPalettes(list, [&bytes](std::string_view text) {
+        bytes += text.size();
+        return true;
+    }));
+    EXPECT_GT(bytes, 8 * kMegabyte);
+    EXPECT_LE(heap_meter::Peak() - before, kMegabyte);
+}

@@ -1,8 +1,10 @@
-// Palette files: the exact bytes written, the reading rules and round trips. Saving under
-// faults has tests of its own.
+// Palette files: the exact bytes written, the pen-line rules of data/cases/pen_lines.txt
+// and round trips. Saving under faults has tests of its own.
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "case_table.h"
 
 #include "files/palette_file.h"
 #include "model/default_colours.h"
@@ -42,8 +44,6 @@ void ExpectSameLists(const UI_LIST& actual, const UI_LIST& expected) {
     }
 }
 
-} // namespace
-
 TEST(PaletteFile, DefaultPaletteByteForByteAndBack) {
     TempFolder folder;
     const ListPtr list(NewDefaultPaletteList());
@@ -55,57 +55,27 @@ TEST(PaletteFile, DefaultPaletteByteForByteAndBack) {
     ExpectSameLists(*ReadList(folder.File("x.pal")), *list);
 }
 
-TEST(PaletteFile, PenLineRules) {
-    constexpr int kNothing = -1;
-    const struct {
-        const char* lines;
-        int pen;
-        COLORREF light;
-        COLORREF dark;
-    } cases[] = {
-        {"Pen5, 1, 2, 3, 4, 5, 6", 5, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
-        {"pen7,1,2,3,4,5,6", 7, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
-        {"Pen 7, 1, 2, 3, 4, 5, 6", 7, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
-        {"PEN255, 1, 2, 3, 4, 5, 6", 255, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
-        {"Pen, 1, 2, 3, 4, 5, 6", 0, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
-        {"Penguin, 1, 2, 3, 4, 5, 6", 0, MakeColour(1, 2, 3), MakeColour(4, 5, 6)},
-        {"Pen5, 255, 0, 0", 5, MakeColour(255, 0, 0), MakeColour(0, 0, 0)},
-        {"Pen5, 256, 0, 0, 0, 0, 0", 5, MakeColour(0, 0, 0), MakeColour(0, 0, 0)},
-        {"Pen5, 300, -1, x, 7y, , 9", 5, MakeColour(44, 255, 0), MakeColour(7, 0, 9)},
-        {"Pen5, 1, 2 # 3, 4, 5, 6", 5, MakeColour(1, 2, 0), MakeColour(0, 0, 0)},
-        {"Pen5, 1, 1, 1, 1, 1, 1\nPen5, 2, 2, 2, 2, 2, 2", 5, MakeColour(2, 2, 2),
-         MakeColour(2, 2, 2)},
-        {"Pen256, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
-        {"Pen-1, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
-        {"Pe5, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
-        {"Colour5, 1, 2, 3, 4, 5, 6", kNothing, 0, 0},
-    };
-    for (const auto& c : cases) {
-        TempFolder folder;
-        WriteBytes(folder.Path("p.pal"), std::string("*P,D\r\n") + c.lines + "\r\n");
-        const ListPtr list = ReadList(folder.File("p.pal"));
-        ASSERT_EQ(list->Count(), 1u) << c.lines;
-        const PaletteEntry& palette = *PaletteAt(*list, 0);
-        // Every pen the line does not set keeps the default palette's colours.
-        PaletteEntry expected;
-        expected.SetDefaultColours();
-        if (c.pen != kNothing) {
-            expected.m_Colours[kLightBackground][c.pen] = c.light;
-            expected.m_Colours[kDarkBackground][c.pen] = c.dark;
-        }
-        EXPECT_EQ(palette.m_Colours, expected.m_Colours) << c.lines;
+class PenLines : public testing::TestWithParam<CaseRow> {};
+
+TEST_P(PenLines, Row) {
+    const CaseRow& row = GetParam();
+    TempFolder folder;
+    WriteBytes(folder.Path("p.pal"), "*P,D\r\n" + row[0] + "\r\n");
+    const ListPtr list = ReadList(folder.File("p.pal"));
+    ASSERT_EQ(list->Count(), 1u);
+    PaletteEntry expected;
+    expected.SetDefaultColours();
+    if (const int pen = row.Int(1); pen >= 0) {
+        expected.m_Colours[kLightBackground][pen] = row.Colour(2);
+        expected.m_Colours[kDarkBackground][pen] = row.Colour(3);
     }
+    EXPECT_EQ(PaletteAt(*list, 0)->m_Colours, expected.m_Colours);
 }
 
-TEST(PaletteFile, FailuresToRead) {
-    TempFolder folder;
-    ReadList(folder.File("missing.pal"), PaletteReadStatus::OpenFailed);
-    ReadList(FromUtf8(folder.Path().string()), PaletteReadStatus::OpenFailed);
-    WriteBytes(folder.Path("empty.pal"), "");
-    ReadList(folder.File("empty.pal"), PaletteReadStatus::NoNames);
-    WriteBytes(folder.Path("comments.pal"), "# *Default,Default palette\r\nPen1, 1, 2, 3\r\n");
-    ReadList(folder.File("comments.pal"), PaletteReadStatus::NoNames);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, PenLines, testing::ValuesIn(ReadCaseTable("pen_lines.txt")),
+                         CaseName);
+
+} // namespace
 
 TEST(PaletteFile, RoundTripKeepsEveryPalette) {
     UI_LIST original(nullptr);

@@ -1,9 +1,7 @@
-// Saving when the file system works against us: a full disk, read-only files and folders,
-// symbolic links, hard links, pipes and devices, other owners, names at the length limit,
-// a signal part-way, a target that changed on disk since it was read, text the file cannot
-// hold. A save that cannot be made must say so and leave every file as it was, with
-// nothing left behind; one that can be made replaces the file at the end of any links and
-// keeps its mode, owner and other names.
+// Saving when the file system works against us, from data/cases/save_faults.txt: a full
+// disk, read-only files and folders, links, pipes and devices, other owners, names at the
+// length limit, a signal part-way, a target changed on disk since it was read, text the
+// file cannot hold.
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
@@ -14,7 +12,6 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #else
 #include <csignal>
 #include <functional>
-#include <iostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +24,7 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "case_table.h"
 #include "files/palette_file.h"
 #include "shared/file_io.h"
 #include "temp_folder.h"
@@ -36,101 +34,29 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kOld = "*Old,kept\r\nPen1, 1, 2, 3, 4, 5, 6\r\n";
-const std::string kLongName = std::string(251, 'n') + ".pal";
 constexpr uid_t kNobody = 65534;
 constexpr int kWritten = 0;
 constexpr int kRefused = 1;
 constexpr int kNoOrdinaryUser = 2;
 
-enum class How { Plain, AsOrdinaryUser, OnFillingDisk, Unencodable, Terminated };
+// A name of the table, with "{long}" standing for one of 255 bytes.
+std::string NameOf(const std::string& field) {
+    return field == "{long}" ? std::string(251, 'n') + ".pal" : field;
+}
 
-struct Fault {
-    const char* what;
-    // What lies on disk when saving, step by step: "name/" a folder, "name" a file of the
-    // old content, "name -> target" a symbolic link ("/" starts at the test's folder),
-    // "name 0555" those permissions, "name => target" a hard link, "name |" a named pipe,
-    // "name c" a null device (a pipe where no device can be made), "name @" owned by
-    // nobody, "name 8k" a folder that is a file system of that size (where one can be made).
-    std::vector<std::string> arrange;
-    const char* target;
-    bool saved;
-    // The file that must then hold the new content, or still the old; none when null.
-    const char* result;
-    How how = How::Plain;
-};
-
-const Fault kFaults[] = {
-    {"disk full part-way", {"p.pal"}, "p.pal", false, "p.pal", How::OnFillingDisk},
-    // The user protected the file itself; replacing it would undo that.
-    {"read-only file", {"p.pal", "p.pal 0444"}, "p.pal", false, "p.pal", How::AsOrdinaryUser},
-    {"read-only folder",
-     {"ro/", "ro/p.pal", "ro 0505"},
-     "ro/p.pal",
-     false,
-     "ro/p.pal",
-     How::AsOrdinaryUser},
-    {"link into a read-only folder",
-     {"ro/", "ro/p.pal", "ro 0505", "link.pal -> ro/p.pal"},
-     "link.pal",
-     false,
-     "ro/p.pal",
-     How::AsOrdinaryUser},
-    {"chain of two links, one relative across folders",
-     {"data/real/", "data/real/p.pal", "data/real/p.pal 0640", "data/middle.pal -> real/p.pal",
-      "link.pal -> /data/middle.pal"},
-     "link.pal",
-     true,
-     "data/real/p.pal"},
-    {"link to a file not made yet",
-     {"real/", "link.pal -> real/new.pal"},
-     "link.pal",
-     true,
-     "real/new.pal"},
-    {"links in a circle", {"a.pal -> b.pal", "b.pal -> a.pal"}, "a.pal", false, nullptr},
-    // Saving keeps nothing of the reading, so another program's file in its place is just
-    // a file there.
-    {"replaced since reading by another program's save", {"p.pal"}, "p.pal", true, "p.pal"},
-    {"deleted since reading", {}, "p.pal", true, "p.pal"},
-    {"replaced since reading by a link",
-     {"elsewhere.pal", "p.pal -> elsewhere.pal"},
-     "p.pal",
-     true,
-     "elsewhere.pal"},
-    {"replaced since reading by a folder",
-     {"p.pal/", "p.pal/inside"},
-     "p.pal",
-     false,
-     "p.pal/inside"},
-    {"its folder removed since reading", {}, "sub/p.pal", false, nullptr},
-    {"a character Windows-1252 cannot hold", {"p.pal"}, "p.pal", false, "p.pal", How::Unencodable},
-    {"named pipe", {"p.pal |"}, "p.pal", false, nullptr},
-    {"device", {"p.pal c"}, "p.pal", false, nullptr},
-    {"link to a device", {"dev c", "p.pal -> dev"}, "p.pal", false, nullptr},
-    {"small file system full", {"small/ 8k", "small/p.pal"}, "small/p.pal", false, "small/p.pal"},
-    // The other name must see the new content, or the old one after a failure.
-    {"hard link", {"p.pal", "other.pal => p.pal"}, "p.pal", true, "other.pal"},
-    {"hard link, disk full part-way",
-     {"p.pal", "other.pal => p.pal"},
-     "p.pal",
-     false,
-     "other.pal",
-     How::OnFillingDisk},
-    {"writable file in a read-only folder",
-     {"ro/", "ro/p.pal", "ro/p.pal 0666", "ro 0555"},
-     "ro/p.pal",
-     true,
-     "ro/p.pal",
-     How::AsOrdinaryUser},
-    {"another user's file", {"p.pal", "p.pal 0604", "p.pal @"}, "p.pal", true, "p.pal"},
-    {"name of 255 bytes", {}, kLongName.c_str(), true, kLongName.c_str()},
-    {"SIGTERM part-way", {"p.pal"}, "p.pal", false, "p.pal", How::Terminated},
-    {"SIGTERM part-way into a hard link",
-     {"p.pal", "other.pal => p.pal"},
-     "p.pal",
-     false,
-     "other.pal",
-     How::Terminated},
-};
+std::vector<std::string> StepsOf(const std::string& field) {
+    std::vector<std::string> steps;
+    std::size_t start = 0;
+    for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
+        end = field.find(';', start);
+        std::string step = field.substr(start, end - start);
+        step.erase(0, step.find_first_not_of(' '));
+        if (!step.empty()) {
+            steps.push_back(step);
+        }
+    }
+    return steps;
+}
 
 // Unmounts the small file systems a case made when it ends.
 struct Mounts {
@@ -251,55 +177,62 @@ std::set<std::string> Listing(const fs::path& folder) {
     return entries;
 }
 
-} // namespace
+class SaveFaults : public testing::TestWithParam<CaseRow> {};
 
-TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
+// A save that cannot be made must say so and leave every file as it was, with nothing left
+// behind; one that can be made replaces the file at the end of any links.
+TEST_P(SaveFaults, Row) {
+    const CaseRow& row = GetParam();
+    SCOPED_TRACE(row[0]);
+    const std::string target = NameOf(row[2]);
+    const bool saved = row[3] == "yes";
+    const std::string result = row[4] == "-" ? std::string() : NameOf(row[4]);
+    const std::string& how = row[5];
     const ListPtr list(NewDefaultPaletteList());
-    const ListPtr unencodable(NewDefaultPaletteList());
-    PaletteAt(*unencodable, 0)->m_Description = L"\u4E2D";
     const std::string written = [&] {
         TempFolder scratch;
         EXPECT_TRUE(WritePaletteFile(scratch.File("p.pal"), *list));
         return ReadBytes(scratch.Path("p.pal"));
     }();
-    for (const Fault& c : kFaults) {
-        SCOPED_TRACE(c.what);
-        TempFolder folder;
-        fs::permissions(folder.Path(), fs::perms::all); // lets "nobody" in
-        Mounts mounts;
-        if (!Arrange(folder.Path(), c.arrange, mounts)) {
-            std::cerr << c.what << ": skipped, no small file system can be made here\n";
-            continue;
-        }
-        const std::set<std::string> before = Listing(folder.Path());
-        const bool existed = c.result != nullptr && fs::exists(folder.Path(c.result));
+    TempFolder folder;
+    fs::permissions(folder.Path(), fs::perms::all); // lets "nobody" in
+    Mounts mounts;
+    if (!Arrange(folder.Path(), StepsOf(row[1]), mounts)) {
+        GTEST_SKIP() << "no small file system can be made here";
+    }
+    const std::set<std::string> before = Listing(folder.Path());
+    const bool existed = !result.empty() && fs::exists(folder.Path(result));
 
-        const CString path = folder.File(c.target);
-        int outcome = kWritten;
-        if (c.how == How::AsOrdinaryUser) {
-            outcome = WriteAsOrdinaryUser(path, *list);
-        } else if (c.how == How::OnFillingDisk) {
-            outcome = WriteUnderFileSizeLimit(path, *list);
-        } else if (c.how == How::Terminated) {
-            outcome = WriteUntilTerminated(path);
-        } else {
-            outcome =
-                Outcome(WritePaletteFile(path, c.how == How::Unencodable ? *unencodable : *list));
+    const CString path = folder.File(target);
+    int outcome = kWritten;
+    if (how == "user") {
+        outcome = WriteAsOrdinaryUser(path, *list);
+    } else if (how == "full") {
+        outcome = WriteUnderFileSizeLimit(path, *list);
+    } else if (how == "term") {
+        outcome = WriteUntilTerminated(path);
+    } else {
+        if (how == "unencodable") {
+            PaletteAt(*list, 0)->m_Description = L"\u4E2D";
         }
-        if (outcome == kNoOrdinaryUser) {
-            std::cerr << c.what
-                      << ": skipped, running as root without a way to become another user\n";
-            continue;
-        }
-        EXPECT_EQ(outcome, c.saved ? kWritten : kRefused);
-        std::set<std::string> after = Listing(folder.Path());
-        if (c.saved && !existed) {
-            std::erase_if(after, [&](const std::string& e) { return e.starts_with(c.result); });
-        }
-        EXPECT_EQ(after, before) << "nothing made, removed or changed but the saved file";
-        if (c.result != nullptr) {
-            EXPECT_EQ(ReadBytes(folder.Path(c.result)), c.saved ? written : std::string(kOld));
-        }
+        outcome = Outcome(WritePaletteFile(path, *list));
+    }
+    if (outcome == kNoOrdinaryUser) {
+        GTEST_SKIP() << "running as root without a way to become another user";
+    }
+    EXPECT_EQ(outcome, saved ? kWritten : kRefused);
+    std::set<std::string> after = Listing(folder.Path());
+    if (saved && !existed) {
+        std::erase_if(after, [&](const std::string& e) { return e.starts_with(result); });
+    }
+    EXPECT_EQ(after, before) << "nothing made, removed or changed but the saved file";
+    if (!result.empty()) {
+        EXPECT_EQ(ReadBytes(folder.Path(result)), saved ? written : std::string(kOld));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, SaveFaults, testing::ValuesIn(ReadCaseTable("save_faults.txt")),
+                         CaseName);
+
+} // namespace
 #endif

@@ -26,23 +26,7 @@ std::vector<int> WalkValues(const UI_LIST& list) {
     return values;
 }
 
-TEST(UiList, KeepsInsertionOrderForWalkAndGet) {
-    std::vector<int> destroyed;
-    UI_LIST list(nullptr);
-    for (int v : {3, 1, 2}) {
-        list.Add(new Tracked(v, destroyed));
-    }
-    EXPECT_EQ(WalkValues(list), (std::vector<int>{3, 1, 2}));
-    ASSERT_EQ(list.Count(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(dynamic_cast<Tracked*>(list.Get(i))->m_value, WalkValues(list)[i]);
-    }
-    EXPECT_EQ(list.Get(3), nullptr);
-    EXPECT_EQ(list.Get(-1), nullptr);
-    list.Destroy();
-}
-
-TEST(UiList, OwnershipOfSubtractedDeletedAndDestroyedElements) {
+TEST(UiList, OrderAndOwnershipOfSubtractedDeletedAndDestroyed) {
     std::vector<int> destroyed;
     auto* list = new UI_LIST(nullptr);
     std::vector<Tracked*> elements;
@@ -58,6 +42,9 @@ TEST(UiList, OwnershipOfSubtractedDeletedAndDestroyedElements) {
     delete elements[0];
     delete elements[2]; // still linked: it unlinks itself
     EXPECT_EQ(WalkValues(*list), (std::vector<int>{2, 4}));
+    EXPECT_EQ(dynamic_cast<Tracked*>(list->Get(1))->m_value, 4);
+    EXPECT_EQ(list->Get(2), nullptr);
+    EXPECT_EQ(list->Get(-1), nullptr);
     list->Destroy();
     EXPECT_EQ(list->First(), nullptr);
     delete list;

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/profile.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -15,6 +16,22 @@ QPoint InWindow(CTintoraDlg& dlg, int x, int y) {
 }
 
 } // namespace
+
+void EditorTest::SetUp() {
+    GuiTest::SetUp();
+    WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
+    Reopen();
+}
+
+void EditorTest::TearDown() {
+    dlg.reset();
+    GuiTest::TearDown();
+}
+
+void EditorTest::Reopen() {
+    dlg.reset();
+    dlg = OpenEditor();
+}
 
 std::unique_ptr<CTintoraDlg> OpenEditor() {
     auto dlg = std::make_unique<CTintoraDlg>(nullptr);

@@ -1,5 +1,5 @@
-// Driving the editor window in tests: opening it shown and initialised, pointer input in
-// client coordinates, and its pixels as painted and as on screen.
+// Driving the editor window in tests: the editor fixture, opening it shown and initialised,
+// pointer input in client coordinates, and its pixels as painted and as on screen.
 #pragma once
 
 #include <QImage>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "editor/tintora_dlg.h"
+#include "gui_test_support.h"
 #include "model/colour.h"
 
 // Built, initialised (no start-up message unless the profile asks for it) and shown.
@@ -27,3 +28,16 @@ QImage ScreenClient(CTintoraDlg& dlg);
 QString ItemText(const CTintoraDlg& dlg, int id);
 // A colour as 0xRRGGBB, the form PixelOf gives.
 unsigned int Rgb(COLORREF colour);
+
+// Every editor test: the GUI test's profile (without the start-up message), the data
+// folders in a temporary place, and an editor open on the default palette.
+class EditorTest : public GuiTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Closes the editor and opens a fresh one (after a change to the profile, say).
+    void Reopen();
+
+    DataFolders folders;
+    std::unique_ptr<CTintoraDlg> dlg;
+};

@@ -7,9 +7,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "data_folders.h"
+#include "case_table.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "files/palette_file.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"
@@ -26,19 +25,13 @@ QByteArray Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class FileCommands : public GuiTest {
+class FileCommands : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        m_strTwo = m_folders.Other() + QStringLiteral("/two.pal");
+        EditorTest::SetUp();
+        m_strTwo = folders.Other() + QStringLiteral("/two.pal");
         OpenTwo();
     }
-    void TearDown() override {
-        m_pDlg.reset();
-        GuiTest::TearDown();
-    }
-
     // A fresh editor with a fresh two.pal (the default palette, then "Second") open.
     void OpenTwo() {
         UI_LIST* list = NewDefaultPaletteList();
@@ -49,29 +42,26 @@ protected:
         list->Add(second);
         ASSERT_TRUE(WritePaletteFile(FromQString(m_strTwo), *list));
         DiscardPaletteList(list);
-        m_pDlg = OpenEditor();
+        Reopen();
         Script().Then(AnswerFileDialog(m_strTwo));
-        m_pDlg->SendCommand(ID_FILE_OPEN);
+        dlg->SendCommand(ID_FILE_OPEN);
     }
     // The file the editor's list should make, byte for byte.
     QByteArray ListBytes() const {
-        const QString path = m_folders.Path(QStringLiteral("expected.pal"));
-        EXPECT_TRUE(WritePaletteFile(FromQString(path), *m_pDlg->m_pPaletteList));
+        const QString path = folders.Path(QStringLiteral("expected.pal"));
+        EXPECT_TRUE(WritePaletteFile(FromQString(path), *dlg->m_pPaletteList));
         return Bytes(path);
     }
     void Edit() {
-        m_pDlg->m_pCurrentPalette->m_Colours[kLightBackground][5] = kEdited;
-        m_pDlg->m_bModified = true;
+        dlg->m_pCurrentPalette->m_Colours[kLightBackground][5] = kEdited;
+        dlg->m_bModified = true;
     }
-    QString Caption() const { return m_pDlg->windowTitle(); }
-    QString Path() const { return ToQString(m_pDlg->m_strPathName); }
+    QString Caption() const { return dlg->windowTitle(); }
+    QString Path() const { return ToQString(dlg->m_strPathName); }
     bool ShowsDefaultOnly() const {
-        return m_pDlg->m_pPaletteList->Count() == 1 &&
-               m_pDlg->m_pCurrentPalette->m_Name == L"Default";
+        return dlg->m_pPaletteList->Count() == 1 && dlg->m_pCurrentPalette->m_Name == L"Default";
     }
 
-    DataFolders m_folders;
-    std::unique_ptr<CTintoraDlg> m_pDlg;
     QString m_strTwo;
 };
 
@@ -106,102 +96,78 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
         if (row.command == ID_FILE_OPEN && row.goesOn) {
             Script().Then(CancelFileDialog());
         }
-        m_pDlg->SendCommand(row.command);
+        dlg->SendCommand(row.command);
 
         EXPECT_EQ(question.caption, QStringLiteral("Save"));
         EXPECT_EQ(question.text,
                   QStringLiteral("Current palette has been modified, would you like to save ?"));
         EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         EXPECT_EQ(question.icon, QMessageBox::NoIcon);
-        EXPECT_EQ(question.owner, m_pDlg.get());
+        EXPECT_EQ(question.owner, dlg.get());
         EXPECT_EQ(Bytes(m_strTwo) == edited, row.answer == QMessageBox::Yes);
         EXPECT_EQ(saved.text, row.answer == QMessageBox::Yes ? kSaved : QString());
         if (row.command == ID_FILE_NEW) {
             EXPECT_TRUE(ShowsDefaultOnly());
             EXPECT_EQ(Path(), QString());
             EXPECT_EQ(Caption(), QStringLiteral("Tintora"));
-            EXPECT_FALSE(m_pDlg->m_bModified);
+            EXPECT_FALSE(dlg->m_bModified);
         } else if (row.command == ID_FILE_OPEN) {
             // The dialog was cancelled (or never shown): the list and the file stay.
-            EXPECT_EQ(m_pDlg->m_pPaletteList->Count(), 2u);
-            EXPECT_EQ(m_pDlg->m_pCurrentPalette->m_Colours[kLightBackground][5], kEdited);
+            EXPECT_EQ(dlg->m_pPaletteList->Count(), 2u);
+            EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[kLightBackground][5], kEdited);
             EXPECT_EQ(Path(), m_strTwo);
             EXPECT_EQ(Caption(), QStringLiteral("Tintora - two.pal"));
-            EXPECT_EQ(m_pDlg->m_bModified, !row.goesOn);
+            EXPECT_EQ(dlg->m_bModified, !row.goesOn);
         } else {
-            EXPECT_EQ(m_pDlg->isVisible(), !row.goesOn);
+            EXPECT_EQ(dlg->isVisible(), !row.goesOn);
         }
     }
 }
 
 TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
-    const QString fifo = m_folders.Path(QStringLiteral("palette.pal"));
-    ASSERT_EQ(::mkfifo(fifo.toUtf8().constData(), 0600), 0);
-    const QString noNames = m_folders.Other() + QStringLiteral("/comments.pal");
-    QFile comments(noNames);
-    ASSERT_TRUE(comments.open(QIODevice::WriteOnly));
-    comments.write("# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n");
-    comments.close();
-    const QString many = m_folders.Other() + QStringLiteral("/many.pal");
-    QFile manyFile(many);
-    ASSERT_TRUE(manyFile.open(QIODevice::WriteOnly));
-    manyFile.write(QByteArray("*P\n").repeated(100001));
-    manyFile.close();
-
-    enum class After { Unchanged, StillModified, Saved, DefaultPalette };
-    const QString info = QStringLiteral("Info");
-    const QString error = QStringLiteral("Error");
-    const struct {
-        const char* name;
-        bool modify;     // a change after two.pal was opened
-        bool unsaveable; // ...to a name Windows-1252 cannot hold
-        QString open;    // the file chosen in the Open dialog
-        QString caption;
-        QString text;
-        After after;
-    } rows[] = {
-        // clang-format off
-        {"Save right after Open", false, false, {}, info, QStringLiteral("Palette has not been changed !"), After::Unchanged},
-        {"Save that cannot write", true, true, {}, error, QString::fromWCharArray(L"Failed to open palette file for writing\nthe palette \"Caf\u4E2D\" holds a character Windows-1252 cannot hold"), After::StillModified},
-        {"Save that writes", true, false, {}, info, kSaved, After::Saved},
-        {"Open of a file that cannot be opened", false, false, fifo, error, QStringLiteral("Failed to open selected palette file\nnot a regular file"), After::DefaultPalette},
-        {"Open of more than 100,000 palettes", false, false, many, error, QStringLiteral("The palette file holds more than 100,000 palettes; Tintora cannot edit it."), After::DefaultPalette},
-        {"Open of a file that names no palette", false, false, noNames, error, QStringLiteral("Failed to read name list from selected palette file"), After::DefaultPalette},
-        // clang-format on
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const QString other = folders.Other() + QLatin1Char('/');
+    ASSERT_EQ(::mkfifo((other + QStringLiteral("pipe.pal")).toUtf8().constData(), 0600), 0);
+    for (const auto& [name, bytes] :
+         {std::pair{"comments.pal", QByteArray("# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n")},
+          std::pair{"many.pal", QByteArray("*P\n").repeated(100001)}}) {
+        QFile file(other + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    for (const CaseRow& row : ReadCaseTable("file_messages.txt")) {
+        SCOPED_TRACE(row.where);
         OpenTwo();
-        if (row.modify) {
+        if (row[0] != "none") {
             Edit();
         }
-        if (row.unsaveable) {
-            m_pDlg->m_pCurrentPalette->m_Name = L"Caf\u4E2D";
+        if (row[0] == "unsaveable") {
+            dlg->m_pCurrentPalette->m_Name = L"Caf\u4E2D";
         }
         const QByteArray before = Bytes(m_strTwo);
+        const QString open =
+            row[1] == "save" ? QString() : other + QString::fromStdString(row[1].substr(5));
         MessageBoxSeen seen;
-        if (!row.open.isEmpty()) {
-            Script().Then(AnswerFileDialog(row.open));
+        if (!open.isEmpty()) {
+            Script().Then(AnswerFileDialog(open));
         }
         Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
-        m_pDlg->SendCommand(row.open.isEmpty() ? ID_FILE_SAVE : ID_FILE_OPEN);
+        dlg->SendCommand(open.isEmpty() ? ID_FILE_SAVE : ID_FILE_OPEN);
 
-        EXPECT_EQ(seen.caption, row.caption);
-        EXPECT_EQ(seen.text, row.text);
+        EXPECT_EQ(seen.caption, QString::fromStdString(row[2]));
+        EXPECT_EQ(seen.text, QString::fromStdString(row[3]));
         EXPECT_EQ(seen.icon, QMessageBox::Warning) << "also for notices";
         EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        EXPECT_EQ(seen.owner, m_pDlg.get());
+        EXPECT_EQ(seen.owner, dlg.get());
         EXPECT_EQ(Caption(), QStringLiteral("Tintora - two.pal")) << "whatever happened";
-        if (row.after == After::DefaultPalette) {
+        if (row[4] == "default") {
             EXPECT_TRUE(ShowsDefaultOnly());
             EXPECT_EQ(Path(), QString());
-            EXPECT_FALSE(m_pDlg->m_bModified);
-            EXPECT_EQ(ToQString(GetProfileString(L"Tintora", L"File")), row.open)
+            EXPECT_FALSE(dlg->m_bModified);
+            EXPECT_EQ(ToQString(GetProfileString(L"Tintora", L"File")), open)
                 << "the failed file is proposed next time";
             continue;
         }
-        EXPECT_EQ(Bytes(m_strTwo), row.after == After::Saved ? ListBytes() : before);
-        EXPECT_EQ(m_pDlg->m_bModified, row.after == After::StillModified);
+        EXPECT_EQ(Bytes(m_strTwo), row[4] == "saved" ? ListBytes() : before);
+        EXPECT_EQ(dlg->m_bModified, row[4] == "modified");
         EXPECT_EQ(Path(), m_strTwo);
     }
 }
@@ -227,7 +193,7 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
         if (answer != QMessageBox::No) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
         }
-        m_pDlg->SendCommand(ID_FILE_SAVE);
+        dlg->SendCommand(ID_FILE_SAVE);
         if (changed) {
             EXPECT_EQ(question.caption, QStringLiteral("Save"));
             EXPECT_EQ(question.text,
@@ -237,7 +203,7 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
             EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
         }
         EXPECT_EQ(Bytes(m_strTwo) == other, answer == QMessageBox::No);
-        EXPECT_EQ(m_pDlg->m_bModified, answer == QMessageBox::No);
+        EXPECT_EQ(dlg->m_bModified, answer == QMessageBox::No);
         EXPECT_EQ(saved.text, answer == QMessageBox::No ? QString() : kSaved);
     }
 }
@@ -251,9 +217,9 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         QString text;
     } rows[] = {
         // clang-format off
-        {"Save As, nothing changed", ID_FILE_SAVE_AS, true, m_folders.Path(QStringLiteral("copy.pal")), kSaved},
-        {"Save without a file", ID_FILE_SAVE, false, m_folders.Path(QStringLiteral("first.pal")), kSaved},
-        {"Save As into a missing folder", ID_FILE_SAVE_AS, true, m_folders.Path(QStringLiteral("missing/copy.pal")), QStringLiteral("Failed to open palette file for writing\nNo such file or directory")},
+        {"Save As, nothing changed", ID_FILE_SAVE_AS, true, folders.Path(QStringLiteral("copy.pal")), kSaved},
+        {"Save without a file", ID_FILE_SAVE, false, folders.Path(QStringLiteral("first.pal")), kSaved},
+        {"Save As into a missing folder", ID_FILE_SAVE_AS, true, folders.Path(QStringLiteral("missing/copy.pal")), QStringLiteral("Failed to open palette file for writing\nNo such file or directory")},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -261,15 +227,15 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         if (row.openFirst) {
             OpenTwo();
         } else {
-            m_pDlg = OpenEditor();
-            m_pDlg->m_bModified = true;
+            Reopen();
+            dlg->m_bModified = true;
         }
         const CString remembered = GetProfileString(L"Tintora", L"File");
         FileDialogSeen dialog;
         MessageBoxSeen seen;
         Script().Then(AnswerFileDialog(row.target, &dialog));
         Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
-        m_pDlg->SendCommand(row.command);
+        dlg->SendCommand(row.command);
 
         const bool written = row.text == kSaved;
         EXPECT_FALSE(dialog.open);
@@ -277,22 +243,22 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         EXPECT_EQ(seen.text, row.text);
         EXPECT_EQ(Path(), row.target);
         EXPECT_EQ(Caption(), QStringLiteral("Tintora - ") + QFileInfo(row.target).fileName());
-        EXPECT_EQ(m_pDlg->m_bModified, !written);
+        EXPECT_EQ(dlg->m_bModified, !written);
         EXPECT_EQ(Bytes(row.target), written ? ListBytes() : QByteArray());
         EXPECT_EQ(GetProfileString(L"Tintora", L"File"), remembered)
             << "only Open remembers a file";
     }
 }
 
-TEST_F(FileCommands, SharedShortcutOnlyWhenTheSharedFolderIsNotTheUsers) {
+TEST_F(FileCommands, SharedShortcutOnlyForAFolderOfItsOwn) {
     for (const int command : {ID_FILE_OPEN, ID_FILE_SAVE_AS}) {
         for (const bool sameFolder : {false, true}) {
             SCOPED_TRACE(testing::Message() << command << (sameFolder ? " same" : " own"));
-            m_folders.SetShared(sameFolder ? m_folders.User().toUpper()
-                                           : m_folders.Path(QStringLiteral("shared/Corvane 2014")));
+            folders.SetShared(sameFolder ? folders.User().toUpper()
+                                         : folders.Path(QStringLiteral("shared/Corvane 2014")));
             FileDialogSeen seen;
             Script().Then(CancelFileDialog(&seen));
-            m_pDlg->SendCommand(command);
+            dlg->SendCommand(command);
             EXPECT_TRUE(seen.shortcuts);
             EXPECT_EQ(seen.sharedEnabled, !sameFolder);
         }

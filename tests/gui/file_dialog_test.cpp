@@ -8,8 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <functional>
+#include <map>
 
-#include "data_folders.h"
+#include "case_table.h"
 #include "filedialog/file_dialog_ex.h"
 #include "gui_test_support.h"
 #include "platform/qt_text.h"
@@ -118,48 +119,38 @@ TEST_F(FileDialogTest, ShortcutToTheShownFolderDoesNothing) {
 }
 
 TEST_F(FileDialogTest, AcceptingChecksTheTypedName) {
-    const QString other = m_folders.Other();
-    QFile file(other + QStringLiteral("/old.pal"));
+    const QString other = m_folders.Other() + QLatin1Char('/');
+    QFile file(other + QStringLiteral("old.pal"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    const QString replace = QStringLiteral("old.pal already exists.\nDo you want to replace it?");
-    const struct {
-        bool open;
-        QString typed;
-        QMessageBox::StandardButton answer; // NoButton: no question comes
-        QString question;
-        QString path; // empty when the dialog was not accepted
-    } rows[] = {
-        // clang-format off
-        {true, QStringLiteral("missing.pal"), QMessageBox::Ok, QStringLiteral("missing.pal\nFile not found.\nPlease verify the correct file name was given."), {}},
-        {false, QStringLiteral("old.pal"), QMessageBox::No, replace, {}},
-        {false, QStringLiteral("old.pal"), QMessageBox::Yes, replace, file.fileName()},
-        {false, QStringLiteral("new"), QMessageBox::NoButton, {}, other + QStringLiteral("/new.pal")},
-        {false, other + QStringLiteral("/none/"), QMessageBox::Ok, other + QStringLiteral("/none/\nDirectory not found.\nPlease verify the correct directory name was given."), {}},
-        // clang-format on
+    const std::map<std::string, QMessageBox::StandardButton> answers = {
+        {"ok", QMessageBox::Ok}, {"yes", QMessageBox::Yes}, {"no", QMessageBox::No}};
+    const auto inFolder = [&other](const std::string& text) {
+        return QString::fromStdString(text).replace(QLatin1Char('@'), other);
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed.toStdString() + " " + row.question.toStdString());
+    for (const CaseRow& row : ReadCaseTable("file_dialog_accept.txt")) {
+        SCOPED_TRACE(row.where);
+        const bool open = row[0] == "open";
         MessageBoxSeen seen;
         QWidget* dialog = nullptr;
-        const int result = Run(row.open, other, [&](CFileDialog& shown) {
+        const int result = Run(open, other, [&](CFileDialog& shown) {
             dialog = &shown;
-            if (row.answer != QMessageBox::NoButton) {
-                Script().Then(AnswerMessageBox(row.answer, &seen));
+            if (row[2] != "none") {
+                Script().Then(AnswerMessageBox(answers.at(row[2]), &seen));
             }
-            shown.FileNameEdit()->setText(row.typed);
+            shown.FileNameEdit()->setText(inFolder(row[1]));
             static_cast<QDialog&>(shown).accept();
             if (shown.isVisible()) {
                 shown.reject(); // the question kept it open
             }
         });
-        EXPECT_EQ(result, row.path.isEmpty() ? IDCANCEL : IDOK);
-        if (!row.path.isEmpty()) {
-            EXPECT_EQ(m_strPath, row.path);
+        EXPECT_EQ(result, row[4] == "none" ? IDCANCEL : IDOK);
+        if (row[4] != "none") {
+            EXPECT_EQ(m_strPath, inFolder(row[4]));
         }
-        EXPECT_EQ(seen.text, row.question);
-        if (row.answer != QMessageBox::NoButton) {
-            EXPECT_EQ(seen.caption, row.open ? QStringLiteral("Open") : QStringLiteral("Save As"));
+        EXPECT_EQ(seen.text, inFolder(row[3]));
+        if (row[2] != "none") {
+            EXPECT_EQ(seen.caption, open ? QStringLiteral("Open") : QStringLiteral("Save As"));
             EXPECT_EQ(seen.owner, dialog);
         }
     }

@@ -1,13 +1,21 @@
-// The GUI test fixture and dialog helpers.
+// The GUI test fixture, the data folders and the dialog helpers.
 #include "gui_test_support.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
+#include "filedialog/file_dialog.h"
 #include "platform/dialog.h"
 #include "platform/profile.h"
+#include "platform/qt_text.h"
+#include "shared/paths.h"
 
 void GuiTest::SetUp() {
     m_pFolder = std::make_unique<QTemporaryDir>();
@@ -59,4 +67,74 @@ void PressKey(QDialog& dialog, int key) {
 
 unsigned int PixelOf(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+DataFolders::DataFolders() {
+    coreSetDataFolder(L"Corvane 2014");
+    const std::pair<const char*, const char*> folders[] = {
+        {"XDG_DATA_HOME", "user"},
+        {"XDG_DATA_DIRS", "all"},
+        {"TINTORA_SHARED_DIR", "shared/Corvane 2014"},
+        {"XDG_DOCUMENTS_DIR", "documents"},
+        {"TINTORA_APP_DIR", "app"},
+    };
+    for (const auto& [name, folder] : folders) {
+        m_saved.emplace_back(name, qEnvironmentVariableIsSet(name)
+                                       ? std::optional<QByteArray>(qgetenv(name))
+                                       : std::nullopt);
+        qputenv(name, Path(QLatin1String(folder)).toUtf8());
+    }
+    for (const QString& folder : {Shared(), AllUsers(), User(), Other(),
+                                  Path(QStringLiteral("documents")), Path(QStringLiteral("app"))}) {
+        QDir().mkpath(folder);
+    }
+}
+
+DataFolders::~DataFolders() {
+    for (const auto& [name, value] : m_saved) {
+        if (value) {
+            qputenv(name, *value);
+        } else {
+            qunsetenv(name);
+        }
+    }
+}
+
+QString DataFolders::Shared() const {
+    return ToQString(coreGetSharedAppPath());
+}
+
+QString DataFolders::AllUsers() const {
+    return ToQString(coreGetAllUserAppPath());
+}
+
+QString DataFolders::User() const {
+    return ToQString(coreGetUserAppPath());
+}
+
+ModalHandler AnswerFileDialog(const QString& path, FileDialogSeen* seen) {
+    return [path, seen](QDialog& box) {
+        auto* dialog = dynamic_cast<CFileDialog*>(&box);
+        ASSERT_NE(dialog, nullptr)
+            << "expected a file dialog, got " << box.windowTitle().toStdString();
+        auto* shared = dialog->findChild<QToolButton*>(QStringLiteral("sharedFolderButton"));
+        if (seen != nullptr) {
+            *seen = {true, dialog->acceptMode() == QFileDialog::AcceptOpen,
+                     dialog->FileNameEdit() != nullptr ? dialog->FileNameEdit()->text() : QString(),
+                     shared != nullptr, shared != nullptr && shared->isEnabled()};
+        }
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // As when the user types over the proposed name: the file selected in the list
+        // (the proposed one) no longer counts.
+        for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+            if (view->selectionModel() != nullptr) {
+                view->selectionModel()->clearSelection();
+            }
+        }
+        dialog->FileNameEdit()->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    };
 }

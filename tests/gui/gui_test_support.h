@@ -1,5 +1,5 @@
-// Shared by the GUI tests: a fixture with a fresh profile and a modal script per test, and
-// helpers to answer dialogs and read pixels.
+// Shared by the GUI tests: a fixture with a fresh profile and a modal script per test, the
+// data folders in a temporary place, and helpers to answer dialogs and read pixels.
 //
 //   class MyTest : public GuiTest {};
 //   TEST_F(MyTest, Saves) {
@@ -8,12 +8,16 @@
 //   }   // TearDown fails the test if a dialog came unanswered or an answer was not used
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QMessageBox>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "platform/modal_door.h"
 
@@ -56,3 +60,50 @@ void PressKey(QDialog& dialog, int key);
 
 // The pixel at (x, y) of an image, as 0xRRGGBB.
 unsigned int PixelOf(const QImage& image, int x, int y);
+
+// The product family's folders pointed at a temporary place for one test: the user, all
+// users and shared data folders ("Corvane 2014" under each), the documents folder and the
+// application's folder. The environment the test found comes back afterwards.
+//
+//   DataFolders folders;                       // all three data folders exist and differ
+//   folders.User()                              // ".../user/Corvane 2014/"
+//   folders.SetShared(folders.User().toUpper()) // the shared folder as the user's, other case
+class DataFolders {
+public:
+    DataFolders();
+    ~DataFolders();
+    DataFolders(const DataFolders&) = delete;
+    DataFolders& operator=(const DataFolders&) = delete;
+
+    // The data folders as the folder services give them (ending in a separator).
+    QString Shared() const;
+    QString AllUsers() const;
+    QString User() const;
+    // A scratch folder outside the data folders.
+    QString Other() const { return Path(QStringLiteral("other")); }
+    // A path inside the temporary place.
+    QString Path(const QString& relative) const { return m_root.filePath(relative); }
+    // Points the site setting of the shared folder at folder.
+    void SetShared(const QString& folder) { qputenv("TINTORA_SHARED_DIR", folder.toUtf8()); }
+
+private:
+    QTemporaryDir m_root;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> m_saved;
+};
+
+// Answering the open and save dialogs: what the dialog showed, then a file typed into it
+// and accepted, or Cancel.
+struct FileDialogSeen {
+    bool shown = false;
+    bool open = false;      // an open dialog, not a save dialog
+    QString fileName;       // the text of the file-name field
+    bool shortcuts = false; // has the folder shortcut buttons
+    bool sharedEnabled = false;
+};
+
+// Types path into the file-name field and accepts (or, for an empty path, cancels),
+// recording what showed into seen.
+ModalHandler AnswerFileDialog(const QString& path, FileDialogSeen* seen = nullptr);
+inline ModalHandler CancelFileDialog(FileDialogSeen* seen = nullptr) {
+    return AnswerFileDialog(QString(), seen);
+}

@@ -21,16 +21,15 @@ namespace {
 // The manual is copied beside the program in the build tree.
 const QString kHelpFolder = QStringLiteral(TINTORA_APP_BUILD_DIR "/help");
 
-class Help : public GuiTest {
+class Help : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
+        EditorTest::SetUp();
         coreSetAppFolder(FromQString(QStringLiteral(TINTORA_APP_BUILD_DIR)));
     }
     void TearDown() override {
         coreSetAppFolder(CString());
-        GuiTest::TearDown();
+        EditorTest::TearDown();
     }
 };
 
@@ -60,12 +59,12 @@ TEST_F(Help, F1AndContentsOpenTheManualAtItsContents) {
     const QUrl contents =
         QUrl::fromLocalFile(QDir(kHelpFolder).filePath(QStringLiteral("index.html")));
     const std::pair<const char*, std::function<void(CTintoraDlg&)>> ways[] = {
-        {"F1", [](CTintoraDlg& dlg) { PressKey(dlg, Qt::Key_F1); }},
-        {"Help > Contents", [](CTintoraDlg& dlg) { ChooseMenuItem(dlg, ID_HELP_CONTENTS); }},
+        {"F1", [](CTintoraDlg& editor) { PressKey(editor, Qt::Key_F1); }},
+        {"Help > Contents", [](CTintoraDlg& editor) { ChooseMenuItem(editor, ID_HELP_CONTENTS); }},
     };
     for (const auto& [way, open] : ways) {
         SCOPED_TRACE(way);
-        auto dlg = OpenEditor();
+        Reopen();
         open(*dlg); // not modal: no dialog comes through the script
         const std::vector<CHelpViewer*> viewers = ViewersOf(*dlg);
         ASSERT_EQ(viewers.size(), 1u);

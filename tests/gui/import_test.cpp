@@ -2,9 +2,7 @@
 // and the new palette joining the list as the current one.
 #include <gtest/gtest.h>
 
-#include "data_folders.h"
 #include "editor_test_support.h"
-#include "file_dialog_answers.h"
 #include "files/palette_file.h"
 #include "gui_test_support.h"
 #include "model/default_colours.h"
@@ -16,13 +14,7 @@ namespace {
 
 const QString kColourTable = QStringLiteral(TINTORA_TEST_DATA_DIR "/veldra3_colours.ini");
 
-class Import : public GuiTest {
-protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    }
-};
+class Import : public EditorTest {};
 
 TEST_F(Import, QuestionNeverStopsTheImport) {
     const struct {
@@ -36,11 +28,10 @@ TEST_F(Import, QuestionNeverStopsTheImport) {
         {"not modified, dialog cancelled", QMessageBox::NoButton, false},
         {"Cancel, then the dialog cancelled", QMessageBox::Cancel, false},
     };
-    DataFolders folders;
     const QString file = folders.Other() + QStringLiteral("/file.pal");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        auto dlg = OpenEditor();
+        Reopen();
         // A file is open, so that Yes saves without asking for a name.
         UI_LIST* list = NewDefaultPaletteList();
         ASSERT_TRUE(WritePaletteFile(FromQString(file), *list));

@@ -22,15 +22,12 @@ TEST_F(MessageBox, StylesGiveTheirButtonsIconsAndAnswers) {
         QMessageBox::StandardButton press; // NoButton: Esc
         int result;
     };
+    // The editor's tests see each style's buttons and icon; these are the answers.
     const StyleCase cases[] = {
-        {0x30, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, IDOK},
         {0x30, QMessageBox::Warning, QMessageBox::Ok, escape, IDOK},
         {0x24, QMessageBox::Question, yesNo, QMessageBox::Yes, IDYES},
-        {0x24, QMessageBox::Question, yesNo, QMessageBox::No, IDNO},
         {0x24, QMessageBox::Question, yesNo, escape, IDNO},
-        {3, QMessageBox::NoIcon, yesNoCancel, QMessageBox::Yes, IDYES},
         {3, QMessageBox::NoIcon, yesNoCancel, QMessageBox::No, IDNO},
-        {3, QMessageBox::NoIcon, yesNoCancel, QMessageBox::Cancel, IDCANCEL},
         {3, QMessageBox::NoIcon, yesNoCancel, escape, IDCANCEL},
     };
     // Line breaks, markup and ampersands are shown as they are.

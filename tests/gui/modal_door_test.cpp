@@ -24,7 +24,7 @@ TEST(ModalDoor, ForgottenOrUnexpectedDialogIsClosedAndReported) {
     }
 }
 
-TEST(ModalDoor, ShownDialogsNestedOrPostingTheirClicksAreAnsweredInOrder) {
+TEST(ModalDoor, NestedDialogsAreAnsweredInOrder) {
     ModalScript script;
     QDialog outer;
     outer.setWindowTitle(QStringLiteral("Outer"));

@@ -1,10 +1,13 @@
 // The palette list commands of the editor: what each outcome does to the list, the current
-// palette and the modified flag, and the messages of the single-palette cases.
+// palette and the modified flag (data/cases/palette_outcomes.txt), and the messages of the
+// single-palette cases.
 #include <QListWidget>
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 #include <string>
-#include <vector>
 
+#include "case_table.h"
 #include "editor_test_support.h"
 #include "gui_test_support.h"
 #include "platform/profile.h"
@@ -13,124 +16,89 @@
 
 namespace {
 
-using Names = std::vector<std::wstring>;
-
-class PaletteCommands : public GuiTest {
+class PaletteCommands : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        m_pDlg = OpenEditor();
-    }
-    void TearDown() override {
-        m_pDlg.reset();
-        GuiTest::TearDown();
-    }
-
-    // Replaces the list by palettes of these names ("about <name>" their descriptions), the
-    // one at current made current.
-    void UsePalettes(const Names& names, int current) {
-        m_pDlg->m_pPaletteList->Destroy();
-        for (const std::wstring& name : names) {
+    // Replaces the list by palettes of these names ("about <name>" their descriptions), as
+    // the table writes a state: "A B* C +".
+    void UseState(const std::string& state) {
+        dlg->m_pPaletteList->Destroy();
+        std::istringstream words(state);
+        int current = 0;
+        for (std::string word; words >> word;) {
+            if (word == "+") {
+                continue;
+            }
+            current =
+                word.ends_with('*') ? static_cast<int>(dlg->m_pPaletteList->Count()) : current;
             auto* entry = new PaletteEntry;
-            entry->m_Name = name;
-            entry->m_Description = L"about " + name;
-            m_pDlg->m_pPaletteList->Add(entry);
+            entry->m_Name = FromUtf8(word.substr(0, word.find('*')));
+            entry->m_Description = L"about " + entry->m_Name;
+            dlg->m_pPaletteList->Add(entry);
         }
-        m_pDlg->SetCurrentPalette(current);
+        dlg->SetCurrentPalette(current);
+        dlg->m_bModified = state.ends_with('+');
     }
-    Names PaletteNames() const {
-        Names names;
-        for (const UI_ELEMENT* e = m_pDlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
-            names.push_back(dynamic_cast<const PaletteEntry*>(e)->m_Name);
+    std::string State() const {
+        std::string state;
+        for (const UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
+            const auto* palette = dynamic_cast<const PaletteEntry*>(e);
+            state += (state.empty() ? "" : " ") + ToUtf8(palette->m_Name) +
+                     (palette == dlg->m_pCurrentPalette ? "*" : "");
         }
-        return names;
+        return state + (dlg->m_bModified ? " +" : "");
     }
-
-    std::unique_ptr<CTintoraDlg> m_pDlg;
 };
 
-ModalHandler ChooseLine(int line) {
-    return [line](QDialog& d) {
-        auto* list =
-            qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST));
-        list->setCurrentRow(line);
-        ClickDlgItem(d, IDOK);
-    };
+// One answer as the table writes it.
+ModalHandler AnswerOf(const std::string& answer) {
+    if (answer.starts_with("line ")) {
+        return [line = std::stoi(answer.substr(5))](QDialog& d) {
+            qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST))
+                ->setCurrentRow(line);
+            ClickDlgItem(d, IDOK);
+        };
+    }
+    if (answer.starts_with("enter ")) {
+        const std::size_t slash = answer.find('/');
+        return [name = FromUtf8(answer.substr(6, slash - 6)),
+                description = FromUtf8(answer.substr(slash + 1))](QDialog& d) {
+            dynamic_cast<CDialog&>(d).SetDlgItemText(IDC_PALETTE_NAME, name);
+            dynamic_cast<CDialog&>(d).SetDlgItemText(IDC_PALETTE_DESCRIPTION, description);
+            ClickDlgItem(d, IDOK);
+        };
+    }
+    if (answer == "cancel") {
+        return [](QDialog& d) { ClickDlgItem(d, IDCANCEL); };
+    }
+    return AnswerMessageBox(answer == "yes"  ? QMessageBox::Yes
+                            : answer == "no" ? QMessageBox::No
+                                             : QMessageBox::Ok);
 }
-
-ModalHandler EnterTexts(const wchar_t* name, const wchar_t* description) {
-    return [name, description](QDialog& d) {
-        auto& dlg = dynamic_cast<CDialog&>(d);
-        dlg.SetDlgItemText(IDC_PALETTE_NAME, name);
-        dlg.SetDlgItemText(IDC_PALETTE_DESCRIPTION, description);
-        ClickDlgItem(d, IDOK);
-    };
-}
-
-// The palettes (by name), which of them is current, and the modified flag.
-struct State {
-    Names palettes;
-    int current;
-    bool modified;
-};
 
 TEST_F(PaletteCommands, EachOutcomeChangesWhatItShould) {
-    const Names abc = {L"A", L"B", L"C"};
-    const Names one = {L"Only"};
-    const ModalHandler yes = AnswerMessageBox(QMessageBox::Yes);
-    const ModalHandler no = AnswerMessageBox(QMessageBox::No);
-    const ModalHandler cancel = [](QDialog& d) { ClickDlgItem(d, IDCANCEL); };
-    const struct {
-        const char* what;
-        State before;
-        int command;
-        std::vector<ModalHandler> answers;
-        State after;
-        bool madeCurrent; // a palette made current starts on pen 1
-    } rows[] = {
-        // clang-format off
-        {"Select, OK", {abc, 0, false}, ID_SELECT_PALETTE, {ChooseLine(2)}, {abc, 2, false}, true},
-        {"Select, OK, flag kept", {abc, 0, true}, ID_SELECT_PALETTE, {ChooseLine(1)}, {abc, 1, true}, true},
-        {"Select, OK, the current again", {abc, 1, false}, ID_SELECT_PALETTE, {ChooseLine(1)}, {abc, 1, false}, true},
-        {"Add, OK", {abc, 1, false}, ID_ADD_PALETTE, {EnterTexts(L"New", L"added")}, {{L"A", L"B", L"C", L"New"}, 3, true}, true},
-        {"Delete, OK, the current one", {abc, 1, false}, ID_DELETE_PALETTE, {ChooseLine(1)}, {{L"A", L"C"}, 0, true}, true},
-        {"Delete, OK, not the current one", {abc, 2, false}, ID_DELETE_PALETTE, {ChooseLine(1)}, {{L"A", L"C"}, 0, true}, true},
-        {"Delete, OK, the first of two", {{L"1st", L"2nd"}, 0, false}, ID_DELETE_PALETTE, {ChooseLine(0)}, {{L"2nd"}, 0, true}, true},
-        {"Rename, OK", {abc, 2, false}, ID_RENAME_PALETTE, {EnterTexts(L"Z", L"")}, {{L"A", L"B", L"Z"}, 2, true}, false},
-        {"Rename, OK, same texts", {abc, 1, false}, ID_RENAME_PALETTE, {EnterTexts(L"B", L"about B")}, {abc, 1, true}, false},
-        {"Select, Cancel", {abc, 1, true}, ID_SELECT_PALETTE, {cancel}, {abc, 1, true}, false},
-        {"Add, Cancel", {abc, 1, false}, ID_ADD_PALETTE, {cancel}, {abc, 1, false}, false},
-        {"Delete, Cancel", {abc, 1, false}, ID_DELETE_PALETTE, {cancel}, {abc, 1, false}, false},
-        {"Rename, Cancel", {abc, 1, false}, ID_RENAME_PALETTE, {cancel}, {abc, 1, false}, false},
-        {"Select, single, No", {one, 0, true}, ID_SELECT_PALETTE, {no}, {one, 0, true}, false},
-        {"Select, single, Yes, Add cancelled", {one, 0, false}, ID_SELECT_PALETTE, {yes, cancel}, {one, 0, false}, false},
-        {"Select, single, Yes, Add", {one, 0, false}, ID_SELECT_PALETTE, {yes, EnterTexts(L"2nd", L"")}, {{L"Only", L"2nd"}, 1, true}, true},
-        {"Delete, single, No", {one, 0, true}, ID_DELETE_PALETTE, {no}, {one, 0, true}, false},
-        {"Delete, single, Yes, no file", {one, 0, true}, ID_DELETE_PALETTE, {yes, AnswerMessageBox(QMessageBox::Ok)}, {one, 0, true}, false},
-        // clang-format on
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        UsePalettes(row.before.palettes, row.before.current);
-        m_pDlg->m_bModified = row.before.modified;
-        m_pDlg->m_nSelectedPen = 7;
-        for (const ModalHandler& answer : row.answers) {
-            Script().Then(answer);
+    const std::map<std::string, int> commands = {{"select", ID_SELECT_PALETTE},
+                                                 {"add", ID_ADD_PALETTE},
+                                                 {"delete", ID_DELETE_PALETTE},
+                                                 {"rename", ID_RENAME_PALETTE}};
+    for (const CaseRow& row : ReadCaseTable("palette_outcomes.txt")) {
+        SCOPED_TRACE(row.where);
+        UseState(row[0]);
+        dlg->m_nSelectedPen = 7;
+        std::istringstream answers(row[2]);
+        for (std::string answer; std::getline(answers >> std::ws, answer, ';');) {
+            Script().Then(AnswerOf(answer));
         }
-        const PaletteEntry* currentBefore = m_pDlg->m_pCurrentPalette;
-        m_pDlg->SendCommand(row.command);
-        EXPECT_EQ(PaletteNames(), row.after.palettes);
-        EXPECT_EQ(m_pDlg->m_pPaletteList->Index(m_pDlg->m_pCurrentPalette), row.after.current);
-        EXPECT_EQ(m_pDlg->m_bModified, row.after.modified);
-        EXPECT_EQ(m_pDlg->windowTitle(), QStringLiteral("Tintora"));
-        const PaletteEntry& current = *m_pDlg->m_pCurrentPalette;
-        EXPECT_EQ(ItemText(*m_pDlg, IDC_PALETTE_LABEL),
+        const PaletteEntry* currentBefore = dlg->m_pCurrentPalette;
+        dlg->SendCommand(commands.at(row[1]));
+        EXPECT_EQ(State(), row[3]);
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
+        const PaletteEntry& current = *dlg->m_pCurrentPalette;
+        EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
                   ToQString(L"Current palette: " + current.m_Name + L" (" + current.m_Description +
                             L")"));
-        EXPECT_EQ(m_pDlg->m_nSelectedPen, row.madeCurrent ? 1 : 7);
-        if (!row.madeCurrent) {
-            EXPECT_EQ(m_pDlg->m_pCurrentPalette, currentBefore);
+        EXPECT_EQ(dlg->m_nSelectedPen, row[4] == "yes" ? 1 : 7);
+        if (row[4] == "no") {
+            EXPECT_EQ(dlg->m_pCurrentPalette, currentBefore);
         }
     }
 }
@@ -147,7 +115,7 @@ TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
     for (const auto& [command, offer] : cases) {
         MessageBoxSeen seen;
         Script().Then(AnswerMessageBox(QMessageBox::No, &seen));
-        m_pDlg->SendCommand(command);
+        dlg->SendCommand(command);
         EXPECT_EQ(seen.caption, QStringLiteral("Info"));
         EXPECT_EQ(seen.text, offer);
         EXPECT_EQ(seen.icon, QMessageBox::Question);
@@ -157,7 +125,7 @@ TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
     Script()
         .Then(AnswerMessageBox(QMessageBox::Yes))
         .Then(AnswerMessageBox(QMessageBox::Ok, &notLoaded));
-    m_pDlg->SendCommand(ID_DELETE_PALETTE);
+    dlg->SendCommand(ID_DELETE_PALETTE);
     EXPECT_EQ(notLoaded.text,
               QStringLiteral("This is the default palette and was not loaded initially"));
     EXPECT_EQ(notLoaded.icon, QMessageBox::Warning);

@@ -1,14 +1,17 @@
 // The small dialogs of the palette commands on their own: the Select dialog refusing OK
-// without a line, and the texts the Add/Rename dialog accepts and refuses.
+// without a line, and the texts the Add/Rename dialog accepts and refuses
+// (data/cases/palette_texts.txt).
 #include <QListWidget>
 #include <gtest/gtest.h>
 
+#include "case_table.h"
 #include "editor/add_palette_dlg.h"
 #include "editor/sel_palette_dlg.h"
 #include "gui_test_support.h"
 #include "model/palette_entry.h"
 #include "platform/qt_text.h"
 #include "resources/resource.h"
+#include "shared/text_encoding.h"
 
 namespace {
 
@@ -48,32 +51,19 @@ TEST_F(PaletteDialogs, SelectRefusesOkWithoutALineAndStaysOpen) {
     EXPECT_EQ(seen.owner, &dlg);
 }
 
-TEST_F(PaletteDialogs, AcceptsWhatAPaletteFileGivesBackAndRefusesTheRest) {
-    const CString longName(40000, L'x'); // beyond an edit field's usual limit
-    const struct {
-        CString name;
-        CString description;
-        int refused;   // the edit whose text is refused, 0 when OK is accepted
-        QString named; // how the message names the character
-    } cases[] = {
-        // clang-format off
-        {L"   ", L"  ", 0, {}},                       // blanks only, kept as typed
-        {L" Indented ", L"trailing blank ", 0, {}},   // not trimmed
-        {longName, L"", 0, {}},                       // any length, an empty description
-        {L"Caf\u00e9 \u20ac <&>", L"a, b; c", 0, {}}, // Windows-1252 beyond ASCII; a comma after the name
-        {L"100%s %d", L"%ls", 0, {}},                 // no formatting anywhere
-        {L"", L"any", IDC_PALETTE_NAME, QStringLiteral("You must at least supply a name for the palette")},
-        {L"Red,Green", L"", IDC_PALETTE_NAME, QStringLiteral("comma (\",\")")},
-        {L"One", L"see #2", IDC_PALETTE_DESCRIPTION, QStringLiteral("\"#\"")},
-        {L"Greek \u03b1", L"", IDC_PALETTE_NAME, QStringLiteral("\"\u03b1\" (U+03B1)")},
-        {L"Two\nlines", L"", IDC_PALETTE_NAME, QStringLiteral("line break")},
-        // The name is looked at first; its first refused character is the one named.
-        {L"a#b,c", L"#", IDC_PALETTE_NAME, QStringLiteral("\"#\"")},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(ToQString(c.name).left(20).toStdString() + "|" +
-                     ToQString(c.description).toStdString());
+TEST_F(PaletteDialogs, AddTakesOnlyTextsAFileCanHold) {
+    for (const CaseRow& row : ReadCaseTable("palette_texts.txt")) {
+        SCOPED_TRACE(row.where);
+        const struct {
+            CString name;
+            CString description;
+            int refused; // the edit whose text is refused, 0 when OK is accepted
+            QString named;
+        } c = {row[0] == "{40000 x}" ? CString(40000, L'x') : FromUtf8(row[0]), FromUtf8(row[1]),
+               row[2] == "none"   ? 0
+               : row[2] == "name" ? IDC_PALETTE_NAME
+                                  : IDC_PALETTE_DESCRIPTION,
+               row[2] == "none" ? QString() : QString::fromStdString(row[3])};
         MessageBoxSeen seen;
         CString nameAfter;
         CString descriptionAfter;

@@ -12,7 +12,7 @@ namespace {
 
 class Profile : public GuiTest {};
 
-TEST_F(Profile, ValuesRoundTripThroughTheFileAndMissingOnesGiveTheirDefaults) {
+TEST_F(Profile, ValuesRoundTripAndMissingOnesGiveDefaults) {
     EXPECT_EQ(GetProfileInt(L"Colours", L"Custom3", 0xFFFFFF), 0xFFFFFF);
     EXPECT_EQ(GetProfileString(L"Tintora", L"File", L"x"), L"x");
     ASSERT_TRUE(WriteProfileInt(L"Colours", L"Custom3", 0x123456));

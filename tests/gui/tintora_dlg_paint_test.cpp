@@ -9,12 +9,10 @@
 
 namespace {
 
-class EditorPaint : public GuiTest {
+class EditorPaint : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        dlg = OpenEditor();
+        EditorTest::SetUp();
         background = PixelOf(PaintedClient(*dlg), 5, 300);
     }
     void ChooseBackground(int variant) {
@@ -55,7 +53,6 @@ protected:
         return false;
     }
 
-    std::unique_ptr<CTintoraDlg> dlg;
     unsigned int background = 0;
 };
 

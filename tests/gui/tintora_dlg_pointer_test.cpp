@@ -1,5 +1,6 @@
-// The pointer over the editor: hover labels, the click bands and edge strips, double clicks
-// and colour editing with the custom colours kept in the profile.
+// The pointer over the editor: hover labels, clicks, double clicks and colour editing with
+// the custom colours kept in the profile. Which point is which pen is the pen grid's
+// geometry, tested in the core; here a few points show that the editor follows it.
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <gtest/gtest.h>
@@ -12,13 +13,8 @@
 
 namespace {
 
-class EditorPointer : public GuiTest {
+class EditorPointer : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-        dlg = OpenEditor();
-    }
     // Double-clicks a swatch and answers the chooser: picks colour (when valid) and custom
     // colour 1 to 4,5,6, then OK or Cancel. Returns the colour the chooser started from.
     QColor EditSwatch(int x, QColor colour, bool ok) {
@@ -38,8 +34,6 @@ protected:
     COLORREF Colour(int variant, int pen) const {
         return dlg->m_pCurrentPalette->m_Colours[variant][pen];
     }
-
-    std::unique_ptr<CTintoraDlg> dlg;
 };
 
 TEST_F(EditorPointer, HoverLabelsNameThePenUnderThePointer) {
@@ -50,12 +44,8 @@ TEST_F(EditorPointer, HoverLabelsNameThePenUnderThePointer) {
     };
     const HoverCase cases[] = {
         {20, 90, "Pen Over: 1", "RGB Over: 255,000,000"},
-        {12, 76, "Pen Over: 1", "RGB Over: 255,000,000"}, // the pointer cell's corner
-        {35, 90, "", ""},                                 // between pens 1 and 2
-        {36, 90, "", ""},
-        {37, 90, "Pen Over: 2", "RGB Over: 128,128,000"},
-        {300, 90, "Pen Over: 10", "RGB Over: 128,000,128"},
-        {105, 168, "Pen Over: 69", "RGB Over: 141,170,085"}, // row 3, column 5
+        {35, 90, "", ""}, // between pens 1 and 2
+        {105, 168, "Pen Over: 69", "RGB Over: 141,170,085"},
         {5, 300, "", ""},
     };
     for (const HoverCase& c : cases) {
@@ -73,11 +63,7 @@ TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
     struct ClickCase {
         int x, y, pen;
     };
-    const ClickCase cases[] = {
-        {36, 75, 1},   {36, 105, 1},    {37, 90, 2},     {237, 90, 9},  {240, 105, 9},
-        {11, 90, 1},   {290, 75, 10},   {442, 90, 15},   {11, 115, 16}, {11, 276, 25},
-        {11, 277, 25}, {442, 277, 255}, {442, 115, 246}, {29, 131, 16}, {30, 131, 26},
-    };
+    const ClickCase cases[] = {{36, 75, 1}, {442, 277, 255}, {30, 131, 26}};
     for (const ClickCase& c : cases) {
         ClickAt(*dlg, c.x, c.y);
         EXPECT_EQ(dlg->m_nSelectedPen, c.pen) << c.x << "," << c.y;
@@ -90,7 +76,7 @@ TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
     EXPECT_FALSE(dlg->m_bModified);
 }
 
-TEST_F(EditorPointer, CancelChangesNothingAndTheNextOpenReloadsTheStoredCustomColours) {
+TEST_F(EditorPointer, CancelKeepsAllNextOpenReloadsCustoms) {
     for (int i = 1; i <= 8; ++i) { // 9 to 16 missing
         WriteProfileInt(L"Colours", FormatText(L"Custom%d", i),
                         static_cast<int>(MakeColour(i, 0, 0)));

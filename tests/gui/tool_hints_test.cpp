@@ -22,15 +22,11 @@ void HideHintNow() {
     }
 }
 
-class ToolHints : public GuiTest {
+class ToolHints : public EditorTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    }
     void TearDown() override {
         HideHintNow();
-        GuiTest::TearDown();
+        EditorTest::TearDown();
     }
 };
 
@@ -53,66 +49,50 @@ std::string HintAt(CTintoraDlg& dlg, QPoint point) {
     return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
 }
 
-TEST_F(ToolHints, EachAreaIsAToolWithItsHint) {
-    auto dlg = OpenEditor();
+TEST_F(ToolHints, EachAreaShowsItsHint) {
     const std::string standard = "Displays the standard pen palette (click to select)";
-    const struct {
-        const char* where;
-        QPoint point; // client coordinates
-        int tool;
-        std::string hint;
-    } cases[] = {
+    const std::string rgb = "Displays the RGB components of the colour";
+    // What the pointer rests on (client coordinates), and the hint; "" for none. Buttons are
+    // tools without a text.
+    const std::pair<QPoint, std::string> cases[] = {
         // clang-format off
-        {"main grid, cell of pen 1", {20, 90}, IDC_MAIN_GRID, "Displays the main pen palette (click to select)"},
-        {"main grid, its frame line", {11, 75}, IDC_MAIN_GRID, "Displays the main pen palette (click to select)"},
-        {"secondary grid, gap between pens 10 and 11", {316, 90}, IDC_SECONDARY_GRID, "Displays the gray/secondary pen palette (click to select)"},
-        {"standard grid, cell of pen 16", {20, 120}, IDC_STANDARD_GRID, standard},
-        {"standard grid, gap between columns", {29, 120}, IDC_STANDARD_GRID, standard},
-        {"standard grid, gap between rows", {20, 131}, IDC_STANDARD_GRID, standard},
-        {"standard grid, last pixel", {442, 277}, IDC_STANDARD_GRID, standard},
-        {"between the small grids", {260, 90}, -1, ""},
-        {"the separator line", {200, 0}, -1, ""},
-        {"pen under the pointer", CentreOf(*dlg, IDC_PEN_OVER), IDC_PEN_OVER, "Displays the pen number of the item under the mouse cursor"},
-        {"colour under the pointer", CentreOf(*dlg, IDC_RGB_OVER), IDC_RGB_OVER, "Displays the RGB colour components of the item under the mouse cursor"},
-        {"selected-pen swatch", CentreOf(*dlg, IDC_PEN_SWATCH), IDC_PEN_SWATCH, "Displays the colour of the currently selected pen (double-click to change)"},
-        {"marker swatch", CentreOf(*dlg, IDC_MARKER_SWATCH), IDC_MARKER_SWATCH, "Displays the colour of the marker pen (double-click to change)"},
-        {"selected pen's number", CentreOf(*dlg, IDC_PEN_LABEL), IDC_PEN_LABEL, "Displays the number of the currently selected pen"},
-        {"selected pen's colour", CentreOf(*dlg, IDC_PEN_RGB), IDC_PEN_RGB, "Displays the RGB components of the colour"},
-        {"marker's colour", CentreOf(*dlg, IDC_MARKER_RGB), IDC_MARKER_RGB, "Displays the RGB components of the colour"},
-        {"palette label", CentreOf(*dlg, IDC_PALETTE_LABEL), IDC_PALETTE_LABEL, "Displays the current palette name"},
-        // Buttons are tools without a text.
-        {"light background button", CentreOf(*dlg, IDC_LIGHT_BACKGROUND), IDC_LIGHT_BACKGROUND, ""},
-        {"dark background button", CentreOf(*dlg, IDC_DARK_BACKGROUND), IDC_DARK_BACKGROUND, ""},
+        {{20, 90}, "Displays the main pen palette (click to select)"},
+        {{11, 75}, "Displays the main pen palette (click to select)"}, // its frame line
+        {{316, 90}, "Displays the gray/secondary pen palette (click to select)"}, // a gap
+        {{29, 120}, standard}, {{442, 277}, standard},
+        {{260, 90}, ""}, {{200, 0}, ""}, // between the small grids, the separator line
+        {CentreOf(*dlg, IDC_PEN_OVER), "Displays the pen number of the item under the mouse cursor"},
+        {CentreOf(*dlg, IDC_RGB_OVER), "Displays the RGB colour components of the item under the mouse cursor"},
+        {CentreOf(*dlg, IDC_PEN_SWATCH), "Displays the colour of the currently selected pen (double-click to change)"},
+        {CentreOf(*dlg, IDC_MARKER_SWATCH), "Displays the colour of the marker pen (double-click to change)"},
+        {CentreOf(*dlg, IDC_PEN_LABEL), "Displays the number of the currently selected pen"},
+        {CentreOf(*dlg, IDC_PEN_RGB), rgb}, {CentreOf(*dlg, IDC_MARKER_RGB), rgb},
+        {CentreOf(*dlg, IDC_PALETTE_LABEL), "Displays the current palette name"},
+        {CentreOf(*dlg, IDC_LIGHT_BACKGROUND), ""}, {CentreOf(*dlg, IDC_DARK_BACKGROUND), ""},
         // "Pen: 0 (Marker)" has no id: the label of 1012 below it sits 9 units lower.
-        {"the marker's caption", CentreOf(*dlg, IDC_MARKER_RGB) - QPoint(0, 14), -1, ""},
+        {CentreOf(*dlg, IDC_MARKER_RGB) - QPoint(0, 14), ""},
         // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.where);
+    for (const auto& [point, hint] : cases) {
+        EXPECT_EQ(HintAt(*dlg, point), hint) << point.x() << "," << point.y();
+    }
+    // Each tool is its control; every hint but the buttons' is centred under it.
+    for (const auto& [point, flags] :
+         {std::pair{QPoint(20, 90), TTF_IDISHWND | TTF_CENTERTIP | TTF_NOTBUTTON},
+          std::pair{CentreOf(*dlg, IDC_LIGHT_BACKGROUND), TTF_IDISHWND}}) {
         TOOLINFO tool;
-        EXPECT_EQ(dlg->OnToolHitTest(c.point, &tool), c.tool);
-        EXPECT_EQ(HintAt(*dlg, c.point), c.hint);
-        if (c.tool == -1) {
-            EXPECT_EQ(tool.uId, nullptr);
-            continue;
-        }
-        EXPECT_EQ(tool.uId, dlg->GetDlgItem(c.tool));
-        EXPECT_EQ(tool.hwnd, dlg.get());
-        const bool button = c.tool == IDC_LIGHT_BACKGROUND || c.tool == IDC_DARK_BACKGROUND;
-        EXPECT_EQ(tool.uFlags,
-                  button ? TTF_IDISHWND : TTF_IDISHWND | TTF_CENTERTIP | TTF_NOTBUTTON);
+        dlg->OnToolHitTest(point, &tool);
+        EXPECT_EQ(tool.uFlags, flags);
     }
 }
 
 TEST_F(ToolHints, NoneWhenTheProfileTurnsThemOff) {
     WriteProfileInt(L"Settings", L"ShowTooltips", 0);
-    auto dlg = OpenEditor();
+    Reopen();
     for (const QPoint point : {QPoint(20, 90), QPoint(29, 120), CentreOf(*dlg, IDC_PALETTE_LABEL),
                                CentreOf(*dlg, IDC_MARKER_SWATCH)}) {
         EXPECT_EQ(HintAt(*dlg, point), "") << point.x() << "," << point.y();
     }
-    // The areas are still tools: only the showing is off.
-    EXPECT_EQ(dlg->OnToolHitTest(QPoint(20, 90), nullptr), IDC_MAIN_GRID);
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+// The formats fuzz target's check of one input: the JSON, GIMP and hex readers each give
+// palettes or an error with a place, and what they read writes out and reads back the same.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Empty when every check holds, otherwise a description of the first one that failed. The
+// folder is unused: the formats are read and written in memory.
+std::string CheckFormatsInput(std::string_view bytes, const std::filesystem::path& folder);

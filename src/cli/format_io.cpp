@@ -1,0 +1,72 @@
+// Format dispatch for convert and import.
+#include "cli/format_io.h"
+
+#include "cli/messages.h"
+#include "files/formats/foreign_palettes.h"
+#include "files/formats/json_format.h"
+#include "model/palette_entry.h"
+#include "shared/text_encoding.h"
+
+std::optional<PaletteFormat> FormatFor(const std::string& path,
+                                       const std::optional<std::string>& given, const char* role,
+                                       std::ostream& err) {
+    if (given) {
+        return FormatFromName(*given); // the option's own check has let only names through
+    }
+    if (const std::optional<PaletteFormat> format = FormatFromPath(path)) {
+        return format;
+    }
+    ReportFileError(err, path,
+                    std::string("cannot tell the format from the name; give it with ") + role +
+                        " (pal, json, gpl, hex or css)");
+    return std::nullopt;
+}
+
+PaletteListPtr ReadPalettesAs(const std::string& path, PaletteFormat format, std::ostream& err) {
+    if (format == PaletteFormat::Pal) {
+        return ReadPalettes(path, err);
+    }
+    if (format == PaletteFormat::Css) {
+        ReportFileError(err, path, "CSS is written, not read");
+        return nullptr;
+    }
+    const std::optional<std::string> bytes = ReadInputBytes(path, err);
+    if (!bytes) {
+        return nullptr;
+    }
+    // Standard input has no file name to name the palette after.
+    const CString name = FromUtf8(IsStandardStream(path) ? "Imported" : StemOf(path));
+    FormatReadResult result = ReadForeignPalettes(format, *bytes, name);
+    if (!result.Ok()) {
+        ReportFileError(err, path, result.error);
+        return nullptr;
+    }
+    for (const std::string& warning : result.warnings) {
+        ReportFileWarning(err, path, warning);
+    }
+    PaletteListPtr list(new UI_LIST(nullptr));
+    for (auto& palette : result.palettes) {
+        list->Add(palette.release());
+    }
+    return list;
+}
+
+bool WritePalettesAs(const std::string& path, PaletteFormat format, const UI_LIST& list,
+                     int variant, std::ostream& err) {
+    if (format == PaletteFormat::Pal) {
+        return WritePalettes(path, list, err);
+    }
+    const PaletteEntry* first = PaletteAt(list, 0);
+    if (format != PaletteFormat::Json && first == nullptr) {
+        ReportFileError(err, path, "no palette to write");
+        return false;
+    }
+    return WriteOutput(
+        path,
+        [&](const OutputSink& sink) {
+            return format == PaletteFormat::Json
+                       ? WriteJsonPalettes(list, sink)
+                       : WriteForeignPalette(format, *first, variant, sink);
+        },
+        err);
+}

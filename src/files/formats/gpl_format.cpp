@@ -1,0 +1,157 @@
+// The GIMP palette reader and writer.
+#include "files/formats/gpl_format.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "shared/text_encoding.h"
+
+namespace {
+
+constexpr std::string_view kMagic = "GIMP Palette";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The next blank-separated word of rest, taken off its front.
+std::string_view NextWord(std::string_view& rest) {
+    rest = Trimmed(rest);
+    std::size_t end = 0;
+    while (end < rest.size() && !IsBlank(rest[end])) {
+        ++end;
+    }
+    const std::string_view word = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return word;
+}
+
+std::optional<int> Component(std::string_view word) {
+    int value = -1;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || value < 0 || value > 255) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string LinePlace(std::size_t line) {
+    return "line " + std::to_string(line);
+}
+
+class GplReader {
+public:
+    FormatReadResult Read(std::string_view bytes, const CString& fallbackName);
+
+private:
+    bool ReadLine(std::size_t line, std::string_view text);
+    bool Fail(std::size_t line, const std::string& message) {
+        m_result.error = LinePlace(line) + ": " + message;
+        return false;
+    }
+
+    FormatReadResult m_result;
+    std::optional<CString> m_name;
+    std::optional<CString> m_description;
+    std::vector<COLORREF> m_rows;
+    std::size_t m_lineOfPen256 = 0;
+};
+
+FormatReadResult GplReader::Read(std::string_view bytes, const CString& fallbackName) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) { // a byte order mark some editors put in front
+        bytes.remove_prefix(3);
+    }
+    std::size_t line = 0;
+    for (std::size_t begin = 0; begin < bytes.size();) {
+        std::size_t end = bytes.find('\n', begin);
+        if (end == std::string_view::npos) {
+            end = bytes.size();
+        }
+        if (!ReadLine(++line, bytes.substr(begin, end - begin))) {
+            return std::move(m_result);
+        }
+        begin = end + 1;
+    }
+    if (line == 0) {
+        Fail(1, "not a GIMP palette (the file is empty)");
+        return std::move(m_result);
+    }
+    CString name = m_name && !m_name->empty() ? *m_name : fallbackName;
+    if (const std::string problem = UnstorableTextProblem(name); !problem.empty()) {
+        m_result.error = "Name: " + problem;
+        return std::move(m_result);
+    }
+    m_result.palettes.push_back(
+        PaletteFromColourRows(std::move(name), m_description.value_or(L"Imported GIMP palette"),
+                              m_rows, LinePlace(m_lineOfPen256), m_result.warnings));
+    return std::move(m_result);
+}
+
+bool GplReader::ReadLine(std::size_t line, std::string_view text) {
+    text = Trimmed(text);
+    if (line == 1) {
+        return text == kMagic || Fail(line, "not a GIMP palette (the first line is not \"" +
+                                                std::string(kMagic) + "\")");
+    }
+    if (text.empty()) {
+        return true;
+    }
+    if (text.front() == '#') {
+        const CString comment = TextFromForeignBytes(Trimmed(text.substr(1)));
+        // A comment the palette file cannot hold is no reason to refuse the palette.
+        if (!m_description && !comment.empty() && UnstorableTextProblem(comment).empty()) {
+            m_description = comment;
+        }
+        return true;
+    }
+    if (text.starts_with("Name:")) {
+        m_name = TextFromForeignBytes(Trimmed(text.substr(5)));
+        return true;
+    }
+    if (text.starts_with("Columns:")) {
+        return true; // only how GIMP lays the colours out
+    }
+    std::string_view rest = text;
+    const std::optional<int> red = Component(NextWord(rest));
+    const std::optional<int> green = Component(NextWord(rest));
+    const std::optional<int> blue = Component(NextWord(rest));
+    if (!red || !green || !blue) {
+        return Fail(line, "not a colour row \"R G B name\" with components 0 to 255");
+    }
+    m_rows.push_back(MakeColour(*red, *green, *blue));
+    if (m_rows.size() == kPenCount) {
+        m_lineOfPen256 = line;
+    }
+    return true;
+}
+
+} // namespace
+
+FormatReadResult ReadGplPalette(std::string_view bytes, const CString& fallbackName) {
+    return GplReader().Read(bytes, fallbackName);
+}
+
+bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink) {
+    std::string text = std::string(kMagic) + "\nName: " + ToUtf8(palette.m_Name) +
+                       "\nColumns: 16\n# " + ToUtf8(palette.m_Description) + "\n";
+    for (int pen = 1; pen < kPenCount; ++pen) {
+        const COLORREF colour = palette.m_Colours[variant][pen];
+        char row[48];
+        std::snprintf(row, sizeof row, "%d %d %d\tPen %d\n", RedOf(colour), GreenOf(colour),
+                      BlueOf(colour), pen);
+        text += row;
+    }
+    return sink(text);
+}

@@ -1,0 +1,16 @@
+// GIMP palettes (.gpl): a "GIMP Palette" line, "Name:" and "Columns:" lines, "#" comments,
+// then one "R G B name" row per colour. Row k is pen k.
+#pragma once
+
+#include <string_view>
+
+#include "files/formats/palette_format.h"
+
+// One palette named by the "Name:" line, else fallbackName (the file's name without its
+// extension). Its description is the first non-empty comment, so that a palette written
+// here comes back with its own; without one it says where the palette came from.
+FormatReadResult ReadGplPalette(std::string_view bytes, const CString& fallbackName);
+
+// Pens 1 to 255 of one variant as rows "R G B<TAB>Pen k", after the header and the
+// description as a comment.
+bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink);

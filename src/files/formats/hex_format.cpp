@@ -1,0 +1,66 @@
+// The hex colour list reader and writer.
+#include "files/formats/hex_format.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
+}
+
+} // namespace
+
+FormatReadResult ReadHexPalette(std::string_view bytes, const CString& name) {
+    FormatReadResult result;
+    if (const std::string problem = UnstorableTextProblem(name); !problem.empty()) {
+        result.error = "file name: " + problem;
+        return result;
+    }
+    std::vector<COLORREF> rows;
+    std::size_t lineOfPen256 = 0;
+    std::size_t line = 0;
+    for (std::size_t begin = 0; begin < bytes.size();) {
+        std::size_t end = bytes.find('\n', begin);
+        if (end == std::string_view::npos) {
+            end = bytes.size();
+        }
+        const std::string_view text = Trimmed(bytes.substr(begin, end - begin));
+        begin = end + 1;
+        ++line;
+        if (text.empty()) {
+            continue;
+        }
+        const std::optional<COLORREF> colour = ParseHexColour(text, true);
+        if (!colour) {
+            result.error = "line " + std::to_string(line) + ": not a rrggbb colour";
+            return result;
+        }
+        rows.push_back(*colour);
+        if (rows.size() == kPenCount) {
+            lineOfPen256 = line;
+        }
+    }
+    if (rows.empty()) {
+        result.error = "line 1: no colours (one rrggbb per line)";
+        return result;
+    }
+    result.palettes.push_back(PaletteFromColourRows(name, L"Imported hex colour list", rows,
+                                                    "line " + std::to_string(lineOfPen256),
+                                                    result.warnings));
+    return result;
+}
+
+bool WriteHexPalette(const PaletteEntry& palette, int variant, const ByteSink& sink) {
+    std::string text;
+    for (int pen = 1; pen < kPenCount; ++pen) {
+        text += ColourHex(palette.m_Colours[variant][pen], false);
+        text += '\n';
+    }
+    return sink(text);
+}

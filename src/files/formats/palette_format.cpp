@@ -1,0 +1,126 @@
+// Format names, colours in hex and the text rules shared by the formats beside .pal.
+#include "files/formats/palette_format.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+
+#include "shared/text_encoding.h"
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, PaletteFormat>, 5> kFormatNames = {{
+    {"pal", PaletteFormat::Pal},
+    {"json", PaletteFormat::Json},
+    {"gpl", PaletteFormat::Gpl},
+    {"hex", PaletteFormat::Hex},
+    {"css", PaletteFormat::Css},
+}};
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+std::string_view FileNameOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+std::optional<PaletteFormat> FormatFromName(std::string_view name) {
+    std::string lower(name);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const auto& [text, format] : kFormatNames) {
+        if (lower == text) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PaletteFormat> FormatFromPath(std::string_view path) {
+    const std::string_view name = FileNameOf(path);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string_view::npos || dot == 0) {
+        return std::nullopt;
+    }
+    return FormatFromName(name.substr(dot + 1));
+}
+
+std::string StemOf(std::string_view path) {
+    const std::string_view name = FileNameOf(path);
+    const std::size_t dot = name.find_last_of('.');
+    return std::string(dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot));
+}
+
+std::string ColourHex(COLORREF colour, bool withHash) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
+                  BlueOf(colour));
+    return withHash ? text.data() : text.data() + 1;
+}
+
+std::optional<COLORREF> ParseHexColour(std::string_view text, bool hashAllowed) {
+    if (hashAllowed && !text.empty() && text.front() == '#') {
+        text.remove_prefix(1);
+    }
+    if (text.size() != 6) {
+        return std::nullopt;
+    }
+    std::array<int, 3> components{};
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        const int high = HexDigit(text[2 * i]);
+        const int low = HexDigit(text[2 * i + 1]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        components[i] = high * 16 + low;
+    }
+    return MakeColour(components[0], components[1], components[2]);
+}
+
+std::string UnstorableTextProblem(const CString& text) {
+    // A line feed would end the palette header in the middle; everything else the 8-bit
+    // file holds reads back as written.
+    if (text.find(L'\n') != CString::npos) {
+        return "a line break cannot be stored in a palette file";
+    }
+    if (const wchar_t c = FirstUnencodableWindows1252(text); c != 0) {
+        std::array<char, 16> code{};
+        std::snprintf(code.data(), code.size(), "U+%04X", static_cast<unsigned>(c));
+        return std::string("the character ") + code.data() +
+               " cannot be stored in a palette file (Windows-1252)";
+    }
+    return {};
+}
+
+CString TextFromForeignBytes(std::string_view bytes) {
+    return IsValidUtf8(bytes) ? FromUtf8(bytes) : DecodeWindows1252(bytes);
+}
+
+std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
+                                                    const std::vector<COLORREF>& rows,
+                                                    const std::string& placeOfPen256,
+                                                    std::vector<std::string>& warnings) {
+    auto palette = std::make_unique<PaletteEntry>();
+    palette->m_Name = std::move(name);
+    palette->m_Description = std::move(description);
+    palette->SetDefaultColours();
+    const std::size_t used = std::min<std::size_t>(rows.size(), kPenCount - 1);
+    for (std::size_t k = 1; k <= used; ++k) {
+        palette->m_Colours[kLightBackground][k] = rows[k - 1];
+        palette->m_Colours[kDarkBackground][k] = rows[k - 1];
+    }
+    if (rows.size() > used) {
+        warnings.push_back(placeOfPen256 + ": " + std::to_string(rows.size() - used) +
+                           " colours after the 255th are ignored (pens run from 1 to 255)");
+    }
+    return palette;
+}

@@ -1,0 +1,59 @@
+// What the formats beside .pal share: the list of formats, the result of reading one, the
+// sink writers write to, and the rules for colours and texts that every format follows.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/colour.h"
+#include "model/palette_entry.h"
+#include "shared/cstring.h"
+
+enum class PaletteFormat { Pal, Json, Gpl, Hex, Css };
+
+// "pal", "json", "gpl", "hex" or "css", in any case; nullopt for anything else.
+std::optional<PaletteFormat> FormatFromName(std::string_view name);
+// The format a file name's extension names; nullopt when it names none.
+std::optional<PaletteFormat> FormatFromPath(std::string_view path);
+// The file name of path without its folder and extension ("Web" for "/x/Web.gpl").
+std::string StemOf(std::string_view path);
+
+using PaletteVector = std::vector<std::unique_ptr<PaletteEntry>>;
+
+// The palettes read, or an error that says where the input went wrong ("line 7: ..." or
+// "palettes[2].light[17]: ..."). Warnings name what was read but left out.
+struct FormatReadResult {
+    PaletteVector palettes;
+    std::string error; // empty on success
+    std::vector<std::string> warnings;
+
+    bool Ok() const { return error.empty(); }
+};
+
+// Receives a writer's output piece by piece; false stops the writer (a full disk, say).
+using ByteSink = std::function<bool(std::string_view)>;
+
+// "#rrggbb" (or "rrggbb" without the hash) in lower-case hex.
+std::string ColourHex(COLORREF colour, bool withHash = true);
+// Reads "rrggbb" in either case, with a leading "#" when hashAllowed.
+std::optional<COLORREF> ParseHexColour(std::string_view text, bool hashAllowed);
+
+// Why text cannot be stored as a palette's name or description in a .pal file (a character
+// Windows-1252 lacks, a line break), or empty when it can.
+std::string UnstorableTextProblem(const CString& text);
+
+// Bytes of a UTF-8 format as text; bytes that are not UTF-8 are read as Windows-1252, the
+// encoding older files of these formats used.
+CString TextFromForeignBytes(std::string_view bytes);
+
+// Colour k of the list becomes pen k (from 1) in both variants; pen 0 and the pens after
+// the last colour keep the default colours. Colours past the 255th are left out with a
+// warning that names where they begin.
+std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
+                                                    const std::vector<COLORREF>& rows,
+                                                    const std::string& placeOfPen256,
+                                                    std::vector<std::string>& warnings);

@@ -1,0 +1,182 @@
+// Undo and redo through every kind of change, the modified flag following the history, and
+// the selected pen's colour through the clipboard (the forms Paste takes: data/cases/paste.txt).
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "case_table.h"
+#include "editor_test_support.h"
+#include "gui_test_support.h"
+#include "platform/profile.h"
+#include "platform/qt_text.h"
+#include "resources/resource.h"
+
+namespace {
+
+class History : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        m_strFile = folders.Other() + QStringLiteral("/three.pal");
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes.pal"),
+                                m_strFile));
+        QFile::setPermissions(m_strFile, QFile::ReadOwner | QFile::WriteOwner);
+        dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        dlg->OpenFromOutside(FromQString(m_strFile));
+    }
+    void Key(QKeySequence::StandardKey key) {
+        // Shortcuts reach the active window only; a modal dialog may have taken that role.
+        dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        const QKeyCombination combination = QKeySequence(key)[0];
+        QTest::keyClick(dlg.get(), combination.key(), combination.keyboardModifiers());
+    }
+    // The document as one line: palette names (the current one starred), pen 1's light
+    // colour in the current one, the modified flag.
+    std::string State() const {
+        QString state;
+        for (UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
+            const auto* palette = static_cast<PaletteEntry*>(e);
+            state += ToQString(palette->m_Name) + (palette == dlg->m_pCurrentPalette ? "* " : " ");
+        }
+        return (state + QString::number(dlg->m_pCurrentPalette->m_Colours[0][1], 16) +
+                (dlg->m_bModified ? " modified" : ""))
+            .toStdString();
+    }
+    std::string ItemOf(int id) const {
+        const QAction* action = dlg->GetMenuItem(id);
+        return action->isEnabled() ? action->text().toStdString() : "(greyed)";
+    }
+    static ModalHandler EnterName(const QString& name) {
+        return [name](QDialog& d) {
+            auto* edit =
+                qobject_cast<QLineEdit*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_NAME));
+            // Rename's preset name is selected, so that typing replaces it; screen readers
+            // name the edit after its label.
+            EXPECT_EQ(edit->selectedText(), edit->text());
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name),
+                      QStringLiteral("Name"));
+            edit->setText(name);
+            ClickDlgItem(d, IDOK);
+        };
+    }
+
+    QString m_strFile;
+};
+
+TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
+    std::vector<std::string> states = {State()};
+    const std::vector<std::string> undoItems = {"&Undo Pen 1 Colour",      "&Undo Rename Palette",
+                                                "&Undo Add Palette",       "&Undo Delete Palette",
+                                                "&Undo Import Veldra 3.x", "&Undo Import Palette"};
+    const std::function<void()> steps[] = {
+        [&] {
+            QGuiApplication::clipboard()->setText(QStringLiteral("#0A141E"));
+            Key(QKeySequence::Paste);
+            // Undo and redo show the change where it was made: light background, pen 1.
+            dlg->CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_DARK_BACKGROUND);
+            dlg->SendCommand(IDC_DARK_BACKGROUND);
+            dlg->SelectPen(9);
+            dlg->SendCommand(ID_EDIT_UNDO);
+            dlg->SendCommand(ID_EDIT_REDO);
+            EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_LIGHT_BACKGROUND), BST_CHECKED);
+            EXPECT_EQ(dlg->m_nBackground * 1000 + dlg->m_nSelectedPen, 1);
+        },
+        [&] {
+            Script().Then(EnterName(QStringLiteral("Renamed")));
+            dlg->SendCommand(ID_RENAME_PALETTE);
+        },
+        [&] {
+            Script().Then(EnterName(QStringLiteral("Added")));
+            dlg->SendCommand(ID_ADD_PALETTE);
+        },
+        [&] {
+            Script().Then([](QDialog& d) {
+                auto& select = dynamic_cast<CDialog&>(d);
+                qobject_cast<QListWidget*>(select.GetDlgItem(IDC_PALETTE_LIST))->setCurrentRow(1);
+                ClickDlgItem(d, IDOK);
+            });
+            dlg->SendCommand(ID_DELETE_PALETTE);
+        },
+        [&] {
+            Script().Then(AnswerMessageBox(QMessageBox::No)); // the save question
+            Script().Then(
+                AnswerFileDialog(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/legacy.ini")));
+            dlg->SendCommand(ID_IMPORT_VELDRA);
+        },
+        [&] {
+            // Two palettes from one file: one step.
+            const QString two = folders.Other() + QStringLiteral("/two.json");
+            QFile file(two);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(R"({"palettes":[{"name":"A","light":["#000000","#0a0b0c"]},{"name":"B"}]})");
+            file.close();
+            Script().Then(AnswerFileDialog(two));
+            dlg->SendCommand(ID_IMPORT_PALETTE);
+        },
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        states.push_back(State());
+        EXPECT_EQ(ItemOf(ID_EDIT_UNDO), undoItems[i]);
+    }
+    EXPECT_EQ(states[1], "Alpha* Twin Twin 1e140a modified");
+    EXPECT_EQ(states[5], "Renamed Twin Added Veldra 3* ff modified");
+    EXPECT_EQ(states[6], "Renamed Twin Added Veldra 3 A* B c0b0a modified");
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+        Key(QKeySequence::Undo);
+        EXPECT_EQ(State(), states[i - 1]) << "undoing step " << i;
+    }
+    EXPECT_EQ(ItemOf(ID_EDIT_UNDO), "(greyed)");
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        dlg->SendCommand(ID_EDIT_REDO);
+        EXPECT_EQ(State(), states[i]) << "redoing step " << i;
+    }
+    EXPECT_EQ(ItemOf(ID_EDIT_REDO), "(greyed)");
+
+    MessageBoxSeen saved;
+    Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
+    Key(QKeySequence::Save);
+    EXPECT_EQ(saved.text, QStringLiteral("Palette file has been saved"));
+    EXPECT_FALSE(dlg->m_bModified);
+    Key(QKeySequence::Undo);
+    EXPECT_TRUE(dlg->m_bModified);
+    dlg->SendCommand(ID_EDIT_REDO);
+    EXPECT_FALSE(dlg->m_bModified);
+    Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
+    dlg->SendCommand(ID_FILE_SAVE);
+    EXPECT_EQ(saved.text, QStringLiteral("Palette has not been changed !"));
+
+    dlg->SendCommand(ID_FILE_NEW); // a new document starts a new history
+    EXPECT_EQ(ItemOf(ID_EDIT_UNDO), "(greyed)");
+}
+
+TEST_F(History, PasteTakesTheUsualColourFormsAndNothingElse) {
+    int steps = 0;
+    for (const CaseRow& row : ReadCaseTable("paste.txt")) {
+        SCOPED_TRACE(row.where);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(row[0]));
+        dlg->SendCommand(ID_EDIT_PASTE);
+        const bool taken = row[1] != "none";
+        EXPECT_EQ(Rgb(dlg->m_pCurrentPalette->m_Colours[0][1]), taken ? row.Hex(1) : 0xff0000);
+        EXPECT_EQ(dlg->m_bModified, taken);
+        steps += taken ? 1 : 0;
+        if (taken) {
+            dlg->SendCommand(ID_EDIT_UNDO);
+        }
+    }
+    EXPECT_EQ(steps, 9);
+
+    dlg->SelectPen(69);
+    dlg->SendCommand(ID_EDIT_COPY);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#8daa55"));
+}
+
+} // namespace

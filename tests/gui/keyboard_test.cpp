@@ -1,0 +1,118 @@
+// The editor without a mouse and to a screen reader: the pen area's keys, its tab stop and
+// focus ring, and the accessible objects of the pens, swatches, buttons and edits.
+#include <QAccessible>
+#include <QColorDialog>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <tuple>
+
+#include "case_table.h"
+#include "editor_test_support.h"
+#include "gui_test_support.h"
+#include "platform/profile.h"
+#include "resources/resource.h"
+
+namespace {
+
+class Keyboard : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        area = dynamic_cast<PenArea*>(dlg->Client()->findChild<QWidget*>("penArea"));
+        ASSERT_NE(area, nullptr);
+        dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    }
+    void Press(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(area, static_cast<Qt::Key>(key), modifiers);
+        Settle();
+    }
+
+    PenArea* area = nullptr;
+};
+
+TEST_F(Keyboard, ArrowsHomeAndEndWalkThePensAsDrawn) {
+    for (const CaseRow& row : ReadCaseTable("pen_keys.txt")) {
+        SCOPED_TRACE(row.where);
+        dlg->SelectPen(row.Int(0));
+        Press(QKeySequence::fromString(QString::fromStdString(row[1]))[0].key());
+        EXPECT_EQ(dlg->m_nSelectedPen, row.Int(2));
+        EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: %1").arg(row.Int(2)));
+    }
+}
+
+TEST_F(Keyboard, SpaceAndF2OpenTheChooserAsADoubleClickOnTheSwatch) {
+    dlg->SelectPen(2);
+    // The chooser starts from the selected pen's colour, or the marker pen's with Shift.
+    for (const auto& [key, shift, initial] : {std::tuple{Qt::Key_Space, false, 0x808000u},
+                                              {Qt::Key_F2, false, 0x808000u},
+                                              {Qt::Key_Space, true, 0x000000u},
+                                              {Qt::Key_F2, true, 0x000000u}}) {
+        Script().Then([initial = initial](QDialog& d) {
+            EXPECT_EQ(dynamic_cast<QColorDialog&>(d).currentColor().rgb() & 0xFFFFFFu, initial);
+            d.reject();
+        });
+        Press(key, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    EXPECT_FALSE(dlg->m_bModified);
+}
+
+TEST_F(Keyboard, TabShowsThePenAreasFocusRing) {
+    QWidget* light = dlg->GetDlgItem(IDC_LIGHT_BACKGROUND);
+    light->setFocus();
+    const QPoint ring(12, 76); // just outside pen 1's cell, on the window background
+    const unsigned int background = PixelOf(PaintedClient(*dlg), ring.x(), ring.y());
+    ClickAt(*dlg, 20, 90);
+    EXPECT_EQ(PixelOf(PaintedClient(*dlg), ring.x(), ring.y()), background);
+
+    QTest::keyClick(light, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), area);
+    const unsigned int focused = PixelOf(PaintedClient(*dlg), ring.x(), ring.y());
+    EXPECT_TRUE(focused == 0x000000 || focused == 0xFFFFFF) << std::hex << focused;
+
+    QTest::keyClick(area, Qt::Key_Tab); // round to the background buttons again
+    EXPECT_EQ(QApplication::focusWidget(), light);
+    EXPECT_EQ(PixelOf(PaintedClient(*dlg), ring.x(), ring.y()), background);
+    // Enter still closes the window, as it always did, whatever has the focus.
+    area->setFocus();
+    QTest::keyClick(area, Qt::Key_Return);
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPensAndSwatches) {
+    for (const int id : {IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND}) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dlg->GetDlgItem(id))->role(),
+                  QAccessible::RadioButton);
+    }
+    QAccessibleInterface* pens = QAccessible::queryAccessibleInterface(area);
+    ASSERT_EQ(pens->childCount(), 257);
+    QAccessibleInterface* pen69 = pens->child(68);
+    EXPECT_EQ(pen69->text(QAccessible::Name), QStringLiteral("Pen 69"));
+    EXPECT_EQ(pen69->text(QAccessible::Description), QStringLiteral("R 141, G 170, B 85"));
+    EXPECT_EQ(pen69->rect(), QRect(dlg->Client()->mapToGlobal(QPoint(102, 164)), QSize(16, 14)));
+    EXPECT_EQ(pens->childAt(pen69->rect().center().x(), pen69->rect().center().y()), pen69);
+    EXPECT_EQ(pens->indexOfChild(pen69), 68);
+    EXPECT_FALSE(pen69->state().selected);
+
+    area->setFocus();
+    ClickAt(*dlg, 105, 168);
+    EXPECT_TRUE(pen69->state().selected && pen69->state().focused);
+    EXPECT_EQ(pens->focusChild(), pen69);
+    EXPECT_EQ(pens->child(255)->text(QAccessible::Name), QStringLiteral("Selected pen 69"));
+    QAccessibleInterface* marker = pens->child(256);
+    EXPECT_EQ(marker->text(QAccessible::Name), QStringLiteral("Marker pen"));
+    EXPECT_EQ(marker->rect().size(), QSize(165, 33));
+
+    bool chooserOpened = false;
+    Script().Then([&chooserOpened](QDialog& d) {
+        chooserOpened = qobject_cast<QColorDialog*>(&d) != nullptr;
+        d.reject();
+    });
+    QAccessibleActionInterface* press = marker->actionInterface();
+    ASSERT_NE(press, nullptr);
+    press->doAction(QAccessibleActionInterface::pressAction());
+    Settle();
+    EXPECT_TRUE(chooserOpened);
+}
+
+} // namespace
