@@ -3,8 +3,11 @@
 // cli_platform_<system>.cpp.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
+
+#include "shared/cstring.h"
 
 // The command line as UTF-8 words, whatever the system's own encoding of it.
 class CliArguments {
@@ -26,3 +29,7 @@ void PrepareStandardStreams();
 // The system's reason for the failure of the C library or system call just made: strerror
 // of errno on POSIX; on Windows the text of the system's own error code behind it.
 std::string LastErrorReason();
+
+// A new, empty temporary file of this process's own, open for binary writing, with its name
+// in path; null, with reason set, when none can be made.
+std::FILE* CreateTemporaryFile(CString& path, std::string& reason);

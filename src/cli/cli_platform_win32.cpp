@@ -46,3 +46,22 @@ std::string LastErrorReason() {
     }
     return SystemApiErrorText(code);
 }
+
+std::FILE* CreateTemporaryFile(CString& path, std::string& reason) {
+    wchar_t folder[MAX_PATH + 1] = {};
+    wchar_t name[MAX_PATH + 1] = {};
+    // GetTempFileNameW makes the file under a name no other process has.
+    if (::GetTempPathW(MAX_PATH + 1, folder) == 0 ||
+        ::GetTempFileNameW(folder, L"tin", 0, name) == 0) {
+        reason = SystemApiErrorText(::GetLastError());
+        return nullptr;
+    }
+    std::FILE* file = ::_wfopen(name, L"wb");
+    if (file == nullptr) {
+        reason = LastErrorReason();
+        ::DeleteFileW(name);
+        return nullptr;
+    }
+    path = name;
+    return file;
+}

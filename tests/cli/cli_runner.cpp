@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -177,4 +178,20 @@ CliRun RunCliWords(const std::string& words, const std::string& folder) {
         args.push_back(InFolder(word, folder));
     }
     return RunCli(args);
+}
+
+// On Windows the words come from the system, as the tool takes them from it.
+std::string SystemWords(std::string message) {
+#ifdef _WIN32
+    const std::string posix = "No such file or directory\n";
+    if (const auto at = message.find(posix); at != std::string::npos) {
+        const DWORD code = message.find("nowhere/") != std::string::npos ? ERROR_PATH_NOT_FOUND
+                                                                         : ERROR_FILE_NOT_FOUND;
+        char text[256] = {};
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                         0, text, sizeof text, nullptr);
+        message.replace(at, posix.size(), std::string(text, std::strcspn(text, ".\r\n")));
+    }
+#endif
+    return message;
 }

@@ -24,6 +24,11 @@ CliRun RunCliWords(const std::string& words, const std::string& folder);
 // text with every "@" replaced by folder.
 std::string InFolder(std::string text, const std::string& folder);
 
+// message with the system's own words for a missing file or folder in place of
+// "No such file or directory\n" on Windows, whose words differ between the system and
+// Wine, and between a missing file and a missing folder (a path through "nowhere/").
+std::string SystemWords(std::string message);
+
 // The whole content of a file (UTF-8 path), empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
 

@@ -58,6 +58,11 @@ case_ import-non-ascii import legacy.ini "Café Ünïcode €.pal"
 case_ check-clean check default.pal
 case_ check-findings check one_of_each.pal
 case_ check-non-ascii check "Café Ünïcode €.pal"
+case_ convert-to-json convert three_palettes.pal "Neue Palette.json"
+case_ convert-to-gpl convert "Café Ünïcode €.pal" out.gpl
+case_ convert-json-to-pal convert bad_colour.json out.pal
+case_ convert-to-stdout convert three_palettes.pal - --to hex --index 1
+case_ convert-onto-itself convert default.pal default.pal
 case_ usage-error dump
 
 exit "$failed"

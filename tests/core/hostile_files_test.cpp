@@ -24,6 +24,7 @@
 #include "files/palette_file.h"
 #include "heap_meter.h"
 #include "model/default_colours.h"
+#include "shared/file_io.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -275,7 +276,7 @@ TEST(StreamedOutput, NeedsNoMemoryForWhatItHasPrinted) {
         badLines += "Pen300\n";
     }
     WriteBytes(folder.Path("bad.pal"), badLines);
-    std::FILE* file = std::fopen(folder.Path("bad.pal").c_str(), "rb");
+    std::FILE* file = OpenForReading(folder.File("bad.pal"));
     ASSERT_NE(file, nullptr);
     std::size_t findings = 0;
     heap_meter::ResetPeak();
