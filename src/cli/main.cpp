@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/check_command.h"
+#include "cli/cli_platform.h"
 #include "cli/command_table.h"
 #include "cli/convert_command.h"
 #include "cli/default_command.h"
@@ -29,16 +30,19 @@ constexpr std::array kCommands = {
 } // namespace
 
 int main(int argc, char** argv) {
+    CliArguments arguments(argc, argv);
+    PrepareStandardStreams();
     CLI::App app{"Tintora's command-line tool for pen colour palette files.", "tintora-cli"};
     app.set_version_flag("--version", std::string("tintora-cli ") + TINTORA_VERSION);
     app.require_subcommand(1);
+    app.allow_windows_style_options(false); // "/path/file.pal" is a file on every system
     CommandTable table(app);
     for (CommandRegistration add : kCommands) {
         add(table);
     }
     table.AddHelpFooter();
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.Count(), arguments.Values());
     } catch (const CLI::ParseError& error) {
         return table.ReportParseError(error);
     }

@@ -1,15 +1,13 @@
 // Palette file access for tintora-cli's commands.
 #include "cli/palette_io.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
-#include <unistd.h>
-
+#include "cli/cli_platform.h"
 #include "cli/messages.h"
 #include "files/formats/palette_format.h"
 #include "files/palette_file.h"
@@ -45,19 +43,12 @@ bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::
 // A new, empty temporary file, removed again when this goes.
 class TemporaryFile {
 public:
-    TemporaryFile() {
-        std::error_code error;
-        const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-        m_name = ((error ? std::filesystem::path("/tmp") : folder) / "tintora-cli.XXXXXX");
-        m_fd = ::mkstemp(m_name.data());
-        if (m_fd < 0) {
-            m_problem = SystemErrorText(errno);
-        }
-    }
+    TemporaryFile() : m_file(CreateTemporaryFile(m_path, m_problem)) {}
     ~TemporaryFile() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-            ::unlink(m_name.c_str());
+        Close();
+        if (!m_path.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove(std::filesystem::path(m_path), ignored);
         }
     }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -65,38 +56,46 @@ public:
 
     // Empty while the file is usable.
     const std::string& Problem() const { return m_problem; }
-    CString Path() const { return FromUtf8(m_name); }
+    CString Path() const { return m_path; }
 
     // Copies all of in into the file; false (with Problem set) when that fails.
     bool CopyFrom(std::FILE* in) {
         char buffer[1 << 16];
         std::size_t read = 0;
         while (m_problem.empty() && (read = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-            for (std::size_t done = 0; done < read;) {
-                const ssize_t written = ::write(m_fd, buffer + done, read - done);
-                if (written < 0 && errno != EINTR) {
-                    m_problem = SystemErrorText(errno);
-                    break;
-                }
-                done += written > 0 ? static_cast<std::size_t>(written) : 0;
+            if (std::fwrite(buffer, 1, read, m_file) != read) {
+                m_problem = LastErrorReason();
             }
         }
         if (std::ferror(in) != 0 && m_problem.empty()) {
-            m_problem = SystemErrorText(errno);
+            m_problem = LastErrorReason();
         }
+        if (m_problem.empty() && std::fflush(m_file) != 0) {
+            m_problem = LastErrorReason();
+        }
+        Close();
         return m_problem.empty();
     }
 
+    // Lets others open and replace the file (Windows refuses that while it is open here).
+    void Close() {
+        if (m_file != nullptr) {
+            std::fclose(m_file);
+            m_file = nullptr;
+        }
+    }
+
 private:
-    std::string m_name;
+    CString m_path;
     std::string m_problem;
-    int m_fd = -1;
+    std::FILE* m_file = nullptr;
 };
 
 // The .pal writer writes files; standard output gets a copy of one it wrote, a piece at a
 // time, as the file of a long list is large.
 bool CopyWrittenPalettes(const std::string& path, const UI_LIST& list, std::ostream& err) {
-    const TemporaryFile temporary;
+    TemporaryFile temporary;
+    temporary.Close();
     std::string reason = temporary.Problem();
     FilePtr written;
     if (reason.empty() && WritePaletteFile(temporary.Path(), list, &reason)) {

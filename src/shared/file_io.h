@@ -24,6 +24,9 @@ std::filesystem::path FsPath(const CString& path);
 
 // The system's text for an error number, as strerror gives it.
 std::string SystemErrorText(int error);
+// The text for an error code of the system's own interface: an errno value on POSIX, a
+// GetLastError() value on Windows.
+std::string SystemApiErrorText(unsigned long code);
 
 // The regular file at path (or at the end of its links) opened for binary reading, or
 // null with the reason in *reason. The check and the read use one open file, so nothing

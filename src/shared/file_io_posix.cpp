@@ -195,6 +195,10 @@ void DisarmSignals() {
 
 } // namespace
 
+std::string SystemApiErrorText(unsigned long code) {
+    return SystemErrorText(static_cast<int>(code));
+}
+
 std::FILE* OpenForReading(const CString& path, std::string* reason) {
     const fs::path fsPath = FsPath(path);
     std::string why;

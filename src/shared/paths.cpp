@@ -1,18 +1,11 @@
-// The product family's folders on Linux, following the XDG base directory conventions.
+// The product family's folder services: the parts every system shares. Where the folders
+// lie is each system's own, in paths_<system>.cpp.
 #include "shared/paths.h"
 
-#include <cstdlib>
 #include <cwchar>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include "shared/text_encoding.h"
-
-namespace fs = std::filesystem;
+#include "shared/paths_system.h"
 
 namespace {
 
@@ -26,72 +19,20 @@ std::optional<CString>& AppFolderSetting() {
     return folder;
 }
 
-// An environment value; unset and empty count the same.
-std::optional<CString> Environment(const char* name) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') {
-        return std::nullopt;
-    }
-    return FromUtf8(value);
-}
-
-// XDG settings only count when they name an absolute folder.
-std::optional<CString> AbsoluteEnvironment(const char* name) {
-    std::optional<CString> value = Environment(name);
-    if (value && value->front() != L'/') {
-        return std::nullopt;
-    }
-    return value;
+bool IsSeparator(wchar_t c) {
+    return c == L'/' || c == kFolderSeparator;
 }
 
 CString WithSeparator(CString folder) {
-    if (folder.empty() || folder.back() != L'/') {
-        folder += L'/';
+    if (folder.empty() || !IsSeparator(folder.back())) {
+        folder += kFolderSeparator;
     }
     return folder;
-}
-
-CString HomeFolder() {
-    if (std::optional<CString> home = Environment("HOME")) {
-        return *home;
-    }
-    const passwd* user = ::getpwuid(::getuid());
-    return user != nullptr && user->pw_dir != nullptr ? FromUtf8(user->pw_dir) : CString(L"/");
 }
 
 CString WithDataFolder(const CString& base) {
     const CString& name = DataFolderName();
     return name.empty() ? WithSeparator(base) : WithSeparator(WithSeparator(base) + name);
-}
-
-CString FirstDataDir() {
-    const std::optional<CString> dirs = Environment("XDG_DATA_DIRS");
-    if (dirs) {
-        std::size_t begin = 0;
-        while (begin <= dirs->size()) {
-            std::size_t end = dirs->find(L':', begin);
-            if (end == CString::npos) {
-                end = dirs->size();
-            }
-            const CString dir = dirs->substr(begin, end - begin);
-            if (!dir.empty() && dir.front() == L'/') {
-                return dir;
-            }
-            begin = end + 1;
-        }
-    }
-    return L"/usr/share";
-}
-
-CString ExecutableFolder() {
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (!error && exe.has_parent_path()) {
-        const std::u8string utf8 = exe.parent_path().u8string();
-        return FromUtf8(std::string(utf8.begin(), utf8.end()));
-    }
-    const std::u8string current = fs::current_path(error).u8string();
-    return FromUtf8(std::string(current.begin(), current.end()));
 }
 
 // Copies text with its terminator when it fits; otherwise leaves an empty string and
@@ -121,16 +62,15 @@ void coreSetDataFolder(const wchar_t* name) {
 }
 
 CString coreGetUserAppPath() {
-    const std::optional<CString> dataHome = AbsoluteEnvironment("XDG_DATA_HOME");
-    return WithDataFolder(dataHome ? *dataHome : WithSeparator(HomeFolder()) + L".local/share");
+    return WithDataFolder(SystemUserDataFolder());
 }
 
 CString coreGetAllUserAppPath() {
-    return WithDataFolder(FirstDataDir());
+    return WithDataFolder(SystemAllUsersDataFolder());
 }
 
 CString coreGetSharedAppPath() {
-    if (std::optional<CString> shared = Environment("TINTORA_SHARED_DIR")) {
+    if (std::optional<CString> shared = SystemEnvironment("TINTORA_SHARED_DIR")) {
         return WithSeparator(*shared);
     }
     return coreGetUserAppPath();
@@ -144,10 +84,10 @@ CString coreGetAppFolder() {
     if (const std::optional<CString>& folder = AppFolderSetting(); folder && !folder->empty()) {
         return WithSeparator(*folder);
     }
-    if (std::optional<CString> folder = Environment("TINTORA_APP_DIR")) {
+    if (std::optional<CString> folder = SystemEnvironment("TINTORA_APP_DIR")) {
         return WithSeparator(*folder);
     }
-    return WithSeparator(ExecutableFolder());
+    return WithSeparator(SystemExecutableFolder());
 }
 
 unsigned int coreAppFilePath(wchar_t* buffer, std::size_t capacity, const wchar_t* fileName) {
@@ -156,16 +96,14 @@ unsigned int coreAppFilePath(wchar_t* buffer, std::size_t capacity, const wchar_
 
 unsigned int coreDocumentFilePath(wchar_t* buffer, std::size_t capacity,
                                   const wchar_t* relativePath) {
-    const std::optional<CString> documents = AbsoluteEnvironment("XDG_DOCUMENTS_DIR");
     CString relative = relativePath != nullptr ? relativePath : L"";
     for (wchar_t& c : relative) {
-        if (c == L'\\') {
-            c = L'/';
+        if (c == L'\\' || c == L'/') {
+            c = kFolderSeparator;
         }
     }
-    relative.erase(0, relative.find_first_not_of(L'/'));
-    const CString folder = documents ? *documents : WithSeparator(HomeFolder()) + L"Documents";
-    return CopyOut(buffer, capacity, WithSeparator(folder) + relative);
+    relative.erase(0, relative.find_first_not_of(kFolderSeparator));
+    return CopyOut(buffer, capacity, WithSeparator(SystemDocumentsFolder()) + relative);
 }
 
 unsigned int coreChangeFileName(wchar_t* path, std::size_t capacity, const wchar_t* name,

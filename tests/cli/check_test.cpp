@@ -19,7 +19,7 @@ TEST(CheckTest, EveryFindingOnItsLine) {
         }
         const std::string file = entry.path().string();
         SCOPED_TRACE(file);
-        std::string expected = ReadBytes(fs::path(file).replace_extension(".expected"));
+        std::string expected = ReadBytes(fs::path(file).replace_extension(".expected").string());
         const std::size_t firstLine = expected.find('\n') + 1;
         const int exitCode = std::stoi(expected.substr(6, firstLine));
         std::string expectedOut;

@@ -1,15 +1,17 @@
 // tintora-cli run as a process on hand-written fixtures: output, exit codes, messages, and
 // that a failed command leaves every file as it was.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -49,9 +51,10 @@ protected:
     std::map<std::string, std::string> Snapshot() const {
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(m_dir)) {
-            files[entry.path()] = entry.is_directory()      ? "<folder>"
-                                  : entry.is_regular_file() ? ReadBytes(entry.path())
-                                                            : "<special>";
+            files[entry.path().string()] = entry.is_directory() ? "<folder>"
+                                           : entry.is_regular_file()
+                                               ? ReadBytes(entry.path().string())
+                                               : "<special>";
         }
         return files;
     }
@@ -63,7 +66,8 @@ protected:
         return json::parse(run.out).at("palettes");
     }
 
-    const std::string m_dir = testing::TempDir() + "tintora_cli_" + std::to_string(getpid());
+    const std::string m_dir =
+        testing::TempDir() + "tintora_cli_" + std::to_string(CurrentProcessId());
 };
 
 std::vector<std::string> Names(const json& palettes) {
@@ -92,7 +96,7 @@ TEST_F(CliTest, DefaultWritesTheDocumentedBytesWhichDumpReadsBack) {
     for (const bool existing : {false, true}) {
         SCOPED_TRACE(existing ? "existing file" : "new file");
         if (existing) {
-            std::ofstream(file, std::ios::binary) << expected << expected;
+            std::ofstream(Utf8Path(file), std::ios::binary) << expected << expected;
         }
         const CliRun run = RunCli({"default", file});
         EXPECT_EQ(run.exitCode, 0);
@@ -204,9 +208,12 @@ TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
 TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* command : {"default", "dump", "import", "check", "convert", "render"}) {
-        EXPECT_NE(run.out.find(std::string("\n  tintora-cli ") + command + " "), std::string::npos)
-            << command;
+    std::vector<std::string> commands = {"default", "dump", "import", "check", "convert"};
+    if (TINTORA_CLI_RENDERS) { // render paints with the editor, which only the GUI build has
+        commands.push_back("render");
+    }
+    for (const std::string& command : commands) {
+        EXPECT_NE(run.out.find("\n  tintora-cli " + command + " "), std::string::npos) << command;
     }
     EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
 }
@@ -217,19 +224,24 @@ TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
 TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     Copy("legacy.ini");
     Copy("default.pal");
-    const std::string import = std::string("'") + TINTORA_CLI_PATH + "' import " +
-                               Path("legacy.ini") + " " + Path("default.pal") + " || echo failed";
-    const std::string loop = "(for i in $(seq 15); do " + import + "; done) & ";
     // A conversion of the file onto itself meanwhile must not drop what the imports added.
-    const std::string convert = std::string("(for i in $(seq 15); do '") + TINTORA_CLI_PATH +
-                                "' convert " + Path("default.pal") + " " + Path("default.pal") +
-                                " || echo failed; done) & ";
-    const std::string script =
-        "(" + loop + loop + loop + loop + convert + "wait) >" + Path("log") + " 2>&1";
-    ASSERT_EQ(std::system(script.c_str()), 0);
-    EXPECT_EQ(ReadBytes(Path("log")), "");
+    std::vector<std::string> failures(5);
+    std::vector<std::thread> loops;
+    for (std::size_t loop = 0; loop < failures.size(); ++loop) {
+        const bool converts = loop == failures.size() - 1;
+        loops.emplace_back([this, converts, &failed = failures[loop]] {
+            for (int i = 0; i < 15; ++i) {
+                failed += converts ? Run({"convert", "@default.pal", "@default.pal"}).err
+                                   : Run({"import", "@legacy.ini", "@default.pal"}).err;
+            }
+        });
+    }
+    for (std::thread& loop : loops) {
+        loop.join();
+    }
+    EXPECT_EQ(failures, std::vector<std::string>(failures.size()));
     EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
-    EXPECT_EQ(Snapshot().size(), 3u) << "legacy.ini, default.pal and the log alone";
+    EXPECT_EQ(Snapshot().size(), 2u) << "legacy.ini and default.pal alone";
 }
 
 // The failures of data/cases/cli_failures.txt run among copies of the fixtures, which must
@@ -239,7 +251,12 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
          {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json", "empty.json"}) {
         Copy(fixture);
     }
+#ifdef _WIN32
+    // No pipe can stand in a folder on Windows; a folder, also no regular file, takes its place.
+    ASSERT_TRUE(fs::create_directory(Path("pipe.pal")));
+#else
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
+#endif
     std::string many;
     for (int i = 0; i <= 100000; ++i) {
         many += "*P\n";
@@ -251,12 +268,15 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
         const CliRun run = RunCliWords(row[0], m_dir + "/");
         EXPECT_EQ(run.exitCode, row.Int(1));
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find(InFolder(row[2], m_dir + "/")), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(SystemWords(InFolder(row[2], m_dir + "/"))), std::string::npos)
+            << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
+#ifndef _WIN32 // Windows has no device that is always full
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
+#endif
 }
 
 } // namespace

@@ -10,6 +10,10 @@
 
 #include <malloc.h>
 
+#ifdef _WIN32
+#define malloc_usable_size _msize
+#endif
+
 namespace {
 
 std::atomic<std::size_t> g_live{0};

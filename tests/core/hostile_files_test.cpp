@@ -5,8 +5,10 @@
 // the palettes they yield, which have a fixed size each).
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +24,7 @@
 #include "files/palette_file.h"
 #include "heap_meter.h"
 #include "model/default_colours.h"
+#include "shared/file_io.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -170,6 +173,11 @@ const HostileFile kHostileFiles[] = {
          return folder.Path("folder.pal");
      },
      PaletteReadStatus::OpenFailed},
+#ifdef _WIN32
+    // A device's reserved name stands in every folder; reading the console would wait for ever.
+    {"ConsoleDevice", [](const TempFolder& folder) { return folder.Path("CON"); },
+     PaletteReadStatus::OpenFailed},
+#else
     // Reading either of these like a file would never end.
     {"NamedPipe",
      [](const TempFolder& folder) {
@@ -187,6 +195,7 @@ const HostileFile kHostileFiles[] = {
          return device;
      },
      PaletteReadStatus::OpenFailed},
+#endif
 };
 
 class Hostile : public testing::TestWithParam<HostileFile> {
@@ -267,7 +276,7 @@ TEST(StreamedOutput, NeedsNoMemoryForWhatItHasPrinted) {
         badLines += "Pen300\n";
     }
     WriteBytes(folder.Path("bad.pal"), badLines);
-    std::FILE* file = std::fopen(folder.Path("bad.pal").c_str(), "rb");
+    std::FILE* file = OpenForReading(folder.File("bad.pal"));
     ASSERT_NE(file, nullptr);
     std::size_t findings = 0;
     heap_meter::ResetPeak();

@@ -12,6 +12,15 @@
 
 namespace {
 
+// Sets the variable, or removes it when value is null.
+void SetEnvironment(const char* name, const char* value) {
+#ifdef _WIN32
+    ::_putenv_s(name, value != nullptr ? value : ""); // empty removes it
+#else
+    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+#endif
+}
+
 // A made-up user "ann" with no XDG settings; the real environment comes back afterwards.
 class FakeUser {
 public:
@@ -20,13 +29,13 @@ public:
                                  "TINTORA_SHARED_DIR", "TINTORA_APP_DIR"}) {
             const char* value = std::getenv(name);
             m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-            ::unsetenv(name);
+            SetEnvironment(name, nullptr);
         }
-        ::setenv("HOME", "/home/ann", 1);
+        SetEnvironment("HOME", "/home/ann");
     }
     ~FakeUser() {
         for (const auto& [name, value] : m_saved) {
-            value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+            SetEnvironment(name.c_str(), value ? value->c_str() : nullptr);
         }
         coreSetDataFolder(L"");
         coreSetAppFolder(L"");
@@ -38,14 +47,29 @@ private:
 
 } // namespace
 
+#ifdef _WIN32
+// The system's known folders, which every Windows session names in its environment too.
+TEST(Paths, FoldersOfTheUser) {
+    FakeUser ann;
+    coreSetDataFolder(L"Corvane 2014");
+    const auto folder = [](const wchar_t* name) { return std::wstring(::_wgetenv(name)); };
+    EXPECT_EQ(coreGetUserAppPath(), folder(L"APPDATA") + L"\\Corvane 2014\\");
+    EXPECT_EQ(coreGetAllUserAppPath(), folder(L"ProgramData") + L"\\Corvane 2014\\");
+    EXPECT_EQ(coreGetSharedAppPath(), coreGetUserAppPath()) << "no site setting";
+    wchar_t buffer[260];
+    coreDocumentFilePath(buffer, 260, L"Users/Guest\\CAD.ini");
+    EXPECT_EQ(buffer, folder(L"USERPROFILE") + L"\\Documents\\Users\\Guest\\CAD.ini");
+    EXPECT_EQ(coreGetAppFolder().back(), L'\\') << "the executable's folder";
+}
+#else
 TEST(Paths, FoldersOfTheUser) {
     FakeUser ann;
     coreSetDataFolder(L"Corvane 2014");
     EXPECT_EQ(coreGetUserAppPath(), L"/home/ann/.local/share/Corvane 2014/");
     EXPECT_EQ(coreGetAllUserAppPath(), L"/usr/share/Corvane 2014/");
     EXPECT_EQ(coreGetSharedAppPath(), coreGetUserAppPath()) << "no site setting";
-    ::setenv("XDG_DATA_DIRS", "relative:/opt/share:/usr/share", 1);
-    ::setenv("TINTORA_SHARED_DIR", "/srv/corvane", 1);
+    SetEnvironment("XDG_DATA_DIRS", "relative:/opt/share:/usr/share");
+    SetEnvironment("TINTORA_SHARED_DIR", "/srv/corvane");
     EXPECT_EQ(coreGetAllUserAppPath(), L"/opt/share/Corvane 2014/");
     EXPECT_EQ(coreGetSharedAppPath(), L"/srv/corvane/");
 
@@ -53,14 +77,15 @@ TEST(Paths, FoldersOfTheUser) {
     EXPECT_EQ(coreDocumentFilePath(buffer, 260, L"Users\\Guest\\CAD.ini"), 39u);
     EXPECT_STREQ(buffer, L"/home/ann/Documents/Users/Guest/CAD.ini");
     EXPECT_EQ(coreGetAppFolder().back(), L'/') << "the executable's folder";
-    ::setenv("TINTORA_APP_DIR", "/opt/tintora", 1);
+    SetEnvironment("TINTORA_APP_DIR", "/opt/tintora");
     coreAppFilePath(buffer, 260, L"Example.pal");
     EXPECT_STREQ(buffer, L"/opt/tintora/Example.pal");
 }
+#endif
 
 TEST(Paths, BuffersNeverOverflow) {
     FakeUser ann;
-    coreSetAppFolder(L"/app");
+    coreSetAppFolder(L"/app/");
     wchar_t buffer[12];
     std::wmemset(buffer, L'x', 12);
     EXPECT_EQ(coreAppFilePath(buffer, 12, L"abcdefg"), 0u) << "needs 13 with the terminator";

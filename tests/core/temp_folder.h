@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,14 @@
 
 class TempFolder {
 public:
+    // A new folder of a random name, never one that was there before.
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tintora-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            m_path =
+                std::filesystem::temp_directory_path() / ("tintora-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(m_path));
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all);
     }
     ~TempFolder() {
         std::error_code error;

@@ -1,0 +1,493 @@
+// The Windows half of file access: opening only regular files, the safe replacement of a
+// file's content with its in-place fallback, file stamps and locks. Wide paths go straight
+// to the W functions.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <random>
+#include <utility>
+
+#include "shared/file_io.h"
+#include "shared/text_encoding.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes go out in pieces of this size rather than one per call.
+constexpr std::size_t kWriteBuffer = 1 << 16;
+// Short and of fixed length, so that beside a file of any legal name it is a legal name too.
+constexpr wchar_t kTempPrefix[] = L".tintora-";
+constexpr int kTempLetters = 6;
+// Every open lets readers in, and lets a save rename a new file over the one held open.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// The lock covers one byte far beyond any palette file's end: Windows' byte-range locks
+// bar reads and writes of the range, so locking the content itself would shut out readers.
+constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+constexpr DWORD kLockOffsetLow = 0xFFFFFFFE;
+
+std::string Reason(DWORD error) {
+    return SystemApiErrorText(error);
+}
+
+std::string LastReason() {
+    return Reason(::GetLastError());
+}
+
+// Folders, devices and pipes are refused before anything opens them.
+bool IsFolderOrDevice(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0;
+}
+
+// An open handle is a regular file when it is a disk file and no folder.
+bool IsRegular(HANDLE file, BY_HANDLE_FILE_INFORMATION* info = nullptr) {
+    BY_HANDLE_FILE_INFORMATION own{};
+    BY_HANDLE_FILE_INFORMATION& details = info != nullptr ? *info : own;
+    return ::GetFileType(file) == FILE_TYPE_DISK &&
+           ::GetFileInformationByHandle(file, &details) != 0 &&
+           (details.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Opens path and keeps the handle only when it is a regular file.
+// *error, when given, gets the code of a failed open.
+HANDLE OpenRegular(const fs::path& path, DWORD access, DWORD disposition, std::string& reason,
+                   BY_HANDLE_FILE_INFORMATION* info = nullptr, DWORD* error = nullptr) {
+    if (IsFolderOrDevice(::GetFileAttributesW(path.c_str()))) {
+        reason = kNotRegularFile;
+        return INVALID_HANDLE_VALUE;
+    }
+    const HANDLE file = ::CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD code = ::GetLastError();
+        if (error != nullptr) {
+            *error = code;
+        }
+        reason = Reason(code);
+        return file;
+    }
+    if (!IsRegular(file, info)) {
+        reason = kNotRegularFile;
+        ::CloseHandle(file);
+        return INVALID_HANDLE_VALUE;
+    }
+    return file;
+}
+
+// The file's identity and state; false when nothing stands at path.
+bool InfoOf(const fs::path& path, BY_HANDLE_FILE_INFORMATION& info) {
+    const HANDLE file = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool known = ::GetFileInformationByHandle(file, &info) != 0;
+    ::CloseHandle(file);
+    return known;
+}
+
+bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+}
+
+std::uint64_t Join(DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+// False with the reason; a write that takes nothing counts as a full disk.
+bool WriteAll(HANDLE file, std::string_view bytes, std::string& reason) {
+    while (!bytes.empty()) {
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (::WriteFile(file, bytes.data(), piece, &written, nullptr) == 0) {
+            reason = LastReason();
+            return false;
+        }
+        if (written == 0) {
+            reason = Reason(ERROR_DISK_FULL);
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool Rewind(HANDLE file) {
+    return ::SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN) != 0;
+}
+
+// Takes the lock on an open file, trying again until the holder lets go. A blocking
+// LockFileEx was seen to sleep on under Wine after the holder had closed the file.
+bool WaitForLock(HANDLE file, std::string& reason) {
+    constexpr DWORD kLongestPauseMs = 20;
+    for (DWORD pause = 1;; pause = std::min(2 * pause, kLongestPauseMs)) {
+        OVERLAPPED where{};
+        where.Offset = kLockOffsetLow;
+        where.OffsetHigh = kLockOffsetHigh;
+        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                         &where) != 0) {
+            return true;
+        }
+        if (::GetLastError() != ERROR_LOCK_VIOLATION) {
+            reason = LastReason();
+            return false;
+        }
+        ::Sleep(pause);
+    }
+}
+
+// The path with its drive and folders spelt out: Wine's ReplaceFileW fails on a relative
+// path, or one rooted on the current drive, that names a file held open for a lock.
+fs::path FullPath(const CString& path) {
+    std::error_code error;
+    fs::path full = fs::absolute(FsPath(path), error);
+    return error ? FsPath(path) : full;
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(L".");
+}
+
+} // namespace
+
+// Without the full stop and line end the system's texts carry, so that they read like the
+// POSIX reasons.
+std::string SystemApiErrorText(unsigned long code) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(code), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    CString message = length > 0 ? CString(text, length) : CString();
+    ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' ||
+                                message.back() == L' ' || message.back() == L'.')) {
+        message.pop_back();
+    }
+    return message.empty() ? "error " + std::to_string(code) : ToUtf8(message);
+}
+
+std::FILE* OpenForReading(const CString& path, std::string* reason) {
+    std::string why;
+    const HANDLE file = OpenRegular(FsPath(path), GENERIC_READ, OPEN_EXISTING, why);
+    if (file != INVALID_HANDLE_VALUE) {
+        const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(file), _O_RDONLY);
+        if (fd < 0) {
+            ::CloseHandle(file);
+        } else if (std::FILE* stream = ::_fdopen(fd, "rb")) {
+            return stream;
+        } else {
+            ::_close(fd);
+        }
+        why = SystemErrorText(errno);
+    }
+    if (reason != nullptr) {
+        *reason = why;
+    }
+    return nullptr;
+}
+
+std::optional<FileStamp> StampOf(const CString& path) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!InfoOf(FsPath(path), info)) {
+        return std::nullopt;
+    }
+    // File times count 100 ns steps.
+    const auto written = static_cast<std::int64_t>(
+        Join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+    return FileStamp{info.dwVolumeSerialNumber, Join(info.nFileIndexHigh, info.nFileIndexLow),
+                     Join(info.nFileSizeHigh, info.nFileSizeLow), written * 100};
+}
+
+// One save: either a temporary file beside the target, or the target itself written in
+// place with its old bytes kept.
+struct SafeFileWriter::Job {
+    fs::path target;
+    bool targetExists = false;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    fs::path temp; // set while a temporary file exists
+    bool inPlace = false;
+    std::string backup;   // in place: the old bytes
+    bool touched = false; // in place: the file no longer holds them
+    bool done = false;
+
+    ~Job() {
+        if (inPlace && touched && !done) {
+            Restore();
+        }
+        if (file != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(file);
+        }
+        if (!temp.empty()) {
+            ::DeleteFileW(temp.c_str());
+        }
+    }
+
+    bool StartTemporary(std::string& reason) {
+        std::random_device seed;
+        std::mt19937 random(seed());
+        std::uniform_int_distribution<int> letter(0, 35);
+        constexpr int kAttempts = 100;
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            CString name = kTempPrefix;
+            for (int i = 0; i < kTempLetters; ++i) {
+                const int pick = letter(random);
+                name += static_cast<wchar_t>(pick < 10 ? L'0' + pick : L'a' + pick - 10);
+            }
+            const fs::path candidate = FolderOf(target) / name;
+            file = ::CreateFileW(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                temp = candidate;
+                return true;
+            }
+            if (::GetLastError() != ERROR_FILE_EXISTS) {
+                break;
+            }
+        }
+        reason = LastReason();
+        return false;
+    }
+
+    bool StartInPlace(std::string& reason) {
+        file = OpenRegular(target, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING, reason);
+        if (file == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        char block[1 << 16];
+        for (;;) {
+            DWORD got = 0;
+            if (::ReadFile(file, block, sizeof block, &got, nullptr) == 0) {
+                reason = LastReason();
+                return false;
+            }
+            if (got == 0) {
+                break;
+            }
+            backup.append(block, got);
+        }
+        if (!Rewind(file)) {
+            reason = LastReason();
+            return false;
+        }
+        inPlace = true;
+        return true;
+    }
+
+    bool Write(std::string_view bytes, std::string& reason) {
+        touched = touched || (inPlace && !bytes.empty());
+        return WriteAll(file, bytes, reason);
+    }
+
+    bool Finish(std::string& reason) {
+        if ((inPlace && ::SetEndOfFile(file) == 0) || ::FlushFileBuffers(file) == 0) {
+            reason = LastReason();
+            return false;
+        }
+        if (::CloseHandle(std::exchange(file, INVALID_HANDLE_VALUE)) == 0) {
+            reason = LastReason();
+            return false;
+        }
+        if (!inPlace && !MoveIntoPlace(reason)) {
+            return false;
+        }
+        temp.clear();
+        done = true;
+        return true;
+    }
+
+    // ReplaceFileW gives the new file the old one's attributes and access rights; where it
+    // cannot (another file system, a target gone meanwhile) a plain rename does the work.
+    // Another program holding the old file for a moment (a virus scanner, an indexer, a
+    // reader) makes both fail as denied access, so they are tried again for a while.
+    bool MoveIntoPlace(std::string& reason) {
+        constexpr int kAttempts = 100;
+        constexpr DWORD kPauseMs = 20;
+        for (int attempt = 1;; ++attempt) {
+            if (targetExists &&
+                ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0) {
+                return true;
+            }
+            if (::MoveFileExW(temp.c_str(), target.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+                return true;
+            }
+            const DWORD error = ::GetLastError();
+            if (attempt == kAttempts ||
+                (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+                reason = Reason(error);
+                return false;
+            }
+            ::Sleep(kPauseMs);
+        }
+    }
+
+    // The old bytes back into a file written in place, through a handle of its own when
+    // the writing one is already closed.
+    void Restore() {
+        const HANDLE out = file != INVALID_HANDLE_VALUE
+                               ? file
+                               : ::CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (out == INVALID_HANDLE_VALUE) {
+            return;
+        }
+        std::string ignored;
+        if (Rewind(out) && WriteAll(out, backup, ignored)) {
+            ::SetEndOfFile(out);
+            ::FlushFileBuffers(out);
+        }
+        if (out != file) {
+            ::CloseHandle(out);
+        }
+    }
+};
+
+SafeFileWriter::SafeFileWriter(const CString& path) {
+    const fs::path target = FullPath(path);
+    if (target.filename().empty()) {
+        m_error = Reason(ERROR_DIRECTORY);
+        return;
+    }
+    BY_HANDLE_FILE_INFORMATION old{};
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+        m_error = LastReason();
+        return;
+    }
+    if (exists) {
+        const HANDLE probe =
+            OpenRegular(target, FILE_READ_ATTRIBUTES, OPEN_EXISTING, m_error, &old);
+        if (probe == INVALID_HANDLE_VALUE) {
+            return;
+        }
+        ::CloseHandle(probe);
+    }
+    // A file the user made read-only must not be replaced behind their back.
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        m_error = Reason(ERROR_ACCESS_DENIED);
+        return;
+    }
+    auto job = std::make_unique<Job>();
+    job->target = target;
+    job->targetExists = exists;
+    // A rename would cut the other names of a hard-linked file off the new content; a
+    // folder we may not write takes no temporary file. Both are written in place.
+    std::string reason;
+    const bool linked = exists && old.nNumberOfLinks > 1;
+    if (!linked && job->StartTemporary(reason)) {
+        m_job = std::move(job);
+    } else if (exists) {
+        job = std::make_unique<Job>();
+        job->target = target;
+        job->targetExists = true;
+        if (job->StartInPlace(reason)) {
+            m_job = std::move(job);
+        }
+    }
+    if (!m_job) {
+        m_error = reason;
+        return;
+    }
+    m_buffer.reserve(kWriteBuffer);
+}
+
+SafeFileWriter::~SafeFileWriter() = default;
+
+bool SafeFileWriter::IsOpen() const {
+    return m_job != nullptr;
+}
+
+void SafeFileWriter::Fail(std::string reason) {
+    if (m_error.empty()) {
+        m_error = std::move(reason);
+    }
+    m_job.reset();
+}
+
+bool SafeFileWriter::Write(std::string_view bytes) {
+    if (!m_job) {
+        return false;
+    }
+    m_buffer.append(bytes);
+    if (m_buffer.size() < kWriteBuffer) {
+        return true;
+    }
+    const bool written = m_job->Write(m_buffer, m_error);
+    m_buffer.clear();
+    if (!written) {
+        m_job.reset();
+    }
+    return written;
+}
+
+bool SafeFileWriter::Commit() {
+    if (!m_job) {
+        return false;
+    }
+    const bool done = m_job->Write(m_buffer, m_error) && m_job->Finish(m_error);
+    m_buffer.clear();
+    m_job.reset();
+    return done;
+}
+
+FileLock::FileLock(const CString& path) : m_path(FullPath(path)) {
+    // Each round follows one save that renamed a new file over the one just locked.
+    constexpr int kMaxRounds = 1000;
+    for (int round = 0; round < kMaxRounds; ++round) {
+        std::string reason;
+        BY_HANDLE_FILE_INFORMATION locked{};
+        const bool missing = ::GetFileAttributesW(m_path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                             ::GetLastError() == ERROR_FILE_NOT_FOUND;
+        DWORD error = 0;
+        const HANDLE file =
+            OpenRegular(m_path, missing ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
+                        missing ? CREATE_NEW : OPEN_EXISTING, reason, &locked, &error);
+        if (file == INVALID_HANDLE_VALUE &&
+            (error == ERROR_FILE_EXISTS || (!missing && error == ERROR_FILE_NOT_FOUND))) {
+            continue; // made or removed by another process meanwhile: look again
+        }
+        if (file == INVALID_HANDLE_VALUE) {
+            m_error = reason;
+            return;
+        }
+        const bool created = missing;
+        if (!WaitForLock(file, reason)) {
+            m_error = reason;
+            ::CloseHandle(file);
+            return;
+        }
+        BY_HANDLE_FILE_INFORMATION named{};
+        if (InfoOf(m_path, named) && SameFile(named, locked)) {
+            m_handle = reinterpret_cast<std::intptr_t>(file);
+            m_created = created;
+            m_empty = named.nFileSizeHigh == 0 && named.nFileSizeLow == 0;
+            return;
+        }
+        ::CloseHandle(file);
+    }
+    m_error = Reason(ERROR_BUSY);
+}
+
+FileLock::~FileLock() {
+    if (m_handle == -1) {
+        return;
+    }
+    const HANDLE file = reinterpret_cast<HANDLE>(m_handle);
+    BY_HANDLE_FILE_INFORMATION locked{};
+    BY_HANDLE_FILE_INFORMATION named{};
+    // A file made only to hold the lock is no debris to leave behind when nothing was
+    // saved into it. It goes once the handle is closed.
+    if (m_created && ::GetFileInformationByHandle(file, &locked) != 0 &&
+        locked.nFileSizeHigh == 0 && locked.nFileSizeLow == 0 && InfoOf(m_path, named) &&
+        SameFile(named, locked)) {
+        ::DeleteFileW(m_path.c_str());
+    }
+    ::CloseHandle(file); // releases the lock
+}
