@@ -119,8 +119,11 @@ std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString descri
         palette->m_Colours[kDarkBackground][k] = rows[k - 1];
     }
     if (rows.size() > used) {
-        warnings.push_back(placeOfPen256 + ": " + std::to_string(rows.size() - used) +
-                           " colours after the 255th are ignored (pens run from 1 to 255)");
+        const std::size_t extra = rows.size() - used;
+        warnings.push_back(placeOfPen256 + ": " + std::to_string(extra) +
+                           (extra == 1 ? " colour after the 255th is ignored"
+                                       : " colours after the 255th are ignored") +
+                           " (pens run from 1 to 255)");
     }
     return palette;
 }
