@@ -77,7 +77,16 @@ public:
     void Fail(std::string reason);
 
 private:
-    struct Job; // the system's half
+    // Writes go out in pieces of this size rather than one per call.
+    static constexpr std::size_t kWriteBuffer = 1 << 16;
+
+    // One save as the system does it: the bytes written out, then made the file's content.
+    struct Job {
+        virtual ~Job() = default;
+        virtual bool Write(std::string_view bytes, std::string& reason) = 0;
+        virtual bool Finish(std::string& reason) = 0;
+    };
+    struct SystemJob; // file_io_<system>.cpp
     std::unique_ptr<Job> m_job;
     std::string m_buffer;
     std::string m_error;

@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes go out in pieces of this size rather than one per call.
-constexpr std::size_t kWriteBuffer = 1 << 16;
 // Short and of fixed length, so that beside a file of any legal name it is a legal name too.
 constexpr wchar_t kTempPrefix[] = L".tintora-";
 constexpr int kTempLetters = 6;
@@ -232,7 +230,7 @@ std::optional<FileStamp> StampOf(const CString& path) {
 
 // One save: either a temporary file beside the target, or the target itself written in
 // place with its old bytes kept.
-struct SafeFileWriter::Job {
+struct SafeFileWriter::SystemJob final : Job {
     fs::path target;
     bool targetExists = false;
     HANDLE file = INVALID_HANDLE_VALUE;
@@ -242,7 +240,7 @@ struct SafeFileWriter::Job {
     bool touched = false; // in place: the file no longer holds them
     bool done = false;
 
-    ~Job() {
+    ~SystemJob() override {
         if (inPlace && touched && !done) {
             Restore();
         }
@@ -305,12 +303,12 @@ struct SafeFileWriter::Job {
         return true;
     }
 
-    bool Write(std::string_view bytes, std::string& reason) {
+    bool Write(std::string_view bytes, std::string& reason) override {
         touched = touched || (inPlace && !bytes.empty());
         return WriteAll(file, bytes, reason);
     }
 
-    bool Finish(std::string& reason) {
+    bool Finish(std::string& reason) override {
         if ((inPlace && ::SetEndOfFile(file) == 0) || ::FlushFileBuffers(file) == 0) {
             reason = LastReason();
             return false;
@@ -401,7 +399,7 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
         m_error = Reason(ERROR_ACCESS_DENIED);
         return;
     }
-    auto job = std::make_unique<Job>();
+    auto job = std::make_unique<SystemJob>();
     job->target = target;
     job->targetExists = exists;
     // A rename would cut the other names of a hard-linked file off the new content; a
@@ -411,7 +409,7 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     if (!linked && job->StartTemporary(reason)) {
         m_job = std::move(job);
     } else if (exists) {
-        job = std::make_unique<Job>();
+        job = std::make_unique<SystemJob>();
         job->target = target;
         job->targetExists = true;
         if (job->StartInPlace(reason)) {
@@ -423,45 +421,6 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
         return;
     }
     m_buffer.reserve(kWriteBuffer);
-}
-
-SafeFileWriter::~SafeFileWriter() = default;
-
-bool SafeFileWriter::IsOpen() const {
-    return m_job != nullptr;
-}
-
-void SafeFileWriter::Fail(std::string reason) {
-    if (m_error.empty()) {
-        m_error = std::move(reason);
-    }
-    m_job.reset();
-}
-
-bool SafeFileWriter::Write(std::string_view bytes) {
-    if (!m_job) {
-        return false;
-    }
-    m_buffer.append(bytes);
-    if (m_buffer.size() < kWriteBuffer) {
-        return true;
-    }
-    const bool written = m_job->Write(m_buffer, m_error);
-    m_buffer.clear();
-    if (!written) {
-        m_job.reset();
-    }
-    return written;
-}
-
-bool SafeFileWriter::Commit() {
-    if (!m_job) {
-        return false;
-    }
-    const bool done = m_job->Write(m_buffer, m_error) && m_job->Finish(m_error);
-    m_buffer.clear();
-    m_job.reset();
-    return done;
 }
 
 // A file that any process holds open cannot be renamed over, here or under Wine: ReplaceFileW
