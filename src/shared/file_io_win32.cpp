@@ -423,13 +423,13 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     m_buffer.reserve(kWriteBuffer);
 }
 
-// A file that any process holds open cannot be renamed over, here or under Wine: ReplaceFileW
-// first moves such a file aside, and until the new one takes its name, the name is free. A
-// lock on the file itself (LockFileEx) would have to hold it open, and a process coming in
-// through that moment would find no file, make an empty one, lock that and lose every
-// palette saved before. So the lock is a named system mutex for the file's full path: it
-// holds no file open, is shared by every process of the session, and is let go by the
-// system when its holder dies, as flock's is.
+// A file that any process holds open cannot be renamed over, neither by Windows' plain
+// rename nor under Wine: ReplaceFileW first moves such a file aside, and until the new one
+// takes its name, the name is free. A lock on the file itself (LockFileEx) would have to
+// hold it open, and a process coming in through that moment would find no file, make an
+// empty one, lock that and lose every palette saved before. So the lock is a named system
+// mutex for the file's full path: it holds no file open, is shared by every process of the
+// session, and is let go by the system when its holder dies, as flock's is.
 FileLock::FileLock(const CString& path) : m_path(FullPath(path)) {
     const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, LockName(m_path).c_str());
     if (mutex == nullptr) {
