@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Windows build of the core, its tests and tintora-cli, cross-compiled with mingw-w64 and
 # tested under Wine: installs the packages it needs when missing, builds into build-win/ and
-# runs ctest there. Given a Linux tintora-cli (the first argument), ctest also compares
-# tintora-cli.exe with it byte for byte.
+# runs ctest there, which also compares tintora-cli.exe byte for byte with a Linux
+# tintora-cli: the one given (the first argument), or one built into build-win-linux/.
+# Further arguments go to the configuring of the Windows build.
 #
-#   scripts/windows-build.sh [LINUX_TINTORA_CLI]
+#   scripts/windows-build.sh [LINUX_TINTORA_CLI [CMAKE_ARGS...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${TINTORA_WINDOWS_BUILD:-build-win}
@@ -35,8 +36,14 @@ mkdir -p "$WINEPREFIX"
 "$wine" wineboot --init </dev/null
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 
+if [ -z "$linux_cli" ]; then
+    cmake -S . -B "$build-linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTORA_BUILD_GUI=OFF \
+          -DTINTORA_BUILD_TESTS=OFF
+    cmake --build "$build-linux" -j "$(nproc)" --target tintora-cli
+    linux_cli=$build-linux/src/cli/tintora-cli
+fi
+
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo ${linux_cli:+-DTINTORA_LINUX_CLI=$(realpath "$linux_cli")} \
-      "${@:2}"
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTORA_LINUX_CLI="$(realpath "$linux_cli")" "${@:2}"
 cmake --build "$build" -j "$(nproc)"
 (cd "$build" && ctest --output-on-failure -j "$(nproc)")

@@ -76,7 +76,13 @@ inline std::string Field(std::string raw) {
         } else if (c == 'x') {
             out += static_cast<char>(hex(2));
         } else if (c == 'u' || c == 'U') {
-            out += ToUtf8(CString(1, static_cast<wchar_t>(hex(c == 'u' ? 4 : 8))));
+            const unsigned long code = hex(c == 'u' ? 4 : 8);
+            CString wide(1, static_cast<wchar_t>(code));
+            if (sizeof(wchar_t) == 2 && code > 0xFFFF) { // two UTF-16 units on Windows
+                wide = {static_cast<wchar_t>(0xD7C0 + (code >> 10)),
+                        static_cast<wchar_t>(0xDC00 + (code & 0x3FF))};
+            }
+            out += ToUtf8(wide);
         } else {
             out += c; // \\ \| \"
         }

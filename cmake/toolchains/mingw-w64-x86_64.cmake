@@ -43,5 +43,5 @@ set(TINTORA_BUILD_GUI OFF CACHE BOOL "The editor needs Qt, which has no Windows 
 # ctest and test discovery start every test program under Wine.
 find_program(TINTORA_WINE NAMES wine64 wine PATHS /usr/lib/wine /usr/lib64/wine)
 if(TINTORA_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${TINTORA_WINE})
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${TINTORA_WINE})
 endif()

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "shared/text_encoding.h"
 
@@ -56,6 +57,45 @@ std::optional<std::string> ReadFileBytes(const CString& path, std::string* reaso
     }
     bytes.resize(filled);
     return bytes;
+}
+
+SafeFileWriter::~SafeFileWriter() = default;
+
+bool SafeFileWriter::IsOpen() const {
+    return m_job != nullptr;
+}
+
+void SafeFileWriter::Fail(std::string reason) {
+    if (m_error.empty()) {
+        m_error = std::move(reason);
+    }
+    m_job.reset();
+}
+
+bool SafeFileWriter::Write(std::string_view bytes) {
+    if (!m_job) {
+        return false;
+    }
+    m_buffer.append(bytes);
+    if (m_buffer.size() < kWriteBuffer) {
+        return true;
+    }
+    const bool written = m_job->Write(m_buffer, m_error);
+    m_buffer.clear();
+    if (!written) {
+        m_job.reset();
+    }
+    return written;
+}
+
+bool SafeFileWriter::Commit() {
+    if (!m_job) {
+        return false;
+    }
+    const bool done = m_job->Write(m_buffer, m_error) && m_job->Finish(m_error);
+    m_buffer.clear();
+    m_job.reset();
+    return done;
 }
 
 std::string WriteFileBytes(const CString& path, std::string_view bytes) {

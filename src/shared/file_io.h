@@ -77,7 +77,16 @@ public:
     void Fail(std::string reason);
 
 private:
-    struct Job; // the system's half
+    // Writes go out in pieces of this size rather than one per call.
+    static constexpr std::size_t kWriteBuffer = 1 << 16;
+
+    // One save as the system does it: the bytes written out, then made the file's content.
+    struct Job {
+        virtual ~Job() = default;
+        virtual bool Write(std::string_view bytes, std::string& reason) = 0;
+        virtual bool Finish(std::string& reason) = 0;
+    };
+    struct SystemJob; // file_io_<system>.cpp
     std::unique_ptr<Job> m_job;
     std::string m_buffer;
     std::string m_error;
@@ -92,6 +101,8 @@ std::string WriteFileBytes(const CString& path, std::string_view bytes);
 // must not lose another process's work. Waits for the lock. When another process saved by
 // renaming a new file over the one locked meanwhile, the lock moves to the new one. A
 // missing file is created empty, and removed again by the destructor if still empty.
+// Windows cannot rename over a file held open, so there the lock is on the file's full path
+// rather than the file, and holds nothing open.
 class FileLock {
 public:
     explicit FileLock(const CString& path);
@@ -109,6 +120,7 @@ private:
     std::filesystem::path m_path;
     std::intptr_t m_handle = -1;
     bool m_created = false;
+    std::uint64_t m_createdIndex = 0; // Windows: the file index of the file made
     bool m_empty = false;
     std::string m_error;
 };

@@ -18,8 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes go out in pieces of this size rather than one per call.
-constexpr std::size_t kWriteBuffer = 1 << 16;
 // Short and of fixed length, so that beside a file of any legal name it is a legal name too.
 constexpr char kTempPattern[] = ".tintora-XXXXXX";
 
@@ -232,7 +230,7 @@ std::optional<FileStamp> StampOf(const CString& path) {
 
 // One save: either a temporary file beside the target, or the target itself written in
 // place with its old bytes kept.
-struct SafeFileWriter::Job {
+struct SafeFileWriter::SystemJob final : Job {
     fs::path target;
     int fd = -1;
     std::string temp; // set while a temporary file exists
@@ -242,7 +240,7 @@ struct SafeFileWriter::Job {
     bool done = false;
     bool guarded = false;
 
-    ~Job() {
+    ~SystemJob() override {
         if (inPlace && touched && !done) {
             Restore();
         }
@@ -319,7 +317,7 @@ struct SafeFileWriter::Job {
         return true;
     }
 
-    bool Write(std::string_view bytes, std::string& reason) {
+    bool Write(std::string_view bytes, std::string& reason) override {
         touched = touched || (inPlace && !bytes.empty());
         if (!WriteAll(fd, bytes)) {
             reason = Reason(errno);
@@ -328,7 +326,7 @@ struct SafeFileWriter::Job {
         return true;
     }
 
-    bool Finish(std::string& reason) {
+    bool Finish(std::string& reason) override {
         if (inPlace) {
             const off_t end = ::lseek(fd, 0, SEEK_CUR);
             if (end < 0 || ::ftruncate(fd, end) != 0 || ::fsync(fd) != 0) {
@@ -405,7 +403,7 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
         m_error = Reason(errno);
         return;
     }
-    auto job = std::make_unique<Job>();
+    auto job = std::make_unique<SystemJob>();
     job->target = *target;
     // A rename would cut the other names of a hard-linked file off the new content; a
     // folder we may not write takes no temporary file. Both are written in place.
@@ -414,7 +412,7 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     if (!linked && job->StartTemporary(exists ? &old : nullptr, reason)) {
         m_job = std::move(job);
     } else if (exists) {
-        job = std::make_unique<Job>();
+        job = std::make_unique<SystemJob>();
         job->target = *target;
         if (job->StartInPlace(reason)) {
             m_job = std::move(job);
@@ -425,45 +423,6 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
         return;
     }
     m_buffer.reserve(kWriteBuffer);
-}
-
-SafeFileWriter::~SafeFileWriter() = default;
-
-bool SafeFileWriter::IsOpen() const {
-    return m_job != nullptr;
-}
-
-void SafeFileWriter::Fail(std::string reason) {
-    if (m_error.empty()) {
-        m_error = std::move(reason);
-    }
-    m_job.reset();
-}
-
-bool SafeFileWriter::Write(std::string_view bytes) {
-    if (!m_job) {
-        return false;
-    }
-    m_buffer.append(bytes);
-    if (m_buffer.size() < kWriteBuffer) {
-        return true;
-    }
-    const bool written = m_job->Write(m_buffer, m_error);
-    m_buffer.clear();
-    if (!written) {
-        m_job.reset();
-    }
-    return written;
-}
-
-bool SafeFileWriter::Commit() {
-    if (!m_job) {
-        return false;
-    }
-    const bool done = m_job->Write(m_buffer, m_error) && m_job->Finish(m_error);
-    m_buffer.clear();
-    m_job.reset();
-    return done;
 }
 
 FileLock::FileLock(const CString& path) : m_path(FsPath(path)) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <random>
 #include <utility>
 
@@ -16,17 +17,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes go out in pieces of this size rather than one per call.
-constexpr std::size_t kWriteBuffer = 1 << 16;
 // Short and of fixed length, so that beside a file of any legal name it is a legal name too.
 constexpr wchar_t kTempPrefix[] = L".tintora-";
 constexpr int kTempLetters = 6;
 // Every open lets readers in, and lets a save rename a new file over the one held open.
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-// The lock covers one byte far beyond any palette file's end: Windows' byte-range locks
-// bar reads and writes of the range, so locking the content itself would shut out readers.
-constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
-constexpr DWORD kLockOffsetLow = 0xFFFFFFFE;
 
 std::string Reason(DWORD error) {
     return SystemApiErrorText(error);
@@ -89,11 +84,6 @@ bool InfoOf(const fs::path& path, BY_HANDLE_FILE_INFORMATION& info) {
     return known;
 }
 
-bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
-}
-
 std::uint64_t Join(DWORD high, DWORD low) {
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
@@ -120,26 +110,6 @@ bool Rewind(HANDLE file) {
     return ::SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN) != 0;
 }
 
-// Takes the lock on an open file, trying again until the holder lets go. A blocking
-// LockFileEx was seen to sleep on under Wine after the holder had closed the file.
-bool WaitForLock(HANDLE file, std::string& reason) {
-    constexpr DWORD kLongestPauseMs = 20;
-    for (DWORD pause = 1;; pause = std::min(2 * pause, kLongestPauseMs)) {
-        OVERLAPPED where{};
-        where.Offset = kLockOffsetLow;
-        where.OffsetHigh = kLockOffsetHigh;
-        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
-                         &where) != 0) {
-            return true;
-        }
-        if (::GetLastError() != ERROR_LOCK_VIOLATION) {
-            reason = LastReason();
-            return false;
-        }
-        ::Sleep(pause);
-    }
-}
-
 // The path with its drive and folders spelt out: Wine's ReplaceFileW fails on a relative
 // path, or one rooted on the current drive, that names a file held open for a lock.
 fs::path FullPath(const CString& path) {
@@ -150,6 +120,61 @@ fs::path FullPath(const CString& path) {
 
 fs::path FolderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(L".");
+}
+
+// The long form of path (no 8.3 aliases); path itself where it names nothing yet.
+fs::path LongPath(const fs::path& path) {
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetLongPathNameW(path.c_str(), name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0) {
+            return path;
+        }
+        if (length < name.size()) {
+            name.resize(length);
+            return name;
+        }
+        name.resize(length);
+    }
+}
+
+// The name of the mutex that locks the file at full: one for every spelling of the path
+// (names ignore case, and short aliases are spelt out), hashed to fit an object name.
+CString LockName(const fs::path& full) {
+    std::wstring name = (LongPath(full.parent_path()) / full.filename()).native();
+    ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(),
+                    static_cast<int>(name.size()), name.data(), static_cast<int>(name.size()),
+                    nullptr, nullptr, 0);
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (const wchar_t c : name) {
+        hash = (hash ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
+    }
+    wchar_t text[17];
+    std::swprintf(text, 17, L"%016llx", static_cast<unsigned long long>(hash));
+    return CString(L"Local\\tintora-file-lock-") + text;
+}
+
+// The regular file at path, made empty when missing; its details in info, created says
+// whether it was made here.
+bool OpenOrCreate(const fs::path& path, BY_HANDLE_FILE_INFORMATION& info, bool& created,
+                  std::string& reason) {
+    for (const DWORD disposition : {OPEN_EXISTING, CREATE_NEW, OPEN_EXISTING}) {
+        DWORD error = 0;
+        const HANDLE file =
+            OpenRegular(path, GENERIC_READ | (disposition == CREATE_NEW ? GENERIC_WRITE : 0),
+                        disposition, reason, &info, &error);
+        if (file != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(file);
+            created = disposition == CREATE_NEW;
+            return true;
+        }
+        // Made or removed by a program that does not lock meanwhile: look again.
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_FILE_EXISTS) {
+            return false;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -205,7 +230,7 @@ std::optional<FileStamp> StampOf(const CString& path) {
 
 // One save: either a temporary file beside the target, or the target itself written in
 // place with its old bytes kept.
-struct SafeFileWriter::Job {
+struct SafeFileWriter::SystemJob final : Job {
     fs::path target;
     bool targetExists = false;
     HANDLE file = INVALID_HANDLE_VALUE;
@@ -215,7 +240,7 @@ struct SafeFileWriter::Job {
     bool touched = false; // in place: the file no longer holds them
     bool done = false;
 
-    ~Job() {
+    ~SystemJob() override {
         if (inPlace && touched && !done) {
             Restore();
         }
@@ -278,12 +303,12 @@ struct SafeFileWriter::Job {
         return true;
     }
 
-    bool Write(std::string_view bytes, std::string& reason) {
+    bool Write(std::string_view bytes, std::string& reason) override {
         touched = touched || (inPlace && !bytes.empty());
         return WriteAll(file, bytes, reason);
     }
 
-    bool Finish(std::string& reason) {
+    bool Finish(std::string& reason) override {
         if ((inPlace && ::SetEndOfFile(file) == 0) || ::FlushFileBuffers(file) == 0) {
             reason = LastReason();
             return false;
@@ -374,7 +399,7 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
         m_error = Reason(ERROR_ACCESS_DENIED);
         return;
     }
-    auto job = std::make_unique<Job>();
+    auto job = std::make_unique<SystemJob>();
     job->target = target;
     job->targetExists = exists;
     // A rename would cut the other names of a hard-linked file off the new content; a
@@ -384,7 +409,7 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     if (!linked && job->StartTemporary(reason)) {
         m_job = std::move(job);
     } else if (exists) {
-        job = std::make_unique<Job>();
+        job = std::make_unique<SystemJob>();
         job->target = target;
         job->targetExists = true;
         if (job->StartInPlace(reason)) {
@@ -398,96 +423,48 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     m_buffer.reserve(kWriteBuffer);
 }
 
-SafeFileWriter::~SafeFileWriter() = default;
-
-bool SafeFileWriter::IsOpen() const {
-    return m_job != nullptr;
-}
-
-void SafeFileWriter::Fail(std::string reason) {
-    if (m_error.empty()) {
-        m_error = std::move(reason);
-    }
-    m_job.reset();
-}
-
-bool SafeFileWriter::Write(std::string_view bytes) {
-    if (!m_job) {
-        return false;
-    }
-    m_buffer.append(bytes);
-    if (m_buffer.size() < kWriteBuffer) {
-        return true;
-    }
-    const bool written = m_job->Write(m_buffer, m_error);
-    m_buffer.clear();
-    if (!written) {
-        m_job.reset();
-    }
-    return written;
-}
-
-bool SafeFileWriter::Commit() {
-    if (!m_job) {
-        return false;
-    }
-    const bool done = m_job->Write(m_buffer, m_error) && m_job->Finish(m_error);
-    m_buffer.clear();
-    m_job.reset();
-    return done;
-}
-
+// A file that any process holds open cannot be renamed over, neither by Windows' plain
+// rename nor under Wine: ReplaceFileW first moves such a file aside, and until the new one
+// takes its name, the name is free. A lock on the file itself (LockFileEx) would have to
+// hold it open, and a process coming in through that moment would find no file, make an
+// empty one, lock that and lose every palette saved before. So the lock is a named system
+// mutex for the file's full path: it holds no file open, is shared by every process of the
+// session, and is let go by the system when its holder dies, as flock's is.
 FileLock::FileLock(const CString& path) : m_path(FullPath(path)) {
-    // Each round follows one save that renamed a new file over the one just locked.
-    constexpr int kMaxRounds = 1000;
-    for (int round = 0; round < kMaxRounds; ++round) {
-        std::string reason;
-        BY_HANDLE_FILE_INFORMATION locked{};
-        const bool missing = ::GetFileAttributesW(m_path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-                             ::GetLastError() == ERROR_FILE_NOT_FOUND;
-        DWORD error = 0;
-        const HANDLE file =
-            OpenRegular(m_path, missing ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
-                        missing ? CREATE_NEW : OPEN_EXISTING, reason, &locked, &error);
-        if (file == INVALID_HANDLE_VALUE &&
-            (error == ERROR_FILE_EXISTS || (!missing && error == ERROR_FILE_NOT_FOUND))) {
-            continue; // made or removed by another process meanwhile: look again
-        }
-        if (file == INVALID_HANDLE_VALUE) {
-            m_error = reason;
-            return;
-        }
-        const bool created = missing;
-        if (!WaitForLock(file, reason)) {
-            m_error = reason;
-            ::CloseHandle(file);
-            return;
-        }
-        BY_HANDLE_FILE_INFORMATION named{};
-        if (InfoOf(m_path, named) && SameFile(named, locked)) {
-            m_handle = reinterpret_cast<std::intptr_t>(file);
-            m_created = created;
-            m_empty = named.nFileSizeHigh == 0 && named.nFileSizeLow == 0;
-            return;
-        }
-        ::CloseHandle(file);
+    const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, LockName(m_path).c_str());
+    if (mutex == nullptr) {
+        m_error = LastReason();
+        return;
     }
-    m_error = Reason(ERROR_BUSY);
+    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        m_error = LastReason();
+        ::CloseHandle(mutex);
+        return;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!OpenOrCreate(m_path, info, m_created, m_error)) {
+        ::ReleaseMutex(mutex);
+        ::CloseHandle(mutex);
+        return;
+    }
+    m_createdIndex = Join(info.nFileIndexHigh, info.nFileIndexLow);
+    m_empty = info.nFileSizeHigh == 0 && info.nFileSizeLow == 0;
+    m_handle = reinterpret_cast<std::intptr_t>(mutex);
 }
 
 FileLock::~FileLock() {
     if (m_handle == -1) {
         return;
     }
-    const HANDLE file = reinterpret_cast<HANDLE>(m_handle);
-    BY_HANDLE_FILE_INFORMATION locked{};
-    BY_HANDLE_FILE_INFORMATION named{};
     // A file made only to hold the lock is no debris to leave behind when nothing was
-    // saved into it. It goes once the handle is closed.
-    if (m_created && ::GetFileInformationByHandle(file, &locked) != 0 &&
-        locked.nFileSizeHigh == 0 && locked.nFileSizeLow == 0 && InfoOf(m_path, named) &&
-        SameFile(named, locked)) {
+    // saved into it.
+    BY_HANDLE_FILE_INFORMATION named{};
+    if (m_created && InfoOf(m_path, named) && named.nFileSizeHigh == 0 && named.nFileSizeLow == 0 &&
+        Join(named.nFileIndexHigh, named.nFileIndexLow) == m_createdIndex) {
         ::DeleteFileW(m_path.c_str());
     }
-    ::CloseHandle(file); // releases the lock
+    const HANDLE mutex = reinterpret_cast<HANDLE>(m_handle);
+    ::ReleaseMutex(mutex);
+    ::CloseHandle(mutex);
 }

@@ -26,6 +26,10 @@ std::filesystem::path Utf8Path(const std::string& path) {
 
 namespace {
 
+// Held while a run starts and while the files of another are read: a process started on
+// Windows inherits every file the C runtime has open, and would keep another run's output.
+std::mutex g_starting;
+
 #ifdef _WIN32
 using CString = std::wstring;
 
@@ -59,8 +63,7 @@ HANDLE Inheritable(const std::string& path, DWORD access, DWORD disposition) {
 // files meant for another.
 bool Start(const CString& program, CString command, const std::string& inPath,
            const std::string& outPath, const std::string& errPath, PROCESS_INFORMATION& process) {
-    static std::mutex s_starting;
-    const std::lock_guard starting(s_starting);
+    const std::lock_guard starting(g_starting);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -147,6 +150,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPat
     const std::string outPath = stdoutPath.empty() ? capture + "_out" : stdoutPath;
     CliRun run;
     run.exitCode = RunProcess(args, stdinPath, outPath, capture + "_err");
+    const std::lock_guard reading(g_starting);
     if (stdoutPath.empty()) {
         run.out = ReadBytes(outPath);
         std::filesystem::remove(Utf8Path(outPath));
