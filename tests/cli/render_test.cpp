@@ -1,27 +1,18 @@
 // tintora-cli render, run as a process: its picture against the editor window's own grab of
 // the same palette in both variants, and its failures.
-#include <QAbstractButton>
-#include <QDir>
 #include <QImage>
 #include <QRect>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <vector>
 
-#include "case_table.h"
 #include "cli_runner.h"
 #include "editor/tintora_dlg.h"
 #include "editor_test_support.h"
-#include "files/palette_file.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 #include "shared/text_encoding.h"
 
 namespace {

@@ -3,7 +3,6 @@
 // UTF-16 text, folders and devices. Both readers must give a clear result for each, and
 // the memory they need at their worst must stay a small multiple of the file's size (plus
 // the palettes they yield, which have a fixed size each).
-#include <gtest/gtest.h>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -16,14 +15,11 @@
 #include <numeric>
 #include <optional>
 #include <random>
-#include <vector>
 
 #include "files/formats/json_format.h"
 #include "files/legacy_colour_table.h"
 #include "files/palette_check.h"
-#include "files/palette_file.h"
 #include "heap_meter.h"
-#include "model/default_colours.h"
 #include "shared/file_io.h"
 #include "temp_folder.h"
 

@@ -1,13 +1,9 @@
 // Importing the older product's INI colour table as a new palette; the pens it must read
 // are in data/cases/legacy_colours.txt.
-#include <gtest/gtest.h>
 
 #include <memory>
 
-#include "case_table.h"
-
 #include "files/legacy_colour_table.h"
-#include "model/default_colours.h"
 #include "temp_folder.h"
 
 TEST(LegacyColourTable, ReadsPensOneToFifteen) {

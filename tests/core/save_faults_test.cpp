@@ -13,8 +13,6 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <csignal>
 #include <functional>
 #include <set>
-#include <string>
-#include <vector>
 
 #include <grp.h>
 #include <sys/mount.h>
@@ -24,8 +22,6 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "case_table.h"
-#include "files/palette_file.h"
 #include "shared/file_io.h"
 #include "temp_folder.h"
 

@@ -1,13 +1,7 @@
 // Editor test helpers.
 #include "editor_test_support.h"
 
-#include <QApplication>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include "platform/profile.h"
-#include "platform/qt_text.h"
 
 namespace {
 
@@ -31,6 +25,11 @@ void EditorTest::TearDown() {
 void EditorTest::Reopen() {
     dlg.reset();
     dlg = OpenEditor();
+}
+
+void EditorTest::Open(const QString& path) {
+    Script().Then(AnswerFileDialog(path));
+    dlg->SendCommand(ID_FILE_OPEN);
 }
 
 std::unique_ptr<CTintoraDlg> OpenEditor() {

@@ -2,18 +2,11 @@
 // going to a folder, doing nothing when already there).
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QToolButton>
-#include <functional>
-#include <map>
 
-#include "case_table.h"
 #include "filedialog/file_dialog_ex.h"
 #include "gui_test_support.h"
-#include "platform/qt_text.h"
 
 namespace {
 

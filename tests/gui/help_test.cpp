@@ -1,19 +1,12 @@
 // The help: F1 and Help > Contents open the manual at its contents in the program's help
 // window, the same window each time.
 #include <QAction>
-#include <QDir>
 #include <QMenuBar>
 #include <QTextBrowser>
 #include <QUrl>
-#include <functional>
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
 #include "platform/help_viewer.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 #include "shared/paths.h"
 
 namespace {

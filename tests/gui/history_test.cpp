@@ -3,19 +3,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTest>
-#include <gtest/gtest.h>
 
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 

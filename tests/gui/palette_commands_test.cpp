@@ -1,18 +1,9 @@
 // The palette list commands of the editor: what each outcome does to the list, the current
 // palette and the modified flag (data/cases/palette_outcomes.txt), and the messages of the
 // single-palette cases.
-#include <QListWidget>
-#include <gtest/gtest.h>
-#include <map>
 #include <sstream>
-#include <string>
 
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 

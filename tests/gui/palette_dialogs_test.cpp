@@ -1,16 +1,11 @@
 // The small dialogs of the palette commands on their own: the Select dialog refusing OK
 // without a line, and the texts the Add/Rename dialog accepts and refuses
 // (data/cases/palette_texts.txt).
-#include <QListWidget>
-#include <gtest/gtest.h>
 
-#include "case_table.h"
 #include "editor/add_palette_dlg.h"
 #include "editor/sel_palette_dlg.h"
 #include "gui_test_support.h"
 #include "model/palette_entry.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 #include "shared/text_encoding.h"
 
 namespace {

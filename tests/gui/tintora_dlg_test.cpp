@@ -1,11 +1,6 @@
 // The editor window at start-up, its palette operations and how it closes.
-#include <QAbstractButton>
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 

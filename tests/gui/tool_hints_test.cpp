@@ -1,15 +1,9 @@
 // Tool hints of the editor: which area a point belongs to and the hint it shows, and no
 // hints at all when the profile turns them off.
-#include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
-#include <gtest/gtest.h>
-#include <string>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 
