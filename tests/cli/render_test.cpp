@@ -73,9 +73,7 @@ TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
                                               {"--palette", "Distinct", "--background", "dark"}};
     for (int variant : {0, 1}) {
         SCOPED_TRACE(variant == 0 ? "light" : "dark");
-        qobject_cast<QAbstractButton*>(
-            dlg->GetDlgItem(variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND))
-            ->click();
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
         Settle();
         // The dark picture goes to standard output, which the runner sends to the file.
         std::vector<std::string> args = {"render", File(), "-o",

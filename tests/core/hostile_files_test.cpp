@@ -50,13 +50,11 @@ std::function<fs::path(const TempFolder&)> File(std::function<std::string()> con
 
 std::string ManyPalettes(int count, bool sameName) {
     std::string text;
-    char line[96];
     for (int i = 0; i < count; ++i) {
-        text.append(
-            line,
-            static_cast<std::size_t>(std::snprintf(
-                line, sizeof line, "*%s%d,Palette %d\r\nPen%d, %d, 0, 0, 0, 0, %d\r\n",
-                sameName ? "Same" : "P", sameName ? 0 : i, i, i % 256, i % 256, i / 256 % 256)));
+        const std::string n = std::to_string(i);
+        text += (sameName ? "*Same0" : "*P" + n) + ",Palette " + n + "\r\nPen" +
+                std::to_string(i % 256) + ", " + std::to_string(i % 256) + ", 0, 0, 0, 0, " +
+                std::to_string(i / 256 % 256) + "\r\n";
     }
     return text;
 }

@@ -1,7 +1,6 @@
 // The help: F1 and Help > Contents open the manual at its contents in the program's help
 // window, the same window each time.
 #include <QAction>
-#include <QMenuBar>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -36,24 +35,13 @@ std::vector<CHelpViewer*> ViewersOf(const CTintoraDlg& dlg) {
     return viewers;
 }
 
-void ChooseMenuItem(CTintoraDlg& dlg, int id) {
-    for (QAction* menu : dlg.GetMenu()->actions()) {
-        for (QAction* item : menu->menu()->actions()) {
-            if (item->data().toInt() == id) {
-                item->trigger();
-                return;
-            }
-        }
-    }
-    FAIL() << "no menu item " << id;
-}
-
 TEST_F(Help, F1AndContentsOpenTheManualAtItsContents) {
     const QUrl contents =
         QUrl::fromLocalFile(QDir(kHelpFolder).filePath(QStringLiteral("index.html")));
     const std::pair<const char*, std::function<void(CTintoraDlg&)>> ways[] = {
         {"F1", [](CTintoraDlg& editor) { PressKey(editor, Qt::Key_F1); }},
-        {"Help > Contents", [](CTintoraDlg& editor) { ChooseMenuItem(editor, ID_HELP_CONTENTS); }},
+        {"Help > Contents",
+         [](CTintoraDlg& editor) { editor.GetMenuItem(ID_HELP_CONTENTS)->trigger(); }},
     };
     for (const auto& [way, open] : ways) {
         SCOPED_TRACE(way);

@@ -11,9 +11,7 @@ protected:
         background = PixelOf(PaintedClient(*dlg), 5, 300);
     }
     void ChooseBackground(int variant) {
-        qobject_cast<QAbstractButton*>(
-            dlg->GetDlgItem(variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND))
-            ->click();
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
         Settle();
     }
     // Every pixel of a cell and of the ring just around it: the ring is background, the cell

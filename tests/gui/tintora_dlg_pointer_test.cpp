@@ -93,11 +93,11 @@ TEST_F(EditorPointer, OkStoresThePenColourAndAllCustomColours) {
 TEST_F(EditorPointer, MarkerEditedOnDarkLeavesItsLightColour) {
     EditSwatch(300, QColor(), true); // OK with the same colour still counts as an edit
     EXPECT_TRUE(dlg->m_bModified);
-    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_DARK_BACKGROUND))->click();
+    ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
     EXPECT_EQ(EditSwatch(300, QColor(200, 150, 100), true), QColor(255, 255, 255));
     EXPECT_EQ(Colour(1, 0), MakeColour(200, 150, 100));
     EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 200 G: 150 B: 100"));
-    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_LIGHT_BACKGROUND))->click();
+    ClickDlgItem(*dlg, IDC_LIGHT_BACKGROUND);
     Settle();
     EXPECT_EQ(Colour(0, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 000 G: 000 B: 000"));
