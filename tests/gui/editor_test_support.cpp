@@ -32,6 +32,16 @@ void EditorTest::Open(const QString& path) {
     dlg->SendCommand(ID_FILE_OPEN);
 }
 
+std::string EditorTest::ListState() const {
+    std::string state;
+    for (const UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
+        const auto* palette = dynamic_cast<const PaletteEntry*>(e);
+        state += (state.empty() ? "" : " ") + ToUtf8(palette->m_Name) +
+                 (palette == dlg->m_pCurrentPalette ? "*" : "");
+    }
+    return state + (dlg->m_bModified ? " +" : "");
+}
+
 std::unique_ptr<CTintoraDlg> OpenEditor() {
     auto dlg = std::make_unique<CTintoraDlg>(nullptr);
     dlg->Create();

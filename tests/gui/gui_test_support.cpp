@@ -44,6 +44,14 @@ ModalHandler AnswerMessageBox(QMessageBox::StandardButton button, MessageBoxSeen
     };
 }
 
+ModalHandler ChooseLine(int line) {
+    return [line](QDialog& d) {
+        qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST))
+            ->setCurrentRow(line);
+        ClickDlgItem(d, IDOK);
+    };
+}
+
 void ClickDlgItem(QDialog& dialog, int id) {
     auto* cdialog = dynamic_cast<CDialog*>(&dialog);
     ASSERT_NE(cdialog, nullptr);

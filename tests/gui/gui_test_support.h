@@ -67,6 +67,8 @@ struct MessageBoxSeen {
 // Answers a message box with button, recording what it showed into seen (when given).
 ModalHandler AnswerMessageBox(QMessageBox::StandardButton button, MessageBoxSeen* seen = nullptr);
 
+// Chooses line of the palette list in the Select or Delete dialog and clicks OK.
+ModalHandler ChooseLine(int line);
 // Clicks the control id of a CDialog (the handler receives the dialog as QDialog&).
 void ClickDlgItem(QDialog& dialog, int id);
 // Sends a key press and release to the widget with focus in dialog (or the dialog itself).
