@@ -26,11 +26,10 @@ COLORREF TestColour(int variant, int pen) {
                         : MakeColour((pen * 3) % 256, pen / 2, 255 - pen);
 }
 
-class RenderTest : public GuiTest {
+class RenderTest : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
+        EditorTest::SetUp();
         // The second palette is the one of interest; the first only has to be skipped.
         UI_LIST list(nullptr);
         for (const wchar_t* name : {L"First", L"Distinct"}) {
@@ -56,11 +55,7 @@ protected:
 
 // The picture is the editor's client area from its main grid frame to the swatches.
 TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
-    auto dlg = OpenEditor();
-    PaletteReadResult read = ReadPaletteFile(FromUtf8(File()));
-    ASSERT_EQ(read.status, PaletteReadStatus::Ok);
-    DiscardPaletteList(dlg->m_pPaletteList);
-    dlg->m_pPaletteList = read.list;
+    dlg->OpenFromOutside(FromUtf8(File()));
     dlg->SetCurrentPalette(1);
     QRect areas;
     for (const GridRect& r : {dlg->m_rcMainGrid, dlg->m_rcSecondaryGrid, dlg->m_rcStandardGrid,

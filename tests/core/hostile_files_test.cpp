@@ -252,8 +252,10 @@ TEST_P(Hostile, LegacyImport) {
     });
     ASSERT_NE(palette, nullptr);
     EXPECT_EQ(palette->m_Name, L"Veldra 3");
-    for (int pen : {0, 16, 255}) {
-        EXPECT_EQ(palette->m_Colours[kLightBackground][pen], DefaultLightColours[pen]);
+    // Pens 1 to 15 come from the table, black when it holds none; the rest are the defaults.
+    for (int pen : {0, 1, 15, 16, 255}) {
+        EXPECT_EQ(palette->m_Colours[kDarkBackground][pen],
+                  pen >= 1 && pen <= 15 ? 0u : DefaultDarkColours[pen]);
     }
 }
 
