@@ -7,7 +7,6 @@
 #include <QToolButton>
 
 #include "filedialog/file_dialog.h"
-#include "shared/paths.h"
 
 void GuiTest::SetUp() {
     m_pFolder = std::make_unique<QTemporaryDir>();
@@ -109,18 +108,6 @@ DataFolders::~DataFolders() {
             qunsetenv(name);
         }
     }
-}
-
-QString DataFolders::Shared() const {
-    return ToQString(coreGetSharedAppPath());
-}
-
-QString DataFolders::AllUsers() const {
-    return ToQString(coreGetAllUserAppPath());
-}
-
-QString DataFolders::User() const {
-    return ToQString(coreGetUserAppPath());
 }
 
 ModalHandler AnswerFileDialog(const QString& path, FileDialogSeen* seen) {

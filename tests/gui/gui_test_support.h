@@ -38,6 +38,7 @@
 #include "platform/profile.h"
 #include "platform/qt_text.h"
 #include "resources/resource.h"
+#include "shared/paths.h"
 
 // Every GUI test: a profile of its own (an empty INI file in a temporary folder) and a modal
 // script that must be used up by the end of the test.
@@ -96,9 +97,9 @@ public:
     DataFolders& operator=(const DataFolders&) = delete;
 
     // The data folders as the folder services give them (ending in a separator).
-    QString Shared() const;
-    QString AllUsers() const;
-    QString User() const;
+    QString Shared() const { return ToQString(coreGetSharedAppPath()); }
+    QString AllUsers() const { return ToQString(coreGetAllUserAppPath()); }
+    QString User() const { return ToQString(coreGetUserAppPath()); }
     // A scratch folder outside the data folders.
     QString Other() const { return Path(QStringLiteral("other")); }
     // A path inside the temporary place.

@@ -6,7 +6,6 @@
 
 #include "editor_test_support.h"
 #include "platform/help_viewer.h"
-#include "shared/paths.h"
 
 namespace {
 
