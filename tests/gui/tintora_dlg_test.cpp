@@ -27,19 +27,6 @@ TEST_F(Editor, StartsOnTheDefaultPaletteWithTheExampleLayout) {
     EXPECT_EQ(dlg->m_rcMarkerSwatch, (GridRect{266, 306, 431, 339}));
 }
 
-// No user path reaches it today (Open refuses a file without a readable palette), but the
-// built-in palette must stand in rather than nothing being current.
-TEST_F(Editor, SetCurrentPaletteWithoutOneThereLoadsTheDefault) {
-    dlg->m_bModified = true;
-    dlg->m_strPathName = L"/tmp/some.pal";
-    dlg->SetCurrentPalette(3);
-    ASSERT_EQ(dlg->m_pPaletteList->Count(), 1u);
-    EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
-              QStringLiteral("Current palette: Default (Default palette)"));
-    EXPECT_TRUE(dlg->m_strPathName.empty());
-    EXPECT_TRUE(dlg->m_bModified);
-}
-
 TEST_F(Editor, ClosesWithoutAskingWhateverWasChanged) {
     const int keys[] = {Qt::Key_Escape, Qt::Key_Return, 0}; // 0: the close box
     for (int key : keys) {

@@ -58,14 +58,6 @@ TEST_F(ToolHints, EachAreaShowsItsHint) {
         }
         EXPECT_EQ(HintAt(*dlg, point), row[2]) << row.where;
     }
-    // Each tool is its control; every hint but the buttons' is centred under it.
-    for (const auto& [point, flags] :
-         {std::pair{QPoint(20, 90), TTF_IDISHWND | TTF_CENTERTIP | TTF_NOTBUTTON},
-          std::pair{CentreOf(*dlg, IDC_LIGHT_BACKGROUND), TTF_IDISHWND}}) {
-        TOOLINFO tool;
-        dlg->OnToolHitTest(point, &tool);
-        EXPECT_EQ(tool.uFlags, flags);
-    }
 }
 
 TEST_F(ToolHints, NoneWhenTheProfileTurnsThemOff) {
