@@ -27,7 +27,10 @@ TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
         app.m_strFileToOpen = FromQString(folders.Path(QString::fromStdString(row[1])));
         MessageBoxSeen error;
         QString caption;
-        Script().Then([](QDialog& d) { ClickDlgItem(d, IDOK); }); // the warning
+        Script().Then([](QDialog& d) { // the warning, before the editor shows
+            EXPECT_FALSE(d.parentWidget() != nullptr && d.parentWidget()->isVisible());
+            ClickDlgItem(d, IDOK);
+        });
         if (!row[3].empty()) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &error));
         }
@@ -35,7 +38,8 @@ TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
             caption = d.windowTitle();
             d.reject();
         });
-        app.InitInstance();
+        EXPECT_FALSE(app.InitInstance()) << "the program ends with the editor";
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
         EXPECT_EQ(caption, QString::fromStdString(row[2]));
         // The cause follows on a second line.
         EXPECT_EQ(error.text.section(QLatin1Char('\n'), 0, 0), QString::fromStdString(row[3]));
