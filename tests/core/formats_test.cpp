@@ -57,17 +57,6 @@ TEST(Formats, WrittenPalettesReadBackInEveryReadableFormat) {
     }
 }
 
-TEST(Formats, CssHoldsBothVariantsAsCustomProperties) {
-    PaletteEntry palette;
-    FillSample(palette);
-    const std::string css = Written(PaletteFormat::Css, palette, kLightBackground);
-    const std::size_t media = css.find("@media (prefers-color-scheme: dark) {\n  :root {\n");
-    ASSERT_NE(media, std::string::npos);
-    EXPECT_NE(css.find(":root {\n  --pen-0: #00ff00;\n  --pen-1: #01fe03;\n"), std::string::npos);
-    EXPECT_LT(css.find("  --pen-255: #ff00fd;\n}\n"), media);
-    EXPECT_NE(css.find("    --pen-255: #fbff07;\n  }\n}\n", media), std::string::npos);
-}
-
 // Short inputs from data/cases/format_reading.txt: what each reader takes, what it refuses
 // and where, and what it warns of.
 class FormatReading : public testing::TestWithParam<CaseRow> {};
