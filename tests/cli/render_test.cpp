@@ -1,27 +1,18 @@
 // tintora-cli render, run as a process: its picture against the editor window's own grab of
 // the same palette in both variants, and its failures.
-#include <QAbstractButton>
-#include <QDir>
 #include <QImage>
 #include <QRect>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <vector>
 
-#include "case_table.h"
 #include "cli_runner.h"
 #include "editor/tintora_dlg.h"
 #include "editor_test_support.h"
-#include "files/palette_file.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -35,11 +26,10 @@ COLORREF TestColour(int variant, int pen) {
                         : MakeColour((pen * 3) % 256, pen / 2, 255 - pen);
 }
 
-class RenderTest : public GuiTest {
+class RenderTest : public EditorTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
+        EditorTest::SetUp();
         // The second palette is the one of interest; the first only has to be skipped.
         UI_LIST list(nullptr);
         for (const wchar_t* name : {L"First", L"Distinct"}) {
@@ -65,11 +55,7 @@ protected:
 
 // The picture is the editor's client area from its main grid frame to the swatches.
 TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
-    auto dlg = OpenEditor();
-    PaletteReadResult read = ReadPaletteFile(FromUtf8(File()));
-    ASSERT_EQ(read.status, PaletteReadStatus::Ok);
-    DiscardPaletteList(dlg->m_pPaletteList);
-    dlg->m_pPaletteList = read.list;
+    dlg->OpenFromOutside(FromUtf8(File()));
     dlg->SetCurrentPalette(1);
     QRect areas;
     for (const GridRect& r : {dlg->m_rcMainGrid, dlg->m_rcSecondaryGrid, dlg->m_rcStandardGrid,
@@ -82,9 +68,7 @@ TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
                                               {"--palette", "Distinct", "--background", "dark"}};
     for (int variant : {0, 1}) {
         SCOPED_TRACE(variant == 0 ? "light" : "dark");
-        qobject_cast<QAbstractButton*>(
-            dlg->GetDlgItem(variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND))
-            ->click();
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
         Settle();
         // The dark picture goes to standard output, which the runner sends to the file.
         std::vector<std::string> args = {"render", File(), "-o",

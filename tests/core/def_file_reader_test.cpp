@@ -1,10 +1,7 @@
 // The definition-file reader: item headers, comments, line ends and repeated names from
-// data/cases/def_items.txt; unknown names, unreadable files and very long input.
-#include <gtest/gtest.h>
+// data/cases/def_items.txt; unknown names and unreadable files (the hostile files test
+// covers very long lines and items across the scan blocks).
 
-#include <vector>
-
-#include "case_table.h"
 #include "shared/def_file_reader.h"
 #include "temp_folder.h"
 
@@ -77,24 +74,4 @@ TEST(DefFileReader, UnknownNamesAndUnreadableFiles) {
     EXPECT_FALSE(reader.Open(folder.File("missing.pal")));
     EXPECT_FALSE(reader.Open(FromUtf8(folder.Path().string()))) << "a folder";
     EXPECT_FALSE(reader.StartItemRead(L"A", description)) << "a failed Open forgets the old file";
-}
-
-TEST(DefFileReader, ItemsAcrossScanBlocksAndVeryLongLines) {
-    // Far larger than the reader's scan block, with a line longer than a block, so items
-    // and lines straddle block boundaries.
-    std::string bytes;
-    std::vector<Item> expected;
-    const std::string longElement(300000, 'x');
-    for (int i = 0; i < 6000; ++i) {
-        const std::string n = std::to_string(i);
-        bytes += "*N" + n + ",D" + n + "\r\nPen" + n + ", 1\r\n# comment\r\n";
-        expected.push_back({L"N" + std::to_wstring(i),
-                            L"D" + std::to_wstring(i),
-                            {L"Pen" + std::to_wstring(i) + L", 1"}});
-        if (i == 3000) {
-            bytes += longElement + "\r\n";
-            expected.back().elements.emplace_back(longElement.begin(), longElement.end());
-        }
-    }
-    EXPECT_EQ(ReadBytesAsItems(bytes), expected);
 }

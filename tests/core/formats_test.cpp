@@ -1,15 +1,8 @@
-// The formats beside .pal: GIMP palettes other people wrote, round trips through each
-// writer and its reader, and the place every reader names for bad input.
-#include <gtest/gtest.h>
+// The formats beside .pal: round trips through each writer and its reader, and the place
+// every reader names for bad input.
 
-#include <filesystem>
-#include <string>
-
-#include "case_table.h"
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
-#include "files/palette_file.h"
-#include "model/default_colours.h"
 #include "temp_folder.h"
 
 namespace {
@@ -33,42 +26,6 @@ void FillSample(PaletteEntry& palette) {
 }
 
 } // namespace
-
-// Every GIMP palette the system has, written by other people, goes to a .pal file and back
-// to GIMP with its name and the colours of its first 255 rows.
-TEST(Formats, SystemGimpPalettesSurviveAPaletteFile) {
-    const std::filesystem::path folder = "/usr/share/gimp/2.0/palettes";
-    if (!std::filesystem::is_directory(folder)) {
-        GTEST_SKIP() << "gimp-data is not installed";
-    }
-    TempFolder scratch;
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        SCOPED_TRACE(entry.path().string());
-        const std::string bytes = ReadBytes(entry.path().string());
-        const FormatReadResult original =
-            ReadForeignPalettes(PaletteFormat::Gpl, bytes, L"fallback");
-        ASSERT_TRUE(original.Ok()) << original.error;
-        ASSERT_EQ(original.palettes.size(), 1u);
-        UI_LIST list(nullptr);
-        list.Add(new PaletteEntry);
-        PaletteEntry& copy = *PaletteAt(list, 0);
-        copy.m_Name = original.palettes[0]->m_Name;
-        copy.m_Description = original.palettes[0]->m_Description;
-        copy.m_Colours = original.palettes[0]->m_Colours;
-        ASSERT_TRUE(WritePaletteFile(scratch.File("x.pal"), list));
-        const ListPtr read(ReadPaletteFile(scratch.File("x.pal")).list);
-        ASSERT_TRUE(read && read->Count() == 1);
-        const FormatReadResult back = ReadForeignPalettes(
-            PaletteFormat::Gpl, Written(PaletteFormat::Gpl, *PaletteAt(*read, 0), 0), L"");
-        ASSERT_TRUE(back.Ok()) << back.error;
-        EXPECT_EQ(back.palettes[0]->m_Name, original.palettes[0]->m_Name);
-        EXPECT_NE(back.palettes[0]->m_Name, L"fallback");
-        EXPECT_EQ(back.palettes[0]->m_Colours, original.palettes[0]->m_Colours);
-        ++files;
-    }
-    EXPECT_GE(files, 3);
-}
 
 TEST(Formats, WrittenPalettesReadBackInEveryReadableFormat) {
     PaletteEntry palette;
@@ -98,17 +55,6 @@ TEST(Formats, WrittenPalettesReadBackInEveryReadableFormat) {
             }
         }
     }
-}
-
-TEST(Formats, CssHoldsBothVariantsAsCustomProperties) {
-    PaletteEntry palette;
-    FillSample(palette);
-    const std::string css = Written(PaletteFormat::Css, palette, kLightBackground);
-    const std::size_t media = css.find("@media (prefers-color-scheme: dark) {\n  :root {\n");
-    ASSERT_NE(media, std::string::npos);
-    EXPECT_NE(css.find(":root {\n  --pen-0: #00ff00;\n  --pen-1: #01fe03;\n"), std::string::npos);
-    EXPECT_LT(css.find("  --pen-255: #ff00fd;\n}\n"), media);
-    EXPECT_NE(css.find("    --pen-255: #fbff07;\n  }\n}\n", media), std::string::npos);
 }
 
 // Short inputs from data/cases/format_reading.txt: what each reader takes, what it refuses

@@ -1,11 +1,7 @@
 // The fuzz targets' seed corpus as a regression test: every input in tests/data/fuzz goes
 // through the same checks the fuzzers run, in every build, with or without libFuzzer.
-#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "formats_check.h"
 #include "legacy_ini_check.h"

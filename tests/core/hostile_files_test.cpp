@@ -3,7 +3,6 @@
 // UTF-16 text, folders and devices. Both readers must give a clear result for each, and
 // the memory they need at their worst must stay a small multiple of the file's size (plus
 // the palettes they yield, which have a fixed size each).
-#include <gtest/gtest.h>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -16,14 +15,11 @@
 #include <numeric>
 #include <optional>
 #include <random>
-#include <vector>
 
 #include "files/formats/json_format.h"
 #include "files/legacy_colour_table.h"
 #include "files/palette_check.h"
-#include "files/palette_file.h"
 #include "heap_meter.h"
-#include "model/default_colours.h"
 #include "shared/file_io.h"
 #include "temp_folder.h"
 
@@ -54,13 +50,11 @@ std::function<fs::path(const TempFolder&)> File(std::function<std::string()> con
 
 std::string ManyPalettes(int count, bool sameName) {
     std::string text;
-    char line[96];
     for (int i = 0; i < count; ++i) {
-        text.append(
-            line,
-            static_cast<std::size_t>(std::snprintf(
-                line, sizeof line, "*%s%d,Palette %d\r\nPen%d, %d, 0, 0, 0, 0, %d\r\n",
-                sameName ? "Same" : "P", sameName ? 0 : i, i, i % 256, i % 256, i / 256 % 256)));
+        const std::string n = std::to_string(i);
+        text += (sameName ? "*Same0" : "*P" + n) + ",Palette " + n + "\r\nPen" +
+                std::to_string(i % 256) + ", " + std::to_string(i % 256) + ", 0, 0, 0, 0, " +
+                std::to_string(i / 256 % 256) + "\r\n";
     }
     return text;
 }
@@ -258,8 +252,10 @@ TEST_P(Hostile, LegacyImport) {
     });
     ASSERT_NE(palette, nullptr);
     EXPECT_EQ(palette->m_Name, L"Veldra 3");
-    for (int pen : {0, 16, 255}) {
-        EXPECT_EQ(palette->m_Colours[kLightBackground][pen], DefaultLightColours[pen]);
+    // Pens 1 to 15 come from the table, black when it holds none; the rest are the defaults.
+    for (int pen : {0, 1, 15, 16, 255}) {
+        EXPECT_EQ(palette->m_Colours[kDarkBackground][pen],
+                  pen >= 1 && pen <= 15 ? 0u : DefaultDarkColours[pen]);
     }
 }
 

@@ -1,7 +1,5 @@
 // The INI reader: the reading rules from data/cases/ini.txt, and unreadable files.
-#include <gtest/gtest.h>
 
-#include "case_table.h"
 #include "shared/ini_file.h"
 #include "temp_folder.h"
 

@@ -1,13 +1,9 @@
 // Importing the older product's INI colour table as a new palette; the pens it must read
-// are in data/cases/legacy_colours.txt.
-#include <gtest/gtest.h>
+// are in data/cases/legacy_colours.txt. Files without the table are the hostile files' test.
 
 #include <memory>
 
-#include "case_table.h"
-
 #include "files/legacy_colour_table.h"
-#include "model/default_colours.h"
 #include "temp_folder.h"
 
 TEST(LegacyColourTable, ReadsPensOneToFifteen) {
@@ -22,17 +18,5 @@ TEST(LegacyColourTable, ReadsPensOneToFifteen) {
     for (int pen : {0, 16, 100, 255}) {
         EXPECT_EQ(palette->m_Colours[kLightBackground][pen], DefaultLightColours[pen]) << pen;
         EXPECT_EQ(palette->m_Colours[kDarkBackground][pen], DefaultDarkColours[pen]) << pen;
-    }
-}
-
-TEST(LegacyColourTable, UnreadableFileGivesBlackPens) {
-    TempFolder folder;
-    const std::unique_ptr<PaletteEntry> palette(NewLegacyPalette(folder.File("missing.ini")));
-    for (int pen = 0; pen < kPenCount; ++pen) {
-        const bool imported = pen >= 1 && pen <= 15;
-        EXPECT_EQ(palette->m_Colours[kLightBackground][pen],
-                  imported ? 0u : DefaultLightColours[pen]);
-        EXPECT_EQ(palette->m_Colours[kDarkBackground][pen],
-                  imported ? 0u : DefaultDarkColours[pen]);
     }
 }

@@ -1,14 +1,6 @@
 // Palette files: the exact bytes written, the pen-line rules of data/cases/pen_lines.txt
 // and round trips. Saving under faults has tests of its own.
-#include <gtest/gtest.h>
 
-#include <string>
-
-#include "case_table.h"
-
-#include "files/palette_file.h"
-#include "model/default_colours.h"
-#include "model/palette_entry.h"
 #include "temp_folder.h"
 
 namespace {

@@ -59,10 +59,4 @@ TEST(PenGridLayout, EveryUsablePenIsInExactlyOneCell) {
     EXPECT_FALSE(CellOfPen(256));
 }
 
-TEST(PenGridLayout, PointerCellOfMainGridIsShiftedAndTaller) {
-    EXPECT_EQ(PointerCell(PenGrid::Main, kFrames.main, 0, 0), (GridRect{12, 76, 35, 103}));
-    EXPECT_EQ(PointerCell(PenGrid::Standard, kFrames.standard, 3, 5),
-              DrawnCell(PenGrid::Standard, kFrames.standard, 3, 5));
-}
-
 } // namespace

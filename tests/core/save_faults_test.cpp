@@ -13,8 +13,6 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <csignal>
 #include <functional>
 #include <set>
-#include <string>
-#include <vector>
 
 #include <grp.h>
 #include <sys/mount.h>
@@ -24,8 +22,6 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "case_table.h"
-#include "files/palette_file.h"
 #include "shared/file_io.h"
 #include "temp_folder.h"
 
@@ -124,19 +120,29 @@ int WriteUnderFileSizeLimit(const CString& path, const UI_LIST& list) {
     return Outcome(written);
 }
 
-// A save that SIGTERM ends part-way, as kill -TERM would: the child has written more than
-// a buffer's worth when it is signalled.
-int WriteUntilTerminated(const CString& path) {
+// Runs write in a child process and gives its exit code: kRefused when SIGTERM ended it, -1
+// for any other end.
+int InChild(const std::function<int()>& write) {
     const pid_t child = ::fork();
     if (child == 0) {
-        SafeFileWriter file(path);
-        file.Write(std::string(std::size_t{1} << 20, 'x'));
-        ::kill(::getpid(), SIGTERM);
-        ::_exit(kWritten);
+        ::_exit(write());
     }
     int status = 0;
     ::waitpid(child, &status, 0);
-    return WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM ? kRefused : kWritten;
+    return WIFEXITED(status)                                    ? WEXITSTATUS(status)
+           : WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM ? kRefused
+                                                                : -1;
+}
+
+// A save that SIGTERM ends part-way, as kill -TERM would: the child has written more than
+// a buffer's worth when it is signalled.
+int WriteUntilTerminated(const CString& path) {
+    return InChild([&path] {
+        SafeFileWriter file(path);
+        file.Write(std::string(std::size_t{1} << 20, 'x'));
+        ::kill(::getpid(), SIGTERM);
+        return kWritten;
+    });
 }
 
 // Root may write anywhere, so as root the write runs in a child that became "nobody".
@@ -144,16 +150,12 @@ int WriteAsOrdinaryUser(const CString& path, const UI_LIST& list) {
     if (::geteuid() != 0) {
         return Outcome(WritePaletteFile(path, list));
     }
-    const pid_t child = ::fork();
-    if (child == 0) {
+    return InChild([&] {
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
-            ::_exit(kNoOrdinaryUser);
+            return kNoOrdinaryUser;
         }
-        ::_exit(Outcome(WritePaletteFile(path, list)));
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : kNoOrdinaryUser;
+        return Outcome(WritePaletteFile(path, list));
+    });
 }
 
 // Everything below folder, links marked and files with their permissions, so that comparing

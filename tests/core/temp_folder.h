@@ -1,5 +1,6 @@
 // Helpers the file tests share: a scratch folder removed with everything in it afterwards,
 // putting bytes into files and reading them back, and an owning pointer to a palette list.
+// The headers nearly every file test needs come with it.
 #pragma once
 
 #include <cstdlib>
@@ -10,7 +11,11 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "case_table.h"
+#include "files/palette_file.h"
+#include "model/default_colours.h"
 #include "model/palette_entry.h"
 #include "shared/cstring.h"
 #include "shared/text_encoding.h"

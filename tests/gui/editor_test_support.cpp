@@ -1,13 +1,7 @@
 // Editor test helpers.
 #include "editor_test_support.h"
 
-#include <QApplication>
 #include <QScreen>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include "platform/profile.h"
-#include "platform/qt_text.h"
 
 namespace {
 
@@ -31,6 +25,21 @@ void EditorTest::TearDown() {
 void EditorTest::Reopen() {
     dlg.reset();
     dlg = OpenEditor();
+}
+
+void EditorTest::Open(const QString& path) {
+    Script().Then(AnswerFileDialog(path));
+    dlg->SendCommand(ID_FILE_OPEN);
+}
+
+std::string EditorTest::ListState() const {
+    std::string state;
+    for (const UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
+        const auto* palette = dynamic_cast<const PaletteEntry*>(e);
+        state += (state.empty() ? "" : " ") + ToUtf8(palette->m_Name) +
+                 (palette == dlg->m_pCurrentPalette ? "*" : "");
+    }
+    return state + (dlg->m_bModified ? " +" : "");
 }
 
 std::unique_ptr<CTintoraDlg> OpenEditor() {

@@ -37,6 +37,10 @@ protected:
     void TearDown() override;
     // Closes the editor and opens a fresh one (after a change to the profile, say).
     void Reopen();
+    // The palettes by name, "*" marking the current one, then " +" when modified: "A B* C +".
+    std::string ListState() const;
+    // Opens the palette file path with File > Open.
+    void Open(const QString& path);
 
     DataFolders folders;
     std::unique_ptr<CTintoraDlg> dlg;

@@ -1,29 +1,15 @@
 // The file commands of the editor: the save question before New, Open and Exit, every
 // message with its caption, the caption and remembered file after each, Save As, and the
 // shared-folder shortcut in the Open and Save As dialogs.
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "files/palette_file.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 
 constexpr COLORREF kEdited = MakeColour(10, 20, 30);
 const QString kSaved = QStringLiteral("Palette file has been saved");
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class FileCommands : public EditorTest {
 protected:
@@ -43,14 +29,13 @@ protected:
         ASSERT_TRUE(WritePaletteFile(FromQString(m_strTwo), *list));
         DiscardPaletteList(list);
         Reopen();
-        Script().Then(AnswerFileDialog(m_strTwo));
-        dlg->SendCommand(ID_FILE_OPEN);
+        Open(m_strTwo);
     }
     // The file the editor's list should make, byte for byte.
     QByteArray ListBytes() const {
         const QString path = folders.Path(QStringLiteral("expected.pal"));
         EXPECT_TRUE(WritePaletteFile(FromQString(path), *dlg->m_pPaletteList));
-        return Bytes(path);
+        return FileBytes(path);
     }
     void Edit() {
         dlg->m_pCurrentPalette->m_Colours[kLightBackground][5] = kEdited;
@@ -66,37 +51,27 @@ protected:
 };
 
 TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
-    const struct {
-        const char* name;
-        int command;
-        QMessageBox::StandardButton answer;
-        bool goesOn;
-    } rows[] = {
-        {"New, Yes", ID_FILE_NEW, QMessageBox::Yes, true},
-        {"New, No", ID_FILE_NEW, QMessageBox::No, true},
-        {"New, Cancel", ID_FILE_NEW, QMessageBox::Cancel, true},
-        {"Open, Yes", ID_FILE_OPEN, QMessageBox::Yes, true},
-        {"Open, No", ID_FILE_OPEN, QMessageBox::No, true},
-        {"Open, Cancel", ID_FILE_OPEN, QMessageBox::Cancel, false},
-        {"Exit, Yes", ID_EXIT, QMessageBox::Yes, true},
-        {"Exit, No", ID_EXIT, QMessageBox::No, true},
-        {"Exit, Cancel", ID_EXIT, QMessageBox::Cancel, false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const std::map<std::string, int> commands = {
+        {"new", ID_FILE_NEW}, {"open", ID_FILE_OPEN}, {"exit", ID_EXIT}};
+    const std::map<std::string, QMessageBox::StandardButton> answers = {
+        {"yes", QMessageBox::Yes}, {"no", QMessageBox::No}, {"cancel", QMessageBox::Cancel}};
+    for (const CaseRow& row : ReadCaseTable("save_question.txt")) {
+        SCOPED_TRACE(row.where);
+        const bool yes = row[1] == "yes";
+        const bool goesOn = row[2] == "yes";
         OpenTwo();
         Edit();
         const QByteArray edited = ListBytes();
         MessageBoxSeen question;
         MessageBoxSeen saved;
-        Script().Then(AnswerMessageBox(row.answer, &question));
-        if (row.answer == QMessageBox::Yes) {
+        Script().Then(AnswerMessageBox(answers.at(row[1]), &question));
+        if (yes) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
         }
-        if (row.command == ID_FILE_OPEN && row.goesOn) {
+        if (row[0] == "open" && goesOn) {
             Script().Then(CancelFileDialog());
         }
-        dlg->SendCommand(row.command);
+        dlg->SendCommand(commands.at(row[0]));
 
         EXPECT_EQ(question.caption, QStringLiteral("Save"));
         EXPECT_EQ(question.text,
@@ -104,22 +79,22 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
         EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         EXPECT_EQ(question.icon, QMessageBox::NoIcon);
         EXPECT_EQ(question.owner, dlg.get());
-        EXPECT_EQ(Bytes(m_strTwo) == edited, row.answer == QMessageBox::Yes);
-        EXPECT_EQ(saved.text, row.answer == QMessageBox::Yes ? kSaved : QString());
-        if (row.command == ID_FILE_NEW) {
+        EXPECT_EQ(FileBytes(m_strTwo) == edited, yes);
+        EXPECT_EQ(saved.text, yes ? kSaved : QString());
+        if (row[0] == "new") {
             EXPECT_TRUE(ShowsDefaultOnly());
             EXPECT_EQ(Path(), QString());
             EXPECT_EQ(Caption(), QStringLiteral("Tintora"));
             EXPECT_FALSE(dlg->m_bModified);
-        } else if (row.command == ID_FILE_OPEN) {
+        } else if (row[0] == "open") {
             // The dialog was cancelled (or never shown): the list and the file stay.
             EXPECT_EQ(dlg->m_pPaletteList->Count(), 2u);
             EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[kLightBackground][5], kEdited);
             EXPECT_EQ(Path(), m_strTwo);
             EXPECT_EQ(Caption(), QStringLiteral("Tintora - two.pal"));
-            EXPECT_EQ(dlg->m_bModified, !row.goesOn);
+            EXPECT_EQ(dlg->m_bModified, !goesOn);
         } else {
-            EXPECT_EQ(dlg->isVisible(), !row.goesOn);
+            EXPECT_EQ(dlg->isVisible(), !goesOn);
         }
     }
 }
@@ -127,12 +102,9 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
 TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
     const QString other = folders.Other() + QLatin1Char('/');
     ASSERT_EQ(::mkfifo((other + QStringLiteral("pipe.pal")).toUtf8().constData(), 0600), 0);
-    for (const auto& [name, bytes] :
-         {std::pair{"comments.pal", QByteArray("# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n")},
-          std::pair{"many.pal", QByteArray("*P\n").repeated(100001)}}) {
-        QFile file(other + QLatin1String(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
+    ASSERT_TRUE(WriteFile(other + QStringLiteral("comments.pal"),
+                          "# only a comment\r\nPen1, 1, 2, 3, 4, 5, 6\r\n"));
+    ASSERT_TRUE(WriteFile(other + QStringLiteral("many.pal"), QByteArray("*P\n").repeated(100001)));
     for (const CaseRow& row : ReadCaseTable("file_messages.txt")) {
         SCOPED_TRACE(row.where);
         OpenTwo();
@@ -142,7 +114,7 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
         if (row[0] == "unsaveable") {
             dlg->m_pCurrentPalette->m_Name = L"Caf\u4E2D";
         }
-        const QByteArray before = Bytes(m_strTwo);
+        const QByteArray before = FileBytes(m_strTwo);
         const QString open =
             row[1] == "save" ? QString() : other + QString::fromStdString(row[1].substr(5));
         MessageBoxSeen seen;
@@ -166,7 +138,7 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
                 << "the failed file is proposed next time";
             continue;
         }
-        EXPECT_EQ(Bytes(m_strTwo), row[4] == "saved" ? ListBytes() : before);
+        EXPECT_EQ(FileBytes(m_strTwo), row[4] == "saved" ? ListBytes() : before);
         EXPECT_EQ(dlg->m_bModified, row[4] == "modified");
         EXPECT_EQ(Path(), m_strTwo);
     }
@@ -180,9 +152,7 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
         const bool changed = answer != QMessageBox::Ok;
         if (changed) {
             OpenTwo();
-            QFile file(m_strTwo);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(other);
+            ASSERT_TRUE(WriteFile(m_strTwo, other));
         }
         Edit();
         MessageBoxSeen question;
@@ -202,29 +172,17 @@ TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
                                      "in Tintora?"));
             EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
         }
-        EXPECT_EQ(Bytes(m_strTwo) == other, answer == QMessageBox::No);
+        EXPECT_EQ(FileBytes(m_strTwo) == other, answer == QMessageBox::No);
         EXPECT_EQ(dlg->m_bModified, answer == QMessageBox::No);
         EXPECT_EQ(saved.text, answer == QMessageBox::No ? QString() : kSaved);
     }
 }
 
 TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
-    const struct {
-        const char* name;
-        int command;
-        bool openFirst;
-        QString target;
-        QString text;
-    } rows[] = {
-        // clang-format off
-        {"Save As, nothing changed", ID_FILE_SAVE_AS, true, folders.Path(QStringLiteral("copy.pal")), kSaved},
-        {"Save without a file", ID_FILE_SAVE, false, folders.Path(QStringLiteral("first.pal")), kSaved},
-        {"Save As into a missing folder", ID_FILE_SAVE_AS, true, folders.Path(QStringLiteral("missing/copy.pal")), QStringLiteral("Failed to open palette file for writing\nNo such file or directory")},
-        // clang-format on
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        if (row.openFirst) {
+    for (const CaseRow& row : ReadCaseTable("save_as.txt")) {
+        SCOPED_TRACE(row.where);
+        const QString target = folders.Path(QString::fromStdString(row[2]));
+        if (row[1] == "yes") {
             OpenTwo();
         } else {
             Reopen();
@@ -233,18 +191,18 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         const CString remembered = GetProfileString(L"Tintora", L"File");
         FileDialogSeen dialog;
         MessageBoxSeen seen;
-        Script().Then(AnswerFileDialog(row.target, &dialog));
+        Script().Then(AnswerFileDialog(target, &dialog));
         Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
-        dlg->SendCommand(row.command);
+        dlg->SendCommand(row[0] == "save" ? ID_FILE_SAVE : ID_FILE_SAVE_AS);
 
-        const bool written = row.text == kSaved;
+        const bool written = QString::fromStdString(row[3]) == kSaved;
         EXPECT_FALSE(dialog.open);
         EXPECT_EQ(dialog.fileName, QString()) << "Save As proposes no name";
-        EXPECT_EQ(seen.text, row.text);
-        EXPECT_EQ(Path(), row.target);
-        EXPECT_EQ(Caption(), QStringLiteral("Tintora - ") + QFileInfo(row.target).fileName());
+        EXPECT_EQ(seen.text, QString::fromStdString(row[3]));
+        EXPECT_EQ(Path(), target);
+        EXPECT_EQ(Caption(), QStringLiteral("Tintora - ") + QFileInfo(target).fileName());
         EXPECT_EQ(dlg->m_bModified, !written);
-        EXPECT_EQ(Bytes(row.target), written ? ListBytes() : QByteArray());
+        EXPECT_EQ(FileBytes(target), written ? ListBytes() : QByteArray());
         EXPECT_EQ(GetProfileString(L"Tintora", L"File"), remembered)
             << "only Open remembers a file";
     }

@@ -1,21 +1,12 @@
 // The GUI test fixture, the data folders and the dialog helpers.
 #include "gui_test_support.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QDir>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QTest>
 #include <QToolButton>
 
 #include "filedialog/file_dialog.h"
-#include "platform/dialog.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "shared/paths.h"
 
 void GuiTest::SetUp() {
     m_pFolder = std::make_unique<QTemporaryDir>();
@@ -52,6 +43,14 @@ ModalHandler AnswerMessageBox(QMessageBox::StandardButton button, MessageBoxSeen
     };
 }
 
+ModalHandler ChooseLine(int line) {
+    return [line](QDialog& d) {
+        qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST))
+            ->setCurrentRow(line);
+        ClickDlgItem(d, IDOK);
+    };
+}
+
 void ClickDlgItem(QDialog& dialog, int id) {
     auto* cdialog = dynamic_cast<CDialog*>(&dialog);
     ASSERT_NE(cdialog, nullptr);
@@ -63,6 +62,17 @@ void ClickDlgItem(QDialog& dialog, int id) {
 void PressKey(QDialog& dialog, int key) {
     QWidget* target = dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog;
     QTest::keyClick(target, static_cast<Qt::Key>(key));
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 unsigned int PixelOf(const QImage& image, int x, int y) {
@@ -98,18 +108,6 @@ DataFolders::~DataFolders() {
             qunsetenv(name);
         }
     }
-}
-
-QString DataFolders::Shared() const {
-    return ToQString(coreGetSharedAppPath());
-}
-
-QString DataFolders::AllUsers() const {
-    return ToQString(coreGetAllUserAppPath());
-}
-
-QString DataFolders::User() const {
-    return ToQString(coreGetUserAppPath());
 }
 
 ModalHandler AnswerFileDialog(const QString& path, FileDialogSeen* seen) {

@@ -8,22 +8,37 @@
 //   }   // TearDown fails the test if a dialog came unanswered or an answer was not used
 #pragma once
 
+// The headers nearly every GUI test needs come with it.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "case_table.h"
+#include "files/palette_file.h"
+#include "model/default_colours.h"
+#include "platform/dialog.h"
 #include "platform/modal_door.h"
-
-class CDialog;
-class QDialog;
-class QWidget;
+#include "platform/profile.h"
+#include "platform/qt_text.h"
+#include "resources/resource.h"
+#include "shared/paths.h"
 
 // Every GUI test: a profile of its own (an empty INI file in a temporary folder) and a modal
 // script that must be used up by the end of the test.
@@ -53,10 +68,16 @@ struct MessageBoxSeen {
 // Answers a message box with button, recording what it showed into seen (when given).
 ModalHandler AnswerMessageBox(QMessageBox::StandardButton button, MessageBoxSeen* seen = nullptr);
 
+// Chooses line of the palette list in the Select or Delete dialog and clicks OK.
+ModalHandler ChooseLine(int line);
 // Clicks the control id of a CDialog (the handler receives the dialog as QDialog&).
 void ClickDlgItem(QDialog& dialog, int id);
 // Sends a key press and release to the widget with focus in dialog (or the dialog itself).
 void PressKey(QDialog& dialog, int key);
+
+// The whole content of a file, empty when it cannot be read; writing one, true on success.
+QByteArray FileBytes(const QString& path);
+bool WriteFile(const QString& path, const QByteArray& bytes);
 
 // The pixel at (x, y) of an image, as 0xRRGGBB.
 unsigned int PixelOf(const QImage& image, int x, int y);
@@ -76,9 +97,9 @@ public:
     DataFolders& operator=(const DataFolders&) = delete;
 
     // The data folders as the folder services give them (ending in a separator).
-    QString Shared() const;
-    QString AllUsers() const;
-    QString User() const;
+    QString Shared() const { return ToQString(coreGetSharedAppPath()); }
+    QString AllUsers() const { return ToQString(coreGetAllUserAppPath()); }
+    QString User() const { return ToQString(coreGetUserAppPath()); }
     // A scratch folder outside the data folders.
     QString Other() const { return Path(QStringLiteral("other")); }
     // A path inside the temporary place.

@@ -1,20 +1,11 @@
 // The help: F1 and Help > Contents open the manual at its contents in the program's help
 // window, the same window each time.
 #include <QAction>
-#include <QDir>
-#include <QMenuBar>
 #include <QTextBrowser>
 #include <QUrl>
-#include <functional>
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
 #include "platform/help_viewer.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
-#include "shared/paths.h"
 
 namespace {
 
@@ -43,24 +34,13 @@ std::vector<CHelpViewer*> ViewersOf(const CTintoraDlg& dlg) {
     return viewers;
 }
 
-void ChooseMenuItem(CTintoraDlg& dlg, int id) {
-    for (QAction* menu : dlg.GetMenu()->actions()) {
-        for (QAction* item : menu->menu()->actions()) {
-            if (item->data().toInt() == id) {
-                item->trigger();
-                return;
-            }
-        }
-    }
-    FAIL() << "no menu item " << id;
-}
-
 TEST_F(Help, F1AndContentsOpenTheManualAtItsContents) {
     const QUrl contents =
         QUrl::fromLocalFile(QDir(kHelpFolder).filePath(QStringLiteral("index.html")));
     const std::pair<const char*, std::function<void(CTintoraDlg&)>> ways[] = {
         {"F1", [](CTintoraDlg& editor) { PressKey(editor, Qt::Key_F1); }},
-        {"Help > Contents", [](CTintoraDlg& editor) { ChooseMenuItem(editor, ID_HELP_CONTENTS); }},
+        {"Help > Contents",
+         [](CTintoraDlg& editor) { editor.GetMenuItem(ID_HELP_CONTENTS)->trigger(); }},
     };
     for (const auto& [way, open] : ways) {
         SCOPED_TRACE(way);

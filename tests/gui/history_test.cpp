@@ -3,19 +3,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTest>
-#include <gtest/gtest.h>
 
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -38,17 +28,11 @@ protected:
         const QKeyCombination combination = QKeySequence(key)[0];
         QTest::keyClick(dlg.get(), combination.key(), combination.keyboardModifiers());
     }
-    // The document as one line: palette names (the current one starred), pen 1's light
-    // colour in the current one, the modified flag.
+    // The document as one line: the list as ListState gives it, then pen 1's light colour
+    // in the current palette.
     std::string State() const {
-        QString state;
-        for (UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
-            const auto* palette = static_cast<PaletteEntry*>(e);
-            state += ToQString(palette->m_Name) + (palette == dlg->m_pCurrentPalette ? "* " : " ");
-        }
-        return (state + QString::number(dlg->m_pCurrentPalette->m_Colours[0][1], 16) +
-                (dlg->m_bModified ? " modified" : ""))
-            .toStdString();
+        return ListState() + " " +
+               QString::number(dlg->m_pCurrentPalette->m_Colours[0][1], 16).toStdString();
     }
     std::string ItemOf(int id) const {
         const QAction* action = dlg->GetMenuItem(id);
@@ -98,11 +82,7 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
             dlg->SendCommand(ID_ADD_PALETTE);
         },
         [&] {
-            Script().Then([](QDialog& d) {
-                auto& select = dynamic_cast<CDialog&>(d);
-                qobject_cast<QListWidget*>(select.GetDlgItem(IDC_PALETTE_LIST))->setCurrentRow(1);
-                ClickDlgItem(d, IDOK);
-            });
+            Script().Then(ChooseLine(1));
             dlg->SendCommand(ID_DELETE_PALETTE);
         },
         [&] {
@@ -114,10 +94,8 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
         [&] {
             // Two palettes from one file: one step.
             const QString two = folders.Other() + QStringLiteral("/two.json");
-            QFile file(two);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(R"({"palettes":[{"name":"A","light":["#000000","#0a0b0c"]},{"name":"B"}]})");
-            file.close();
+            ASSERT_TRUE(WriteFile(
+                two, R"({"palettes":[{"name":"A","light":["#000000","#0a0b0c"]},{"name":"B"}]})"));
             Script().Then(AnswerFileDialog(two));
             dlg->SendCommand(ID_IMPORT_PALETTE);
         },
@@ -127,9 +105,9 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
         states.push_back(State());
         EXPECT_EQ(ItemOf(ID_EDIT_UNDO), undoItems[i]);
     }
-    EXPECT_EQ(states[1], "Alpha* Twin Twin 1e140a modified");
-    EXPECT_EQ(states[5], "Renamed Twin Added Veldra 3* ff modified");
-    EXPECT_EQ(states[6], "Renamed Twin Added Veldra 3 A* B c0b0a modified");
+    EXPECT_EQ(states[1], "Alpha* Twin Twin + 1e140a");
+    EXPECT_EQ(states[5], "Renamed Twin Added Veldra 3* + ff");
+    EXPECT_EQ(states[6], "Renamed Twin Added Veldra 3 A* B + c0b0a");
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         Key(QKeySequence::Undo);
         EXPECT_EQ(State(), states[i - 1]) << "undoing step " << i;

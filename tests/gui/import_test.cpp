@@ -1,14 +1,7 @@
 // The import of the older product's colour table: the save question that never cancels it,
 // and the new palette joining the list as the current one.
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "files/palette_file.h"
-#include "gui_test_support.h"
-#include "model/default_colours.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -17,42 +10,31 @@ const QString kColourTable = QStringLiteral(TINTORA_TEST_DATA_DIR "/veldra3_colo
 class Import : public EditorTest {};
 
 TEST_F(Import, QuestionNeverStopsTheImport) {
-    const struct {
-        const char* name;
-        QMessageBox::StandardButton answer; // NoButton: not modified, no question
-        bool chooseFile;
-    } rows[] = {
-        {"not modified", QMessageBox::NoButton, true},
-        {"Yes", QMessageBox::Yes, true},
-        {"Cancel", QMessageBox::Cancel, true},
-        {"not modified, dialog cancelled", QMessageBox::NoButton, false},
-        {"Cancel, then the dialog cancelled", QMessageBox::Cancel, false},
-    };
     const QString file = folders.Other() + QStringLiteral("/file.pal");
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const CaseRow& row : ReadCaseTable("import_question.txt")) {
+        SCOPED_TRACE(row.where);
+        const bool chooseFile = row[1] == "yes";
         Reopen();
         // A file is open, so that Yes saves without asking for a name.
-        UI_LIST* list = NewDefaultPaletteList();
-        ASSERT_TRUE(WritePaletteFile(FromQString(file), *list));
-        DiscardPaletteList(list);
-        Script().Then(AnswerFileDialog(file));
-        dlg->SendCommand(ID_FILE_OPEN);
-        const bool modified = row.answer != QMessageBox::NoButton;
+        ASSERT_TRUE(WriteFile(
+            file, FileBytes(QStringLiteral(TINTORA_TEST_DATA_DIR "/default_palette.pal"))));
+        Open(file);
+        const bool modified = row[0] != "none";
         dlg->m_bModified = modified;
         dlg->m_nSelectedPen = 7;
         PaletteEntry* before = dlg->m_pCurrentPalette;
 
         MessageBoxSeen question;
         if (modified) {
-            Script().Then(AnswerMessageBox(row.answer, &question));
+            Script().Then(AnswerMessageBox(row[0] == "yes" ? QMessageBox::Yes : QMessageBox::Cancel,
+                                           &question));
         }
-        if (row.answer == QMessageBox::Yes) {
+        if (row[0] == "yes") {
             Script().Then(AnswerMessageBox(QMessageBox::Ok));
         }
         FileDialogSeen dialog;
-        Script().Then(row.chooseFile ? AnswerFileDialog(kColourTable, &dialog)
-                                     : CancelFileDialog(&dialog));
+        Script().Then(chooseFile ? AnswerFileDialog(kColourTable, &dialog)
+                                 : CancelFileDialog(&dialog));
         dlg->SendCommand(ID_IMPORT_VELDRA);
 
         EXPECT_EQ(question.caption, modified ? QStringLiteral("Save") : QString());
@@ -60,8 +42,8 @@ TEST_F(Import, QuestionNeverStopsTheImport) {
         EXPECT_FALSE(dialog.shortcuts) << "the plain dialog";
         EXPECT_EQ(ToQString(dlg->m_strPathName), file) << "the import opens no file";
         EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - file.pal"));
-        EXPECT_EQ(dlg->m_pPaletteList->Count(), row.chooseFile ? 2u : 1u);
-        if (row.chooseFile) {
+        EXPECT_EQ(dlg->m_pPaletteList->Count(), chooseFile ? 2u : 1u);
+        if (chooseFile) {
             // The new palette joins the list and becomes current, on pen 1.
             const PaletteEntry& imported = *dlg->m_pCurrentPalette;
             EXPECT_EQ(&imported, PaletteAt(*dlg->m_pPaletteList, 1));
@@ -73,7 +55,7 @@ TEST_F(Import, QuestionNeverStopsTheImport) {
             EXPECT_TRUE(dlg->m_bModified);
         } else {
             EXPECT_EQ(dlg->m_pCurrentPalette, before);
-            EXPECT_EQ(dlg->m_bModified, modified && row.answer != QMessageBox::Yes);
+            EXPECT_EQ(dlg->m_bModified, modified && row[0] != "yes");
         }
     }
 }

@@ -2,15 +2,9 @@
 // focus ring, and the accessible objects of the pens, swatches, buttons and edits.
 #include <QAccessible>
 #include <QColorDialog>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <tuple>
 
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 

@@ -1,20 +1,13 @@
 // Files from outside the editor: the command line's file at start-up, a palette file dropped
 // on the window, and the command line itself.
-#include <QApplication>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <sstream>
 
 #include "app/command_line.h"
 #include "app/tintora_app.h"
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
 
 namespace {
 
@@ -23,67 +16,59 @@ const QString kThree = QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes
 class Outside : public GuiTest {};
 
 TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
-    const struct {
-        const char* file;
-        const char* caption;
-        const char* error; // the box after the warning, empty for none
-    } rows[] = {
-        {"three.pal", "Tintora - three.pal", ""},
-        {"missing.pal", "Tintora", "Failed to open selected palette file"},
-    };
     DataFolders folders;
     ASSERT_TRUE(QFile::copy(kThree, folders.Path(QStringLiteral("three.pal"))));
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.file);
+    for (const CaseRow& row : ReadCaseTable("outside.txt")) {
+        if (row[0] != "start") {
+            continue;
+        }
+        SCOPED_TRACE(row.where);
         CTintoraApp app;
-        app.m_strFileToOpen = FromQString(folders.Path(QString::fromLatin1(row.file)));
+        app.m_strFileToOpen = FromQString(folders.Path(QString::fromStdString(row[1])));
         MessageBoxSeen error;
         QString caption;
-        Script().Then([](QDialog& d) { ClickDlgItem(d, IDOK); }); // the warning
-        if (*row.error != '\0') {
+        Script().Then([](QDialog& d) { // the warning, before the editor shows
+            EXPECT_FALSE(d.parentWidget() != nullptr && d.parentWidget()->isVisible());
+            ClickDlgItem(d, IDOK);
+        });
+        if (!row[3].empty()) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &error));
         }
         Script().Then([&caption](QDialog& d) {
             caption = d.windowTitle();
             d.reject();
         });
-        app.InitInstance();
-        EXPECT_EQ(caption, QString::fromLatin1(row.caption));
+        EXPECT_FALSE(app.InitInstance()) << "the program ends with the editor";
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
+        EXPECT_EQ(caption, QString::fromStdString(row[2]));
         // The cause follows on a second line.
-        EXPECT_EQ(error.text.section(QLatin1Char('\n'), 0, 0), QString::fromLatin1(row.error));
+        EXPECT_EQ(error.text.section(QLatin1Char('\n'), 0, 0), QString::fromStdString(row[3]));
         EXPECT_EQ(GetProfileString(L"Tintora", L"File"), app.m_strFileToOpen);
     }
 }
 
 TEST_F(Outside, ADroppedPaletteFileOpensAfterTheSaveQuestion) {
-    const struct {
-        const char* name;
-        const char* file;
-        QMessageBox::StandardButton answer; // NoButton: not modified, no question
-        bool opens;
-    } rows[] = {
-        {"modified, No", "three_palettes.pal", QMessageBox::No, true},
-        {"modified, Cancel", "three_palettes.pal", QMessageBox::Cancel, false},
-        {"not a palette file", "three_palettes.txt", QMessageBox::NoButton, false},
-    };
     WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const CaseRow& row : ReadCaseTable("outside.txt")) {
+        if (row[0] != "drop") {
+            continue;
+        }
+        SCOPED_TRACE(row.where);
         auto dlg = OpenEditor();
-        dlg->m_bModified = row.answer != QMessageBox::NoButton;
+        dlg->m_bModified = row[2] != "none";
         if (dlg->m_bModified) {
-            Script().Then(AnswerMessageBox(row.answer));
+            Script().Then(AnswerMessageBox(row[2] == "no" ? QMessageBox::No : QMessageBox::Cancel));
         }
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/") +
-                                          QString::fromLatin1(row.file))});
+                                          QString::fromStdString(row[1]))});
         QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(dlg.get(), &enter);
-        EXPECT_EQ(enter.isAccepted(), row.file == std::string("three_palettes.pal"));
+        EXPECT_EQ(enter.isAccepted(), row[1].ends_with(".pal"));
         QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(dlg.get(), &drop);
         Settle();
-        EXPECT_EQ(dlg->m_pPaletteList->Count(), row.opens ? 3u : 1u);
+        EXPECT_EQ(dlg->m_pPaletteList->Count(), row[3] == "yes" ? 3u : 1u);
     }
 }
 

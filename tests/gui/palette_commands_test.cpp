@@ -1,18 +1,9 @@
 // The palette list commands of the editor: what each outcome does to the list, the current
 // palette and the modified flag (data/cases/palette_outcomes.txt), and the messages of the
 // single-palette cases.
-#include <QListWidget>
-#include <gtest/gtest.h>
-#include <map>
 #include <sstream>
-#include <string>
 
-#include "case_table.h"
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -38,25 +29,17 @@ protected:
         dlg->SetCurrentPalette(current);
         dlg->m_bModified = state.ends_with('+');
     }
-    std::string State() const {
-        std::string state;
-        for (const UI_ELEMENT* e = dlg->m_pPaletteList->First(); e != nullptr; e = e->Next()) {
-            const auto* palette = dynamic_cast<const PaletteEntry*>(e);
-            state += (state.empty() ? "" : " ") + ToUtf8(palette->m_Name) +
-                     (palette == dlg->m_pCurrentPalette ? "*" : "");
-        }
-        return state + (dlg->m_bModified ? " +" : "");
-    }
 };
+
+const std::map<std::string, int> kCommands = {{"select", ID_SELECT_PALETTE},
+                                              {"add", ID_ADD_PALETTE},
+                                              {"delete", ID_DELETE_PALETTE},
+                                              {"rename", ID_RENAME_PALETTE}};
 
 // One answer as the table writes it.
 ModalHandler AnswerOf(const std::string& answer) {
     if (answer.starts_with("line ")) {
-        return [line = std::stoi(answer.substr(5))](QDialog& d) {
-            qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST))
-                ->setCurrentRow(line);
-            ClickDlgItem(d, IDOK);
-        };
+        return ChooseLine(std::stoi(answer.substr(5)));
     }
     if (answer.starts_with("enter ")) {
         const std::size_t slash = answer.find('/');
@@ -76,10 +59,6 @@ ModalHandler AnswerOf(const std::string& answer) {
 }
 
 TEST_F(PaletteCommands, EachOutcomeChangesWhatItShould) {
-    const std::map<std::string, int> commands = {{"select", ID_SELECT_PALETTE},
-                                                 {"add", ID_ADD_PALETTE},
-                                                 {"delete", ID_DELETE_PALETTE},
-                                                 {"rename", ID_RENAME_PALETTE}};
     for (const CaseRow& row : ReadCaseTable("palette_outcomes.txt")) {
         SCOPED_TRACE(row.where);
         UseState(row[0]);
@@ -89,8 +68,8 @@ TEST_F(PaletteCommands, EachOutcomeChangesWhatItShould) {
             Script().Then(AnswerOf(answer));
         }
         const PaletteEntry* currentBefore = dlg->m_pCurrentPalette;
-        dlg->SendCommand(commands.at(row[1]));
-        EXPECT_EQ(State(), row[3]);
+        dlg->SendCommand(kCommands.at(row[1]));
+        EXPECT_EQ(ListState(), row[3]);
         EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
         const PaletteEntry& current = *dlg->m_pCurrentPalette;
         EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
@@ -104,20 +83,12 @@ TEST_F(PaletteCommands, EachOutcomeChangesWhatItShould) {
 }
 
 TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
-    const std::pair<int, QString> cases[] = {
-        {ID_SELECT_PALETTE,
-         QStringLiteral("There is only one palette in the file\ntherefore "
-                        "nothing to select.\n\nWould you like to add another ?")},
-        {ID_DELETE_PALETTE,
-         QStringLiteral("There is only one palette in the file\ntherefore nothing present that "
-                        "can be deleted\n\nWould you like the current file unloaded instead ?")},
-    };
-    for (const auto& [command, offer] : cases) {
+    for (const CaseRow& row : ReadCaseTable("single_palette.txt")) {
         MessageBoxSeen seen;
         Script().Then(AnswerMessageBox(QMessageBox::No, &seen));
-        dlg->SendCommand(command);
+        dlg->SendCommand(kCommands.at(row[0]));
         EXPECT_EQ(seen.caption, QStringLiteral("Info"));
-        EXPECT_EQ(seen.text, offer);
+        EXPECT_EQ(seen.text.toStdString(), row[1]);
         EXPECT_EQ(seen.icon, QMessageBox::Question);
         EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     }

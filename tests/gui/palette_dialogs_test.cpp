@@ -1,16 +1,11 @@
 // The small dialogs of the palette commands on their own: the Select dialog refusing OK
 // without a line, and the texts the Add/Rename dialog accepts and refuses
 // (data/cases/palette_texts.txt).
-#include <QListWidget>
-#include <gtest/gtest.h>
 
-#include "case_table.h"
 #include "editor/add_palette_dlg.h"
 #include "editor/sel_palette_dlg.h"
 #include "gui_test_support.h"
 #include "model/palette_entry.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -54,49 +49,45 @@ TEST_F(PaletteDialogs, SelectRefusesOkWithoutALineAndStaysOpen) {
 TEST_F(PaletteDialogs, AddTakesOnlyTextsAFileCanHold) {
     for (const CaseRow& row : ReadCaseTable("palette_texts.txt")) {
         SCOPED_TRACE(row.where);
-        const struct {
-            CString name;
-            CString description;
-            int refused; // the edit whose text is refused, 0 when OK is accepted
-            QString named;
-        } c = {row[0] == "{40000 x}" ? CString(40000, L'x') : FromUtf8(row[0]), FromUtf8(row[1]),
-               row[2] == "none"   ? 0
-               : row[2] == "name" ? IDC_PALETTE_NAME
-                                  : IDC_PALETTE_DESCRIPTION,
-               row[2] == "none" ? QString() : QString::fromStdString(row[3])};
+        const CString name = row[0] == "{40000 x}" ? CString(40000, L'x') : FromUtf8(row[0]);
+        const CString description = FromUtf8(row[1]);
+        // The edit whose text is refused, 0 when OK is accepted.
+        const int refused = row[2] == "none"   ? 0
+                            : row[2] == "name" ? IDC_PALETTE_NAME
+                                               : IDC_PALETTE_DESCRIPTION;
         MessageBoxSeen seen;
         CString nameAfter;
         CString descriptionAfter;
         bool refusedHasFocus = false;
         Script().Then([&](QDialog& d) {
             auto& dlg = dynamic_cast<CDialog&>(d);
-            dlg.SetDlgItemText(IDC_PALETTE_NAME, c.name);
-            dlg.SetDlgItemText(IDC_PALETTE_DESCRIPTION, c.description);
+            dlg.SetDlgItemText(IDC_PALETTE_NAME, name);
+            dlg.SetDlgItemText(IDC_PALETTE_DESCRIPTION, description);
             ClickDlgItem(d, IDOK);
             if (d.isVisible()) { // refused, the texts as typed
                 nameAfter = dlg.GetDlgItemText(IDC_PALETTE_NAME);
                 descriptionAfter = dlg.GetDlgItemText(IDC_PALETTE_DESCRIPTION);
-                refusedHasFocus = d.focusWidget() == dlg.GetDlgItem(c.refused);
+                refusedHasFocus = d.focusWidget() == dlg.GetDlgItem(refused);
                 ClickDlgItem(d, IDCANCEL);
             }
         });
-        if (c.refused != 0) {
+        if (refused != 0) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
         }
         CAddPaletteDlg dlg(nullptr);
-        if (c.refused == 0) {
+        if (refused == 0) {
             EXPECT_EQ(dlg.DoModal(), IDOK);
-            EXPECT_EQ(dlg.m_strName, c.name);
-            EXPECT_EQ(dlg.m_strDescription, c.description);
+            EXPECT_EQ(dlg.m_strName, name);
+            EXPECT_EQ(dlg.m_strDescription, description);
             continue;
         }
         EXPECT_EQ(dlg.DoModal(), IDCANCEL);
         EXPECT_TRUE(refusedHasFocus) << "open, on the refused text";
         EXPECT_EQ(seen.caption, QStringLiteral("Error"));
         EXPECT_EQ(seen.owner, &dlg);
-        EXPECT_TRUE(seen.text.contains(c.named)) << seen.text.toStdString();
-        EXPECT_EQ(nameAfter, c.name);
-        EXPECT_EQ(descriptionAfter, c.description);
+        EXPECT_TRUE(seen.text.contains(QString::fromStdString(row[3]))) << seen.text.toStdString();
+        EXPECT_EQ(nameAfter, name);
+        EXPECT_EQ(descriptionAfter, description);
     }
 }
 

@@ -1,45 +1,28 @@
 // Import Palette and Export Palette: other tools' palettes join the list as the current one
 // (data/cases/palette_import.txt), and the current palette leaves in the shown variant, in
 // the format of the chosen filter.
-#include <QFile>
-#include <gtest/gtest.h>
 
-#include "case_table.h"
 #include "editor_test_support.h"
 #include "filedialog/file_dialog.h"
-#include "gui_test_support.h"
-#include "model/default_colours.h"
-#include "platform/profile.h"
-#include "platform/qt_text.h"
-#include "resources/resource.h"
 
 namespace {
 
-class PaletteExchange : public EditorTest {
-protected:
-    QString Write(const char* name, const QByteArray& bytes) const {
-        const QString path = folders.Path(QString::fromUtf8(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return path;
-    }
-};
+class PaletteExchange : public EditorTest {};
 
 TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
     for (const CaseRow& row : ReadCaseTable("palette_import.txt")) {
         SCOPED_TRACE(row.where);
         Reopen();
-        QByteArray bytes = QByteArray::fromStdString(row[1]);
-        if (row[1].starts_with('@')) {
-            QFile file(QStringLiteral(TINTORA_TEST_DATA_DIR "/formats/") +
-                       QString::fromStdString(row[1].substr(1)));
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-            bytes = file.readAll();
-        }
+        const QByteArray bytes = row[1].starts_with('@')
+                                     ? FileBytes(QStringLiteral(TINTORA_TEST_DATA_DIR "/formats/") +
+                                                 QString::fromStdString(row[1].substr(1)))
+                                     : QByteArray::fromStdString(row[1]);
+        const QString file = folders.Path(QString::fromStdString(row[0]));
+        ASSERT_TRUE(WriteFile(file, bytes));
         const int added = row.Int(2);
         const QString message = row.size() > 4 ? QString::fromStdString(row[4]) : QString();
         FileDialogSeen dialog;
-        Script().Then(AnswerFileDialog(Write(row[0].c_str(), bytes), &dialog));
+        Script().Then(AnswerFileDialog(file, &dialog));
         MessageBoxSeen box;
         if (!message.isEmpty()) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &box));
@@ -57,37 +40,27 @@ TEST_F(PaletteExchange, ImportAppendsAndMakesTheFirstCurrent) {
 }
 
 TEST_F(PaletteExchange, ExportWritesShownVariantAsFiltered) {
-    const struct {
-        int filter; // position in the dialog's filter list
-        const char* file;
-        bool dark;
-        QByteArray start;
-    } rows[] = {
-        {0, "x.gpl", false,
-         "GIMP Palette\nName: Default\nColumns: 16\n# Default palette\n255 0 0\t"},
-        {1, "x.hex", true, "123456\n808000\n"},
-        {2, "x.css", false, "/* Default: Default palette */\n:root {\n  --pen-0: #000000;\n"},
-        {3, "x.json", true, R"({"palettes":[{"name":"Default","description":"Default palette",)"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.file);
+    for (const CaseRow& row : ReadCaseTable("palette_export.txt")) {
+        SCOPED_TRACE(row.where);
         Reopen();
-        if (row.dark) {
+        if (row[2] == "dark") {
             dlg->m_pCurrentPalette->m_Colours[kDarkBackground][1] = MakeColour(0x12, 0x34, 0x56);
             ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
         }
-        const QString path = folders.Path(QString::fromUtf8(row.file));
+        const QString path = folders.Path(QString::fromStdString(row[1]));
         const ModalHandler answer = AnswerFileDialog(path);
         Script().Then([&row, answer](QDialog& box) {
             auto& dialog = dynamic_cast<CFileDialog&>(box);
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-            dialog.selectNameFilter(dialog.nameFilters().at(row.filter));
+            dialog.selectNameFilter(dialog.nameFilters().at(row.Int(0)));
             answer(box);
         });
         dlg->SendCommand(ID_EXPORT_PALETTE);
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.readAll().startsWith(row.start));
+        const QByteArray start = row[3].starts_with('@')
+                                     ? FileBytes(QStringLiteral(TINTORA_TEST_DATA_DIR "/export/") +
+                                                 QString::fromStdString(row[3].substr(1)))
+                                     : QByteArray::fromStdString(row[3]);
+        EXPECT_TRUE(!start.isEmpty() && FileBytes(path).startsWith(start));
         EXPECT_FALSE(dlg->m_bModified);
     }
 }

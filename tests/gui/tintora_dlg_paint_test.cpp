@@ -1,11 +1,6 @@
 // The editor's pixels: cells, numbers, swatches and the hover mark, for both backgrounds.
-#include <QAbstractButton>
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -16,9 +11,7 @@ protected:
         background = PixelOf(PaintedClient(*dlg), 5, 300);
     }
     void ChooseBackground(int variant) {
-        qobject_cast<QAbstractButton*>(
-            dlg->GetDlgItem(variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND))
-            ->click();
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
         Settle();
     }
     // Every pixel of a cell and of the ring just around it: the ring is background, the cell
@@ -56,13 +49,6 @@ protected:
     unsigned int background = 0;
 };
 
-// Cells of the worked examples of the layout, as drawn.
-const std::pair<int, GridRect> kCells[] = {
-    {1, {13, 77, 36, 103}},      {9, {213, 77, 236, 103}}, {10, {292, 77, 315, 103}},
-    {15, {417, 77, 440, 103}},   {16, {12, 116, 28, 130}}, {69, {102, 164, 118, 178}},
-    {255, {426, 260, 442, 274}},
-};
-
 // White and black (the antialiased shadow) pixels within r.
 std::pair<int, int> InkIn(const QImage& image, const GridRect& r) {
     std::pair<int, int> ink;
@@ -80,7 +66,14 @@ TEST_F(EditorPaint, CellsAndTheHoverMarkInBothVariants) {
     for (int variant : {0, 1}) {
         ChooseBackground(variant);
         const QImage painted = PaintedClient(*dlg);
-        for (const auto& [pen, rect] : kCells) {
+        // The cells of the worked examples of the layout, as drawn.
+        for (const CaseRow& row : ReadCaseTable("pen_grid.txt")) {
+            if (row[0] != "drawn") {
+                continue;
+            }
+            const int pen = row.Int(1);
+            const std::vector<int> r = row.Ints(2);
+            const GridRect rect{r[0], r[1], r[2], r[3]};
             ExpectCell(painted, pen, rect, false);
             MoveTo(*dlg, rect.left + 4, rect.top + 4);
             ExpectCell(ScreenClient(*dlg), pen, rect, true);

@@ -1,15 +1,10 @@
 // The pointer over the editor: hover labels, clicks, double clicks and colour editing with
 // the custom colours kept in the profile. Which point is which pen is the pen grid's
 // geometry, tested in the core; here a few points show that the editor follows it.
-#include <QAbstractButton>
 #include <QColorDialog>
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
 #include "platform/format_text.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -36,41 +31,27 @@ protected:
     }
 };
 
-TEST_F(EditorPointer, HoverLabelsNameThePenUnderThePointer) {
-    struct HoverCase {
-        int x, y;
-        const char* penOver; // empty: between or outside the cells
-        const char* rgbOver;
-    };
-    const HoverCase cases[] = {
-        {20, 90, "Pen Over: 1", "RGB Over: 255,000,000"},
-        {35, 90, "", ""}, // between pens 1 and 2
-        {105, 168, "Pen Over: 69", "RGB Over: 141,170,085"},
-        {5, 300, "", ""},
-    };
-    for (const HoverCase& c : cases) {
-        MoveTo(*dlg, c.x, c.y);
-        EXPECT_EQ(ItemText(*dlg, IDC_PEN_OVER), QString::fromLatin1(c.penOver))
-            << c.x << "," << c.y;
-        EXPECT_EQ(ItemText(*dlg, IDC_RGB_OVER), QString::fromLatin1(c.rgbOver))
-            << c.x << "," << c.y;
+TEST_F(EditorPointer, HoverAndClicksFollowTheGrid) {
+    for (const std::string kind : {"hover", "click"}) {
+        for (const CaseRow& row : ReadCaseTable("editor_pointer.txt")) {
+            SCOPED_TRACE(row.where);
+            const std::vector<int> at = row.Ints(1);
+            if (row[0] != kind) {
+                continue;
+            } else if (kind == "hover") {
+                MoveTo(*dlg, at[0], at[1]);
+                EXPECT_EQ(ItemText(*dlg, IDC_PEN_OVER), QString::fromStdString(row[2]));
+                EXPECT_EQ(ItemText(*dlg, IDC_RGB_OVER), QString::fromStdString(row[3]));
+                continue;
+            }
+            ClickAt(*dlg, at[0], at[1]);
+            EXPECT_EQ(dlg->m_nSelectedPen, row.Int(2));
+            EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: %1").arg(row.Int(2)));
+        }
+        if (kind == "hover") { // off the cells the last pen is kept; only its mark went
+            EXPECT_EQ(dlg->m_nHoverPen, 69);
+        }
     }
-    // Off the cells the last pen is kept; only its mark went.
-    EXPECT_EQ(dlg->m_nHoverPen, 69);
-}
-
-TEST_F(EditorPointer, ClicksSelectByBandsUpToTheFrameEdges) {
-    struct ClickCase {
-        int x, y, pen;
-    };
-    const ClickCase cases[] = {{36, 75, 1}, {442, 277, 255}, {30, 131, 26}};
-    for (const ClickCase& c : cases) {
-        ClickAt(*dlg, c.x, c.y);
-        EXPECT_EQ(dlg->m_nSelectedPen, c.pen) << c.x << "," << c.y;
-        EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: %1").arg(c.pen));
-    }
-    ClickAt(*dlg, 5, 300); // outside the frames: nothing changes
-    EXPECT_EQ(dlg->m_nSelectedPen, 26);
     DoubleClickAt(*dlg, 105, 168); // no answer queued: a chooser would be a failure
     EXPECT_EQ(dlg->m_nSelectedPen, 69);
     EXPECT_FALSE(dlg->m_bModified);
@@ -112,11 +93,11 @@ TEST_F(EditorPointer, OkStoresThePenColourAndAllCustomColours) {
 TEST_F(EditorPointer, MarkerEditedOnDarkLeavesItsLightColour) {
     EditSwatch(300, QColor(), true); // OK with the same colour still counts as an edit
     EXPECT_TRUE(dlg->m_bModified);
-    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_DARK_BACKGROUND))->click();
+    ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
     EXPECT_EQ(EditSwatch(300, QColor(200, 150, 100), true), QColor(255, 255, 255));
     EXPECT_EQ(Colour(1, 0), MakeColour(200, 150, 100));
     EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 200 G: 150 B: 100"));
-    qobject_cast<QAbstractButton*>(dlg->GetDlgItem(IDC_LIGHT_BACKGROUND))->click();
+    ClickDlgItem(*dlg, IDC_LIGHT_BACKGROUND);
     Settle();
     EXPECT_EQ(Colour(0, 0), MakeColour(0, 0, 0));
     EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 000 G: 000 B: 000"));

@@ -1,11 +1,6 @@
 // The editor window at start-up, its palette operations and how it closes.
-#include <QAbstractButton>
-#include <gtest/gtest.h>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -30,19 +25,6 @@ TEST_F(Editor, StartsOnTheDefaultPaletteWithTheExampleLayout) {
     EXPECT_EQ(dlg->m_rcStandardGrid, (GridRect{11, 115, 443, 278}));
     EXPECT_EQ(dlg->m_rcPenSwatch, (GridRect{29, 306, 194, 339}));
     EXPECT_EQ(dlg->m_rcMarkerSwatch, (GridRect{266, 306, 431, 339}));
-}
-
-// No user path reaches it today (Open refuses a file without a readable palette), but the
-// built-in palette must stand in rather than nothing being current.
-TEST_F(Editor, SetCurrentPaletteWithoutOneThereLoadsTheDefault) {
-    dlg->m_bModified = true;
-    dlg->m_strPathName = L"/tmp/some.pal";
-    dlg->SetCurrentPalette(3);
-    ASSERT_EQ(dlg->m_pPaletteList->Count(), 1u);
-    EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
-              QStringLiteral("Current palette: Default (Default palette)"));
-    EXPECT_TRUE(dlg->m_strPathName.empty());
-    EXPECT_TRUE(dlg->m_bModified);
 }
 
 TEST_F(Editor, ClosesWithoutAskingWhateverWasChanged) {

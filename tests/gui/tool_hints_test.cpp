@@ -1,15 +1,9 @@
 // Tool hints of the editor: which area a point belongs to and the hint it shows, and no
 // hints at all when the profile turns them off.
-#include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
-#include <gtest/gtest.h>
-#include <string>
 
 #include "editor_test_support.h"
-#include "gui_test_support.h"
-#include "platform/profile.h"
-#include "resources/resource.h"
 
 namespace {
 
@@ -50,39 +44,19 @@ std::string HintAt(CTintoraDlg& dlg, QPoint point) {
 }
 
 TEST_F(ToolHints, EachAreaShowsItsHint) {
-    const std::string standard = "Displays the standard pen palette (click to select)";
-    const std::string rgb = "Displays the RGB components of the colour";
-    // What the pointer rests on (client coordinates), and the hint; "" for none. Buttons are
-    // tools without a text.
-    const std::pair<QPoint, std::string> cases[] = {
-        // clang-format off
-        {{20, 90}, "Displays the main pen palette (click to select)"},
-        {{11, 75}, "Displays the main pen palette (click to select)"}, // its frame line
-        {{316, 90}, "Displays the gray/secondary pen palette (click to select)"}, // a gap
-        {{29, 120}, standard}, {{442, 277}, standard},
-        {{260, 90}, ""}, {{200, 0}, ""}, // between the small grids, the separator line
-        {CentreOf(*dlg, IDC_PEN_OVER), "Displays the pen number of the item under the mouse cursor"},
-        {CentreOf(*dlg, IDC_RGB_OVER), "Displays the RGB colour components of the item under the mouse cursor"},
-        {CentreOf(*dlg, IDC_PEN_SWATCH), "Displays the colour of the currently selected pen (double-click to change)"},
-        {CentreOf(*dlg, IDC_MARKER_SWATCH), "Displays the colour of the marker pen (double-click to change)"},
-        {CentreOf(*dlg, IDC_PEN_LABEL), "Displays the number of the currently selected pen"},
-        {CentreOf(*dlg, IDC_PEN_RGB), rgb}, {CentreOf(*dlg, IDC_MARKER_RGB), rgb},
-        {CentreOf(*dlg, IDC_PALETTE_LABEL), "Displays the current palette name"},
-        {CentreOf(*dlg, IDC_LIGHT_BACKGROUND), ""}, {CentreOf(*dlg, IDC_DARK_BACKGROUND), ""},
-        // "Pen: 0 (Marker)" has no id: the label of 1012 below it sits 9 units lower.
-        {CentreOf(*dlg, IDC_MARKER_RGB) - QPoint(0, 14), ""},
-        // clang-format on
-    };
-    for (const auto& [point, hint] : cases) {
-        EXPECT_EQ(HintAt(*dlg, point), hint) << point.x() << "," << point.y();
-    }
-    // Each tool is its control; every hint but the buttons' is centred under it.
-    for (const auto& [point, flags] :
-         {std::pair{QPoint(20, 90), TTF_IDISHWND | TTF_CENTERTIP | TTF_NOTBUTTON},
-          std::pair{CentreOf(*dlg, IDC_LIGHT_BACKGROUND), TTF_IDISHWND}}) {
-        TOOLINFO tool;
-        dlg->OnToolHitTest(point, &tool);
-        EXPECT_EQ(tool.uFlags, flags);
+    const std::map<std::string, int> controls = {
+        {"pen over", IDC_PEN_OVER},      {"rgb over", IDC_RGB_OVER},
+        {"pen swatch", IDC_PEN_SWATCH},  {"marker swatch", IDC_MARKER_SWATCH},
+        {"pen label", IDC_PEN_LABEL},    {"pen rgb", IDC_PEN_RGB},
+        {"marker rgb", IDC_MARKER_RGB},  {"palette label", IDC_PALETTE_LABEL},
+        {"light", IDC_LIGHT_BACKGROUND}, {"dark", IDC_DARK_BACKGROUND}};
+    for (const CaseRow& row : ReadCaseTable("tool_hints.txt")) {
+        const std::vector<int> xy = row.Ints(1);
+        QPoint point = xy.empty() ? QPoint() : QPoint(xy[0], xy[1]);
+        if (row[0] != "-") {
+            point += CentreOf(*dlg, controls.at(row[0]));
+        }
+        EXPECT_EQ(HintAt(*dlg, point), row[2]) << row.where;
     }
 }
 
