@@ -1,6 +1,5 @@
 // Undo and redo through every kind of change, the modified flag following the history, and
 // the selected pen's colour through the clipboard (the forms Paste takes: data/cases/paste.txt).
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,9 +13,7 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         m_strFile = folders.Other() + QStringLiteral("/three.pal");
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes.pal"),
-                                m_strFile));
-        QFile::setPermissions(m_strFile, QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(CopyTestData(QStringLiteral("cli/three_palettes.pal"), m_strFile));
         dlg->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
         dlg->OpenFromOutside(FromQString(m_strFile));
@@ -37,19 +34,6 @@ protected:
     std::string ItemOf(int id) const {
         const QAction* action = dlg->GetMenuItem(id);
         return action->isEnabled() ? action->text().toStdString() : "(greyed)";
-    }
-    static ModalHandler EnterName(const QString& name) {
-        return [name](QDialog& d) {
-            auto* edit =
-                qobject_cast<QLineEdit*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_NAME));
-            // Rename's preset name is selected, so that typing replaces it; screen readers
-            // name the edit after its label.
-            EXPECT_EQ(edit->selectedText(), edit->text());
-            EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name),
-                      QStringLiteral("Name"));
-            edit->setText(name);
-            ClickDlgItem(d, IDOK);
-        };
     }
 
     QString m_strFile;
@@ -74,11 +58,11 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
             EXPECT_EQ(dlg->m_nBackground * 1000 + dlg->m_nSelectedPen, 1);
         },
         [&] {
-            Script().Then(EnterName(QStringLiteral("Renamed")));
+            Script().Then(EnterPalette(L"Renamed", L"about it"));
             dlg->SendCommand(ID_RENAME_PALETTE);
         },
         [&] {
-            Script().Then(EnterName(QStringLiteral("Added")));
+            Script().Then(EnterPalette(L"Added", L""));
             dlg->SendCommand(ID_ADD_PALETTE);
         },
         [&] {
@@ -89,7 +73,12 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
             Script().Then(AnswerMessageBox(QMessageBox::No)); // the save question
             Script().Then(
                 AnswerFileDialog(QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/legacy.ini")));
+            dlg->SelectPen(9);
             dlg->SendCommand(ID_IMPORT_VELDRA);
+            // The new palette joins the list as the current one, on pen 1.
+            EXPECT_EQ(dlg->m_nSelectedPen, 1);
+            EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
+                      QStringLiteral("Current palette: Veldra 3 (Imported Veldra 3 palette)"));
         },
         [&] {
             // Two palettes from one file: one step.

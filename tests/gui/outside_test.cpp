@@ -1,5 +1,5 @@
-// Files from outside the editor: the command line's file at start-up, a palette file dropped
-// on the window, and the command line itself.
+// Start-up and files from outside the editor: the start-up message, the command line's file
+// at start-up, a palette file dropped on the window, and the command line itself.
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/tintora_app.h"
+#include "app/warning_dlg.h"
 #include "editor_test_support.h"
 
 namespace {
@@ -14,6 +15,25 @@ namespace {
 const QString kThree = QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes.pal");
 
 class Outside : public GuiTest {};
+
+// Shown before the editor while the profile asks for it, turned off only by OK with the box
+// ticked.
+TEST_F(Outside, OnlyOkWithTheBoxTickedTurnsTheWarningOff) {
+    for (const CaseRow& row : ReadCaseTable("start_warning.txt")) {
+        SetProfileFile(ProfilePath() + QString::fromStdString(row.where).remove(QLatin1Char(':')));
+        Script().Then([&row](QDialog& d) {
+            if (row[0] == "yes") {
+                ClickDlgItem(d, IDC_DONT_SHOW);
+            }
+            row[1] == "ok"    ? ClickDlgItem(d, IDOK)
+            : row[1] == "esc" ? PressKey(d, Qt::Key_Escape)
+                              : static_cast<void>(d.close());
+        });
+        CWarningDlg(nullptr).DoModal();
+        EXPECT_EQ(GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", -1), row.Int(2))
+            << row.where;
+    }
+}
 
 TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
     DataFolders folders;

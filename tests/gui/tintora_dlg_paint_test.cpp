@@ -1,4 +1,5 @@
-// The editor's pixels: cells, numbers, swatches and the hover mark, for both backgrounds.
+// The editor window: its start-up state and layout, how it closes, and its pixels (cells,
+// numbers, swatches and the hover mark) for both backgrounds.
 
 #include "editor_test_support.h"
 
@@ -60,6 +61,35 @@ std::pair<int, int> InkIn(const QImage& image, const GridRect& r) {
         }
     }
     return ink;
+}
+
+TEST_F(EditorPaint, StartsOnTheDefaultPaletteWithTheExampleLayout) {
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
+    EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_LIGHT_BACKGROUND), BST_CHECKED);
+    EXPECT_EQ(dlg->m_nSelectedPen, 1);
+    EXPECT_EQ(dlg->m_nHoverPen, 0);
+    EXPECT_EQ(ListState(), "Default*");
+    EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
+              QStringLiteral("Current palette: Default (Default palette)"));
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: 1"));
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 255 G: 000 B: 000"));
+    EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 000 G: 000 B: 000"));
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_OVER), QString());
+    EXPECT_EQ(dlg->Client()->size(), QSize(453, 375));
+    EXPECT_EQ(dlg->m_rcMainGrid, (GridRect{11, 75, 241, 106}));
+    EXPECT_EQ(dlg->m_rcSecondaryGrid, (GridRect{290, 75, 443, 106}));
+    EXPECT_EQ(dlg->m_rcStandardGrid, (GridRect{11, 115, 443, 278}));
+    EXPECT_EQ(dlg->m_rcPenSwatch, (GridRect{29, 306, 194, 339}));
+    EXPECT_EQ(dlg->m_rcMarkerSwatch, (GridRect{266, 306, 431, 339}));
+}
+
+TEST_F(EditorPaint, ClosesWithoutAskingWhateverWasChanged) {
+    for (int key : {+Qt::Key_Escape, +Qt::Key_Return, 0}) { // 0: the close box
+        Reopen();
+        dlg->m_bModified = true;
+        key != 0 ? PressKey(*dlg, key) : static_cast<void>(dlg->close());
+        EXPECT_FALSE(dlg->isVisible()) << key;
+    }
 }
 
 TEST_F(EditorPaint, CellsAndTheHoverMarkInBothVariants) {

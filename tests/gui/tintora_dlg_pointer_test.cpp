@@ -11,12 +11,16 @@ namespace {
 class EditorPointer : public EditorTest {
 protected:
     // Double-clicks a swatch and answers the chooser: picks colour (when valid) and custom
-    // colour 1 to 4,5,6, then OK or Cancel. Returns the colour the chooser started from.
+    // colour 1 to 4,5,6, then OK or Cancel. Returns the colour the chooser started from;
+    // the custom colours it showed are in customs.
     QColor EditSwatch(int x, QColor colour, bool ok) {
         QColor initial;
         Script().Then([&](QDialog& d) {
             auto& chooser = dynamic_cast<QColorDialog&>(d);
             initial = chooser.currentColor();
+            for (int i = 0; i < 16; ++i) {
+                customs[i] = QColorDialog::customColor(i);
+            }
             if (colour.isValid()) {
                 chooser.setCurrentColor(colour);
             }
@@ -29,6 +33,13 @@ protected:
     COLORREF Colour(int variant, int pen) const {
         return dlg->m_pCurrentPalette->m_Colours[variant][pen];
     }
+    void ExpectCustomsFromTheProfile() {
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_EQ(customs[i], i < 8 ? QColor(i + 1, 0, 0) : Qt::white) << "custom " << i + 1;
+        }
+    }
+
+    QColor customs[16];
 };
 
 TEST_F(EditorPointer, HoverAndClicksFollowTheGrid) {
@@ -57,7 +68,7 @@ TEST_F(EditorPointer, HoverAndClicksFollowTheGrid) {
     EXPECT_FALSE(dlg->m_bModified);
 }
 
-TEST_F(EditorPointer, CancelKeepsAllNextOpenReloadsCustoms) {
+TEST_F(EditorPointer, CancelKeepsAllOkStoresTheColourAndTheCustoms) {
     for (int i = 1; i <= 8; ++i) { // 9 to 16 missing
         WriteProfileInt(L"Colours", FormatText(L"Custom%d", i),
                         static_cast<int>(MakeColour(i, 0, 0)));
@@ -65,34 +76,24 @@ TEST_F(EditorPointer, CancelKeepsAllNextOpenReloadsCustoms) {
     ClickAt(*dlg, 105, 168); // pen 69: 141, 170, 85
     const auto before = dlg->m_pCurrentPalette->m_Colours;
     EXPECT_EQ(EditSwatch(100, QColor(1, 2, 3), false), QColor(141, 170, 85));
+    ExpectCustomsFromTheProfile();
     EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours, before);
     EXPECT_FALSE(dlg->m_bModified);
     EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), static_cast<int>(MakeColour(1, 0, 0)));
 
-    Script().Then([](QDialog& d) {
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(QColorDialog::customColor(i), i < 8 ? QColor(i + 1, 0, 0) : Qt::white)
-                << "custom colour " << i + 1;
-        }
-        d.reject();
-    });
-    DoubleClickAt(*dlg, 100, 320);
-}
-
-TEST_F(EditorPointer, OkStoresThePenColourAndAllCustomColours) {
+    EditSwatch(300, QColor(), true); // OK with the same colour still counts as an edit
+    ExpectCustomsFromTheProfile();   // read again: the cancelled change is gone
+    EXPECT_TRUE(dlg->m_bModified);
+    ClickAt(*dlg, 20, 90);
     EditSwatch(100, QColor(10, 20, 30), true); // pen 1
     EXPECT_EQ(Colour(0, 1), MakeColour(10, 20, 30));
     EXPECT_EQ(Colour(1, 1), MakeColour(255, 0, 0));
-    EXPECT_TRUE(dlg->m_bModified);
     EXPECT_EQ(GetProfileInt(L"Colours", L"Custom1", -1), static_cast<int>(MakeColour(4, 5, 6)));
     EXPECT_EQ(GetProfileInt(L"Colours", L"Custom16", -1), 0xFFFFFF);
     EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 010 G: 020 B: 030"));
     EXPECT_EQ(PixelOf(PaintedClient(*dlg), 20, 90), 0x0A141Eu);
-}
 
-TEST_F(EditorPointer, MarkerEditedOnDarkLeavesItsLightColour) {
-    EditSwatch(300, QColor(), true); // OK with the same colour still counts as an edit
-    EXPECT_TRUE(dlg->m_bModified);
+    // The marker edited on dark leaves its light colour.
     ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
     EXPECT_EQ(EditSwatch(300, QColor(200, 150, 100), true), QColor(255, 255, 255));
     EXPECT_EQ(Colour(1, 0), MakeColour(200, 150, 100));

@@ -24,10 +24,6 @@ protected:
     }
 };
 
-QPoint CentreOf(const CTintoraDlg& dlg, int id) {
-    return dlg.GetDlgItem(id)->geometry().center();
-}
-
 // The hint shown when the pointer rests at point (client coordinates), or "" for none.
 std::string HintAt(CTintoraDlg& dlg, QPoint point) {
     HideHintNow();
@@ -43,29 +39,25 @@ std::string HintAt(CTintoraDlg& dlg, QPoint point) {
     return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
 }
 
-TEST_F(ToolHints, EachAreaShowsItsHint) {
+// Each row's point, with the hint it shows; none at all when the profile turns them off.
+TEST_F(ToolHints, EachAreaShowsItsHintUnlessTheProfileSaysNo) {
     const std::map<std::string, int> controls = {
         {"pen over", IDC_PEN_OVER},      {"rgb over", IDC_RGB_OVER},
         {"pen swatch", IDC_PEN_SWATCH},  {"marker swatch", IDC_MARKER_SWATCH},
         {"pen label", IDC_PEN_LABEL},    {"pen rgb", IDC_PEN_RGB},
         {"marker rgb", IDC_MARKER_RGB},  {"palette label", IDC_PALETTE_LABEL},
         {"light", IDC_LIGHT_BACKGROUND}, {"dark", IDC_DARK_BACKGROUND}};
-    for (const CaseRow& row : ReadCaseTable("tool_hints.txt")) {
-        const std::vector<int> xy = row.Ints(1);
-        QPoint point = xy.empty() ? QPoint() : QPoint(xy[0], xy[1]);
-        if (row[0] != "-") {
-            point += CentreOf(*dlg, controls.at(row[0]));
+    for (const bool shown : {true, false}) {
+        for (const CaseRow& row : ReadCaseTable("tool_hints.txt")) {
+            const std::vector<int> xy = row.Ints(1);
+            QPoint point = xy.empty() ? QPoint() : QPoint(xy[0], xy[1]);
+            if (row[0] != "-") {
+                point += dlg->GetDlgItem(controls.at(row[0]))->geometry().center();
+            }
+            EXPECT_EQ(HintAt(*dlg, point), shown ? row[2] : "") << row.where;
         }
-        EXPECT_EQ(HintAt(*dlg, point), row[2]) << row.where;
-    }
-}
-
-TEST_F(ToolHints, NoneWhenTheProfileTurnsThemOff) {
-    WriteProfileInt(L"Settings", L"ShowTooltips", 0);
-    Reopen();
-    for (const QPoint point : {QPoint(20, 90), QPoint(29, 120), CentreOf(*dlg, IDC_PALETTE_LABEL),
-                               CentreOf(*dlg, IDC_MARKER_SWATCH)}) {
-        EXPECT_EQ(HintAt(*dlg, point), "") << point.x() << "," << point.y();
+        WriteProfileInt(L"Settings", L"ShowTooltips", 0);
+        Reopen();
     }
 }
 
