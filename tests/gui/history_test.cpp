@@ -126,7 +126,6 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
 }
 
 TEST_F(History, PasteTakesTheUsualColourFormsAndNothingElse) {
-    int steps = 0;
     for (const CaseRow& row : ReadCaseTable("paste.txt")) {
         SCOPED_TRACE(row.where);
         QGuiApplication::clipboard()->setText(QString::fromStdString(row[0]));
@@ -134,13 +133,10 @@ TEST_F(History, PasteTakesTheUsualColourFormsAndNothingElse) {
         const bool taken = row[1] != "none";
         EXPECT_EQ(Rgb(dlg->m_pCurrentPalette->m_Colours[0][1]), taken ? row.Hex(1) : 0xff0000);
         EXPECT_EQ(dlg->m_bModified, taken);
-        steps += taken ? 1 : 0;
         if (taken) {
             dlg->SendCommand(ID_EDIT_UNDO);
         }
     }
-    EXPECT_EQ(steps, 9);
-
     dlg->SelectPen(69);
     dlg->SendCommand(ID_EDIT_COPY);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#8daa55"));

@@ -87,6 +87,8 @@ TEST_F(EditorPaint, ClosesWithoutAskingWhateverWasChanged) {
     for (int key : {+Qt::Key_Escape, +Qt::Key_Return, 0}) { // 0: the close box
         Reopen();
         dlg->m_bModified = true;
+        // The pen area, which takes keys of its own, passes these on.
+        dlg->Client()->findChild<QWidget*>("penArea")->setFocus();
         key != 0 ? PressKey(*dlg, key) : static_cast<void>(dlg->close());
         EXPECT_FALSE(dlg->isVisible()) << key;
     }
