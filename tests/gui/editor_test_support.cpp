@@ -3,13 +3,9 @@
 
 #include <QScreen>
 
-namespace {
-
-QPoint InWindow(CTintoraDlg& dlg, int x, int y) {
+static QPoint InWindow(CTintoraDlg& dlg, int x, int y) {
     return dlg.Client()->mapTo(&dlg, QPoint(x, y));
 }
-
-} // namespace
 
 void EditorTest::SetUp() {
     GuiTest::SetUp();

@@ -12,11 +12,9 @@ class History : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        m_strFile = folders.Other() + QStringLiteral("/three.pal");
-        ASSERT_TRUE(CopyTestData(QStringLiteral("cli/three_palettes.pal"), m_strFile));
-        dlg->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-        dlg->OpenFromOutside(FromQString(m_strFile));
+        const QString file = folders.Other() + QStringLiteral("/three.pal");
+        ASSERT_TRUE(CopyTestData(QStringLiteral("cli/three_palettes.pal"), file));
+        dlg->OpenFromOutside(FromQString(file));
     }
     void Key(QKeySequence::StandardKey key) {
         // Shortcuts reach the active window only; a modal dialog may have taken that role.
@@ -35,8 +33,6 @@ protected:
         const QAction* action = dlg->GetMenuItem(id);
         return action->isEnabled() ? action->text().toStdString() : "(greyed)";
     }
-
-    QString m_strFile;
 };
 
 TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {

@@ -13,6 +13,9 @@
 
 namespace {
 
+// The manual is copied beside the program in the build tree.
+const QString kHelpFolder = QStringLiteral(TINTORA_APP_BUILD_DIR "/help");
+
 class Keyboard : public EditorTest {
 protected:
     void SetUp() override {
@@ -21,6 +24,11 @@ protected:
         ASSERT_NE(area, nullptr);
         dlg->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        coreSetAppFolder(FromQString(QStringLiteral(TINTORA_APP_BUILD_DIR)));
+    }
+    void TearDown() override {
+        coreSetAppFolder(CString());
+        EditorTest::TearDown();
     }
     void Press(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(area, static_cast<Qt::Key>(key), modifiers);
@@ -110,60 +118,28 @@ TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPensAndSwatches) {
     EXPECT_TRUE(chooserOpened);
 }
 
-// The manual is copied beside the program in the build tree.
-const QString kHelpFolder = QStringLiteral(TINTORA_APP_BUILD_DIR "/help");
-
-class Help : public EditorTest {
-protected:
-    void SetUp() override {
-        EditorTest::SetUp();
-        coreSetAppFolder(FromQString(QStringLiteral(TINTORA_APP_BUILD_DIR)));
-    }
-    void TearDown() override {
-        coreSetAppFolder(CString());
-        EditorTest::TearDown();
-    }
-};
-
-std::vector<CHelpViewer*> ViewersOf(const CTintoraDlg& dlg) {
-    std::vector<CHelpViewer*> viewers;
-    for (QObject* child : dlg.children()) {
-        if (auto* viewer = dynamic_cast<CHelpViewer*>(child)) {
-            viewers.push_back(viewer);
-        }
-    }
-    return viewers;
-}
-
-TEST_F(Help, F1AndContentsOpenTheManualAtItsContents) {
+// F1 opens the manual at its contents, in a window of its own that is not modal; Help >
+// Contents brings the same window back, at the contents again.
+TEST_F(Keyboard, F1AndContentsOpenTheManualAtItsContents) {
     const QUrl contents =
         QUrl::fromLocalFile(QDir(kHelpFolder).filePath(QStringLiteral("index.html")));
-    const std::pair<const char*, std::function<void(CTintoraDlg&)>> ways[] = {
-        {"F1", [](CTintoraDlg& editor) { PressKey(editor, Qt::Key_F1); }},
-        {"Help > Contents",
-         [](CTintoraDlg& editor) { editor.GetMenuItem(ID_HELP_CONTENTS)->trigger(); }},
-    };
-    for (const auto& [way, open] : ways) {
-        SCOPED_TRACE(way);
-        Reopen();
-        open(*dlg); // not modal: no dialog comes through the script
-        const std::vector<CHelpViewer*> viewers = ViewersOf(*dlg);
-        ASSERT_EQ(viewers.size(), 1u);
-        EXPECT_TRUE(viewers[0]->isVisible());
-        EXPECT_FALSE(viewers[0]->isModal());
-        EXPECT_EQ(viewers[0]->Browser()->source(), contents);
-        EXPECT_EQ(viewers[0]->Browser()->documentTitle(),
-                  QStringLiteral("Tintora Help - Contents"));
+    PressKey(*dlg, Qt::Key_F1); // not modal: no dialog comes through the script
+    const auto viewers = dlg->findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(viewers.size(), 1);
+    auto* viewer = dynamic_cast<CHelpViewer*>(viewers[0]);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->isModal());
+    EXPECT_EQ(viewer->Browser()->source(), contents);
+    EXPECT_EQ(viewer->Browser()->documentTitle(), QStringLiteral("Tintora Help - Contents"));
 
-        // Asking again brings the same window back to the contents.
-        viewers[0]->Browser()->setSource(
-            QUrl::fromLocalFile(kHelpFolder + QStringLiteral("/edit_menu.html")));
-        viewers[0]->close();
-        open(*dlg);
-        EXPECT_EQ(ViewersOf(*dlg), viewers);
-        EXPECT_TRUE(viewers[0]->isVisible());
-        EXPECT_EQ(viewers[0]->Browser()->source(), contents);
-    }
+    viewer->Browser()->setSource(
+        QUrl::fromLocalFile(kHelpFolder + QStringLiteral("/edit_menu.html")));
+    viewer->close();
+    dlg->GetMenuItem(ID_HELP_CONTENTS)->trigger();
+    EXPECT_EQ(dlg->findChildren<QDialog*>(Qt::FindDirectChildrenOnly), viewers);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->Browser()->source(), contents);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace {
 
 const QString kThree = QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes.pal");
 
-class Outside : public GuiTest {};
+class Outside : public EditorTest {};
 
 // Shown before the editor while the profile asks for it, turned off only by OK with the box
 // ticked.
@@ -36,7 +36,7 @@ TEST_F(Outside, OnlyOkWithTheBoxTickedTurnsTheWarningOff) {
 }
 
 TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
-    DataFolders folders;
+    WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1);
     ASSERT_TRUE(QFile::copy(kThree, folders.Path(QStringLiteral("three.pal"))));
     for (const CaseRow& row : ReadCaseTable("outside.txt")) {
         if (row[0] != "start") {
@@ -68,13 +68,12 @@ TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
 }
 
 TEST_F(Outside, ADroppedPaletteFileOpensAfterTheSaveQuestion) {
-    WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
     for (const CaseRow& row : ReadCaseTable("outside.txt")) {
         if (row[0] != "drop") {
             continue;
         }
         SCOPED_TRACE(row.where);
-        auto dlg = OpenEditor();
+        Reopen();
         dlg->m_bModified = row[2] != "none";
         if (dlg->m_bModified) {
             Script().Then(AnswerMessageBox(row[2] == "no" ? QMessageBox::No : QMessageBox::Cancel));

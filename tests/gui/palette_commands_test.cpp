@@ -141,15 +141,14 @@ TEST_F(PaletteCommands, AddTakesOnlyTextsAFileCanHold) {
                             : row[2] == "name" ? IDC_PALETTE_NAME
                                                : IDC_PALETTE_DESCRIPTION;
         MessageBoxSeen seen;
-        CString nameAfter;
-        CString descriptionAfter;
+        CString textsAfter; // name and description
         bool refusedHasFocus = false;
         Script().Then([&](QDialog& d) {
             EnterPalette(name, description)(d);
             if (d.isVisible()) { // refused, the texts as typed
                 auto& shown = dynamic_cast<CDialog&>(d);
-                nameAfter = shown.GetDlgItemText(IDC_PALETTE_NAME);
-                descriptionAfter = shown.GetDlgItemText(IDC_PALETTE_DESCRIPTION);
+                textsAfter = shown.GetDlgItemText(IDC_PALETTE_NAME) + L"|" +
+                             shown.GetDlgItemText(IDC_PALETTE_DESCRIPTION);
                 refusedHasFocus = d.focusWidget() == shown.GetDlgItem(refused);
                 ClickDlgItem(d, IDCANCEL);
             }
@@ -169,8 +168,7 @@ TEST_F(PaletteCommands, AddTakesOnlyTextsAFileCanHold) {
         EXPECT_EQ(seen.caption, QStringLiteral("Error"));
         EXPECT_EQ(seen.owner, &box);
         EXPECT_TRUE(seen.text.contains(QString::fromStdString(row[3]))) << seen.text.toStdString();
-        EXPECT_EQ(nameAfter, name);
-        EXPECT_EQ(descriptionAfter, description);
+        EXPECT_EQ(textsAfter, name + L"|" + description);
     }
 }
 

@@ -11,10 +11,6 @@ protected:
         EditorTest::SetUp();
         background = PixelOf(PaintedClient(*dlg), 5, 300);
     }
-    void ChooseBackground(int variant) {
-        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
-        Settle();
-    }
     // Every pixel of a cell and of the ring just around it: the ring is background, the cell
     // its colour, with a 2-pixel border of the inverse colour when marked. The frames' etched
     // borders cover what lies under them, and the middle of a numbered cell holds its number.
@@ -96,7 +92,8 @@ TEST_F(EditorPaint, ClosesWithoutAskingWhateverWasChanged) {
 
 TEST_F(EditorPaint, CellsAndTheHoverMarkInBothVariants) {
     for (int variant : {0, 1}) {
-        ChooseBackground(variant);
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
+        Settle();
         const QImage painted = PaintedClient(*dlg);
         // The cells of the worked examples of the layout, as drawn.
         for (const CaseRow& row : ReadCaseTable("pen_grid.txt")) {
@@ -122,7 +119,8 @@ TEST_F(EditorPaint, CellsAndTheHoverMarkInBothVariants) {
 TEST_F(EditorPaint, SwatchesShowTheSelectedAndTheMarkerPen) {
     ClickAt(*dlg, 102 + 5, 164 + 5); // pen 69
     for (int variant : {0, 1}) {
-        ChooseBackground(variant);
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
+        Settle();
         const QImage image = PaintedClient(*dlg);
         const auto& colours = dlg->m_pCurrentPalette->m_Colours[variant];
         for (const auto& [r, colour] : {std::pair{dlg->m_rcPenSwatch, colours[69]},
