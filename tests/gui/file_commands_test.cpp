@@ -18,11 +18,12 @@ protected:
         m_strFile = folders.Other() + QStringLiteral("/three.pal");
         OpenThree();
     }
-    // A fresh editor with a fresh three.pal open.
+    // A fresh editor with a fresh three.pal opened through File > Open.
     void OpenThree() {
         ASSERT_TRUE(CopyTestData(QStringLiteral("cli/three_palettes.pal"), m_strFile));
         Reopen();
-        Open(m_strFile);
+        Script().Then(AnswerFileDialog(m_strFile));
+        dlg->SendCommand(ID_FILE_OPEN);
     }
     // The file the editor's list should make, byte for byte.
     QByteArray ListBytes() const {

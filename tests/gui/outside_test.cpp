@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+#include <iterator>
 #include <sstream>
 
 #include "app/command_line.h"
@@ -93,11 +94,8 @@ TEST_F(Outside, ADroppedPaletteFileOpensAfterTheSaveQuestion) {
 
 TEST_F(Outside, CommandLineTakesOneFileHelpAndVersion) {
     for (const CaseRow& row : ReadCaseTable("command_line.txt")) {
-        std::vector<std::string> args;
         std::istringstream words(row[0]);
-        for (std::string word; words >> word;) {
-            args.push_back(word);
-        }
+        const std::vector<std::string> args(std::istream_iterator<std::string>(words), {});
         const char* const actions[] = {"run", "help", "version", "fail"};
         EXPECT_EQ(actions[static_cast<int>(ParseCommandLine(args).action)], row[1]) << row.where;
     }
