@@ -2,11 +2,6 @@
 // pointer input in client coordinates, and its pixels as painted and as on screen.
 #pragma once
 
-#include <QImage>
-#include <QPoint>
-#include <QString>
-#include <memory>
-
 #include "editor/tintora_dlg.h"
 #include "gui_test_support.h"
 #include "model/colour.h"

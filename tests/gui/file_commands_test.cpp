@@ -35,7 +35,6 @@ protected:
         dlg->m_pCurrentPalette->m_Colours[kLightBackground][5] = kEdited;
         dlg->m_bModified = true;
     }
-    QString Path() const { return ToQString(dlg->m_strPathName); }
 
     QString m_strFile;
 };
@@ -76,7 +75,7 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
         EXPECT_EQ(saved.text, yes ? kSaved : QString());
         if (row[0] == "new") {
             EXPECT_EQ(ListState(), "Default*");
-            EXPECT_EQ(Path(), QString());
+            EXPECT_EQ(ToQString(dlg->m_strPathName), QString());
             EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
         } else if (row[0] == "open" || row[0] == "veldra") {
             // The dialog was cancelled (or never shown): the list and the file stay. The
@@ -84,7 +83,7 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
             EXPECT_EQ(dialog.shortcuts && dialog.sharedEnabled, row[0] == "open" && goesOn);
             EXPECT_EQ(dlg->m_pPaletteList->Count(), 3u);
             EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[kLightBackground][5], kEdited);
-            EXPECT_EQ(Path(), m_strFile);
+            EXPECT_EQ(ToQString(dlg->m_strPathName), m_strFile);
             EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - three.pal"));
             EXPECT_EQ(dlg->m_bModified, row[0] == "open" ? !goesOn : !yes);
         } else {
@@ -126,14 +125,14 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
         EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - three.pal")) << "whatever happened";
         if (row[4] == "default") {
             EXPECT_EQ(ListState(), "Default*");
-            EXPECT_EQ(Path(), QString());
+            EXPECT_EQ(ToQString(dlg->m_strPathName), QString());
             EXPECT_EQ(ToQString(GetProfileString(L"Tintora", L"File")), open)
                 << "the failed file is proposed next time";
             continue;
         }
         EXPECT_EQ(FileBytes(m_strFile), row[4] == "saved" ? ListBytes() : before);
         EXPECT_EQ(dlg->m_bModified, row[4] == "modified");
-        EXPECT_EQ(Path(), m_strFile);
+        EXPECT_EQ(ToQString(dlg->m_strPathName), m_strFile);
     }
 }
 
@@ -188,7 +187,7 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         EXPECT_TRUE(!dialog.open && dialog.shortcuts && dialog.sharedEnabled);
         EXPECT_EQ(dialog.fileName, QString()) << "Save As proposes no name";
         EXPECT_EQ(seen.text, QString::fromStdString(row[3]));
-        EXPECT_EQ(Path(), target);
+        EXPECT_EQ(ToQString(dlg->m_strPathName), target);
         EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - ") + QFileInfo(target).fileName());
         EXPECT_EQ(dlg->m_bModified, !written);
         EXPECT_EQ(FileBytes(target), written ? ListBytes() : QByteArray());

@@ -2,7 +2,6 @@
 // the selected pen's colour through the clipboard (the forms Paste takes: data/cases/paste.txt).
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 
 #include "editor_test_support.h"
 
