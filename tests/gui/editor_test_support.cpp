@@ -3,13 +3,9 @@
 
 #include <QScreen>
 
-namespace {
-
-QPoint InWindow(CTintoraDlg& dlg, int x, int y) {
+static QPoint InWindow(CTintoraDlg& dlg, int x, int y) {
     return dlg.Client()->mapTo(&dlg, QPoint(x, y));
 }
-
-} // namespace
 
 void EditorTest::SetUp() {
     GuiTest::SetUp();
@@ -24,12 +20,10 @@ void EditorTest::TearDown() {
 
 void EditorTest::Reopen() {
     dlg.reset();
-    dlg = OpenEditor();
-}
-
-void EditorTest::Open(const QString& path) {
-    Script().Then(AnswerFileDialog(path));
-    dlg->SendCommand(ID_FILE_OPEN);
+    dlg = std::make_unique<CTintoraDlg>(nullptr);
+    dlg->Create();
+    dlg->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
 }
 
 std::string EditorTest::ListState() const {
@@ -40,14 +34,6 @@ std::string EditorTest::ListState() const {
                  (palette == dlg->m_pCurrentPalette ? "*" : "");
     }
     return state + (dlg->m_bModified ? " +" : "");
-}
-
-std::unique_ptr<CTintoraDlg> OpenEditor() {
-    auto dlg = std::make_unique<CTintoraDlg>(nullptr);
-    dlg->Create();
-    dlg->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
-    return dlg;
 }
 
 void MoveTo(CTintoraDlg& dlg, int x, int y) {

@@ -2,17 +2,9 @@
 // pointer input in client coordinates, and its pixels as painted and as on screen.
 #pragma once
 
-#include <QImage>
-#include <QPoint>
-#include <QString>
-#include <memory>
-
 #include "editor/tintora_dlg.h"
 #include "gui_test_support.h"
 #include "model/colour.h"
-
-// Built, initialised (no start-up message unless the profile asks for it) and shown.
-std::unique_ptr<CTintoraDlg> OpenEditor();
 
 void MoveTo(CTintoraDlg& dlg, int x, int y);
 void ClickAt(CTintoraDlg& dlg, int x, int y);
@@ -35,12 +27,11 @@ class EditorTest : public GuiTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Closes the editor and opens a fresh one (after a change to the profile, say).
+    // Closes the editor and opens a fresh one (after a change to the profile, say): built,
+    // initialised (no start-up message unless the profile asks for it) and shown.
     void Reopen();
     // The palettes by name, "*" marking the current one, then " +" when modified: "A B* C +".
     std::string ListState() const;
-    // Opens the palette file path with File > Open.
-    void Open(const QString& path);
 
     DataFolders folders;
     std::unique_ptr<CTintoraDlg> dlg;

@@ -15,21 +15,15 @@ class FileCommands : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
-        m_strTwo = folders.Other() + QStringLiteral("/two.pal");
-        OpenTwo();
+        m_strFile = folders.Other() + QStringLiteral("/three.pal");
+        OpenThree();
     }
-    // A fresh editor with a fresh two.pal (the default palette, then "Second") open.
-    void OpenTwo() {
-        UI_LIST* list = NewDefaultPaletteList();
-        auto* second = new PaletteEntry;
-        second->m_Name = L"Second";
-        second->SetDefaultColours();
-        second->m_Colours[kDarkBackground][1] = MakeColour(4, 5, 6);
-        list->Add(second);
-        ASSERT_TRUE(WritePaletteFile(FromQString(m_strTwo), *list));
-        DiscardPaletteList(list);
+    // A fresh editor with a fresh three.pal opened through File > Open.
+    void OpenThree() {
+        ASSERT_TRUE(CopyTestData(QStringLiteral("cli/three_palettes.pal"), m_strFile));
         Reopen();
-        Open(m_strTwo);
+        Script().Then(AnswerFileDialog(m_strFile));
+        dlg->SendCommand(ID_FILE_OPEN);
     }
     // The file the editor's list should make, byte for byte.
     QByteArray ListBytes() const {
@@ -41,35 +35,33 @@ protected:
         dlg->m_pCurrentPalette->m_Colours[kLightBackground][5] = kEdited;
         dlg->m_bModified = true;
     }
-    QString Caption() const { return dlg->windowTitle(); }
-    QString Path() const { return ToQString(dlg->m_strPathName); }
-    bool ShowsDefaultOnly() const {
-        return dlg->m_pPaletteList->Count() == 1 && dlg->m_pCurrentPalette->m_Name == L"Default";
-    }
 
-    QString m_strTwo;
+    QString m_strFile;
 };
 
 TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
-    const std::map<std::string, int> commands = {
-        {"new", ID_FILE_NEW}, {"open", ID_FILE_OPEN}, {"exit", ID_EXIT}};
+    const std::map<std::string, int> commands = {{"new", ID_FILE_NEW},
+                                                 {"open", ID_FILE_OPEN},
+                                                 {"exit", ID_EXIT},
+                                                 {"veldra", ID_IMPORT_VELDRA}};
     const std::map<std::string, QMessageBox::StandardButton> answers = {
         {"yes", QMessageBox::Yes}, {"no", QMessageBox::No}, {"cancel", QMessageBox::Cancel}};
     for (const CaseRow& row : ReadCaseTable("save_question.txt")) {
         SCOPED_TRACE(row.where);
         const bool yes = row[1] == "yes";
         const bool goesOn = row[2] == "yes";
-        OpenTwo();
+        OpenThree();
         Edit();
         const QByteArray edited = ListBytes();
         MessageBoxSeen question;
         MessageBoxSeen saved;
+        FileDialogSeen dialog;
         Script().Then(AnswerMessageBox(answers.at(row[1]), &question));
         if (yes) {
             Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
         }
-        if (row[0] == "open" && goesOn) {
-            Script().Then(CancelFileDialog());
+        if ((row[0] == "open" || row[0] == "veldra") && goesOn) {
+            Script().Then(CancelFileDialog(&dialog));
         }
         dlg->SendCommand(commands.at(row[0]));
 
@@ -79,20 +71,21 @@ TEST_F(FileCommands, SaveQuestionBeforeNewOpenAndExit) {
         EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         EXPECT_EQ(question.icon, QMessageBox::NoIcon);
         EXPECT_EQ(question.owner, dlg.get());
-        EXPECT_EQ(FileBytes(m_strTwo) == edited, yes);
+        EXPECT_EQ(FileBytes(m_strFile) == edited, yes);
         EXPECT_EQ(saved.text, yes ? kSaved : QString());
         if (row[0] == "new") {
-            EXPECT_TRUE(ShowsDefaultOnly());
-            EXPECT_EQ(Path(), QString());
-            EXPECT_EQ(Caption(), QStringLiteral("Tintora"));
-            EXPECT_FALSE(dlg->m_bModified);
-        } else if (row[0] == "open") {
-            // The dialog was cancelled (or never shown): the list and the file stay.
-            EXPECT_EQ(dlg->m_pPaletteList->Count(), 2u);
+            EXPECT_EQ(ListState(), "Default*");
+            EXPECT_EQ(ToQString(dlg->m_strPathName), QString());
+            EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
+        } else if (row[0] == "open" || row[0] == "veldra") {
+            // The dialog was cancelled (or never shown): the list and the file stay. The
+            // import's dialog is the plain one: the shortcuts belong to the palette files.
+            EXPECT_EQ(dialog.shortcuts && dialog.sharedEnabled, row[0] == "open" && goesOn);
+            EXPECT_EQ(dlg->m_pPaletteList->Count(), 3u);
             EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours[kLightBackground][5], kEdited);
-            EXPECT_EQ(Path(), m_strTwo);
-            EXPECT_EQ(Caption(), QStringLiteral("Tintora - two.pal"));
-            EXPECT_EQ(dlg->m_bModified, !goesOn);
+            EXPECT_EQ(ToQString(dlg->m_strPathName), m_strFile);
+            EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - three.pal"));
+            EXPECT_EQ(dlg->m_bModified, row[0] == "open" ? !goesOn : !yes);
         } else {
             EXPECT_EQ(dlg->isVisible(), !goesOn);
         }
@@ -107,14 +100,14 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
     ASSERT_TRUE(WriteFile(other + QStringLiteral("many.pal"), QByteArray("*P\n").repeated(100001)));
     for (const CaseRow& row : ReadCaseTable("file_messages.txt")) {
         SCOPED_TRACE(row.where);
-        OpenTwo();
+        OpenThree();
         if (row[0] != "none") {
             Edit();
         }
         if (row[0] == "unsaveable") {
             dlg->m_pCurrentPalette->m_Name = L"Caf\u4E2D";
         }
-        const QByteArray before = FileBytes(m_strTwo);
+        const QByteArray before = FileBytes(m_strFile);
         const QString open =
             row[1] == "save" ? QString() : other + QString::fromStdString(row[1].substr(5));
         MessageBoxSeen seen;
@@ -129,18 +122,17 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
         EXPECT_EQ(seen.icon, QMessageBox::Warning) << "also for notices";
         EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         EXPECT_EQ(seen.owner, dlg.get());
-        EXPECT_EQ(Caption(), QStringLiteral("Tintora - two.pal")) << "whatever happened";
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - three.pal")) << "whatever happened";
         if (row[4] == "default") {
-            EXPECT_TRUE(ShowsDefaultOnly());
-            EXPECT_EQ(Path(), QString());
-            EXPECT_FALSE(dlg->m_bModified);
+            EXPECT_EQ(ListState(), "Default*");
+            EXPECT_EQ(ToQString(dlg->m_strPathName), QString());
             EXPECT_EQ(ToQString(GetProfileString(L"Tintora", L"File")), open)
                 << "the failed file is proposed next time";
             continue;
         }
-        EXPECT_EQ(FileBytes(m_strTwo), row[4] == "saved" ? ListBytes() : before);
+        EXPECT_EQ(FileBytes(m_strFile), row[4] == "saved" ? ListBytes() : before);
         EXPECT_EQ(dlg->m_bModified, row[4] == "modified");
-        EXPECT_EQ(Path(), m_strTwo);
+        EXPECT_EQ(ToQString(dlg->m_strPathName), m_strFile);
     }
 }
 
@@ -148,33 +140,29 @@ TEST_F(FileCommands, MessagesAndWhatEachLeaves) {
 // keeps that program's file and the window's change. Once saved, the file is ours again.
 TEST_F(FileCommands, SaveAsksBeforeReplacingAFileChangedOnDisk) {
     const QByteArray other = "*Other,program\r\n";
-    for (const auto answer : {QMessageBox::No, QMessageBox::Yes, QMessageBox::Ok}) {
-        const bool changed = answer != QMessageBox::Ok;
-        if (changed) {
-            OpenTwo();
-            ASSERT_TRUE(WriteFile(m_strTwo, other));
-        }
-        Edit();
-        MessageBoxSeen question;
+    ASSERT_TRUE(WriteFile(m_strFile, other));
+    Edit();
+    MessageBoxSeen question;
+    Script().Then(AnswerMessageBox(QMessageBox::No, &question));
+    dlg->SendCommand(ID_FILE_SAVE);
+    EXPECT_EQ(question.caption, QStringLiteral("Save"));
+    EXPECT_EQ(question.text,
+              QStringLiteral("The palette file has been changed by another program since it was "
+                             "opened or saved.\nReplace it with the palette shown in Tintora?"));
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(FileBytes(m_strFile), other);
+    EXPECT_TRUE(dlg->m_bModified);
+    for (const bool asked : {true, false}) {
         MessageBoxSeen saved;
-        if (changed) {
-            Script().Then(AnswerMessageBox(answer, &question));
+        if (asked) {
+            Script().Then(AnswerMessageBox(QMessageBox::Yes));
         }
-        if (answer != QMessageBox::No) {
-            Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
-        }
+        Script().Then(AnswerMessageBox(QMessageBox::Ok, &saved));
         dlg->SendCommand(ID_FILE_SAVE);
-        if (changed) {
-            EXPECT_EQ(question.caption, QStringLiteral("Save"));
-            EXPECT_EQ(question.text,
-                      QStringLiteral("The palette file has been changed by another program since "
-                                     "it was opened or saved.\nReplace it with the palette shown "
-                                     "in Tintora?"));
-            EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
-        }
-        EXPECT_EQ(FileBytes(m_strTwo) == other, answer == QMessageBox::No);
-        EXPECT_EQ(dlg->m_bModified, answer == QMessageBox::No);
-        EXPECT_EQ(saved.text, answer == QMessageBox::No ? QString() : kSaved);
+        EXPECT_EQ(FileBytes(m_strFile), ListBytes());
+        EXPECT_FALSE(dlg->m_bModified);
+        EXPECT_EQ(saved.text, kSaved);
+        Edit();
     }
 }
 
@@ -183,7 +171,7 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         SCOPED_TRACE(row.where);
         const QString target = folders.Path(QString::fromStdString(row[2]));
         if (row[1] == "yes") {
-            OpenTwo();
+            OpenThree();
         } else {
             Reopen();
             dlg->m_bModified = true;
@@ -196,11 +184,11 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
         dlg->SendCommand(row[0] == "save" ? ID_FILE_SAVE : ID_FILE_SAVE_AS);
 
         const bool written = QString::fromStdString(row[3]) == kSaved;
-        EXPECT_FALSE(dialog.open);
+        EXPECT_TRUE(!dialog.open && dialog.shortcuts && dialog.sharedEnabled);
         EXPECT_EQ(dialog.fileName, QString()) << "Save As proposes no name";
         EXPECT_EQ(seen.text, QString::fromStdString(row[3]));
-        EXPECT_EQ(Path(), target);
-        EXPECT_EQ(Caption(), QStringLiteral("Tintora - ") + QFileInfo(target).fileName());
+        EXPECT_EQ(ToQString(dlg->m_strPathName), target);
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora - ") + QFileInfo(target).fileName());
         EXPECT_EQ(dlg->m_bModified, !written);
         EXPECT_EQ(FileBytes(target), written ? ListBytes() : QByteArray());
         EXPECT_EQ(GetProfileString(L"Tintora", L"File"), remembered)
@@ -208,18 +196,15 @@ TEST_F(FileCommands, SaveAsAlwaysWritesAndNamesTheFile) {
     }
 }
 
-TEST_F(FileCommands, SharedShortcutOnlyForAFolderOfItsOwn) {
+// Open and Save As have the shortcuts (the tests above see them), but none to the shared
+// folder when it is the user's own (however spelled).
+TEST_F(FileCommands, NoSharedShortcutWhenItIsTheUsersFolder) {
+    folders.SetShared(folders.User().toUpper());
     for (const int command : {ID_FILE_OPEN, ID_FILE_SAVE_AS}) {
-        for (const bool sameFolder : {false, true}) {
-            SCOPED_TRACE(testing::Message() << command << (sameFolder ? " same" : " own"));
-            folders.SetShared(sameFolder ? folders.User().toUpper()
-                                         : folders.Path(QStringLiteral("shared/Corvane 2014")));
-            FileDialogSeen seen;
-            Script().Then(CancelFileDialog(&seen));
-            dlg->SendCommand(command);
-            EXPECT_TRUE(seen.shortcuts);
-            EXPECT_EQ(seen.sharedEnabled, !sameFolder);
-        }
+        FileDialogSeen seen;
+        Script().Then(CancelFileDialog(&seen));
+        dlg->SendCommand(command);
+        EXPECT_TRUE(seen.shortcuts && !seen.sharedEnabled) << command;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <tuple>
 
 #include "filedialog/file_dialog_ex.h"
 #include "gui_test_support.h"
@@ -62,58 +63,41 @@ TEST_F(FileDialogTest, ShortcutsLeadTheButtonRowInEitherMode) {
     }
 }
 
-TEST_F(FileDialogTest, ShortcutEntersItsFolder) {
-    const struct {
-        bool open;
-        const char* button;
-        QString folder;
-    } rows[] = {
-        {true, "sharedFolderButton", m_folders.Shared()},
-        {false, "allUsersFolderButton", m_folders.AllUsers()},
-        {true, "userFolderButton", m_folders.User()},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.button);
-        QString target = row.folder;
-        target.chop(1); // the folder path is shown without its trailing separator
-        Run(row.open, m_folders.Other(), [&](CFileDialog& shown) {
-            shown.findChild<QToolButton*>(QLatin1String(row.button))->click();
-            EXPECT_TRUE(
-                QTest::qWaitFor([&] { return ToQString(shown.GetFolderPath()) == target; }));
-            EXPECT_TRUE(shown.isVisible()) << "entering a folder does not end the dialog";
-            EXPECT_EQ(shown.FileNameEdit()->text(), QString());
-            shown.reject();
-        });
-    }
-}
-
-TEST_F(FileDialogTest, ShortcutToTheShownFolderDoesNothing) {
-    for (const bool otherCase : {false, true}) {
-        SCOPED_TRACE(otherCase ? "other letter case" : "same spelling");
-        const QString user = m_folders.User();
-        if (otherCase) {
-            // The user folder service now names the shown folder in capitals.
-            qputenv("XDG_DATA_HOME", m_folders.Path(QStringLiteral("user")).toUpper().toUtf8());
-        }
-        Run(true, user + QStringLiteral("mine.pal"), [&](CFileDialog& shown) {
+// A shortcut enters its folder; to the folder shown (however the service spells it) it does
+// nothing: the typed name stays and nothing is accepted.
+TEST_F(FileDialogTest, ShortcutEntersItsFolderOrStaysWhenThere) {
+    const QString user = m_folders.User();
+    const QString mine = user + QStringLiteral("mine.pal");
+    // open | the button | its folder | where the dialog starts | the user folder in capitals
+    for (const auto& [open, button, folder, start, upper] :
+         {std::tuple{true, "sharedFolderButton", m_folders.Shared(), m_folders.Other(), false},
+          {false, "allUsersFolderButton", m_folders.AllUsers(), m_folders.Other(), false},
+          {true, "userFolderButton", user, m_folders.Other(), false},
+          {true, "userFolderButton", user, mine, false},
+          {true, "userFolderButton", user, mine, true}}) {
+        SCOPED_TRACE(testing::Message() << button << " from " << start.toStdString() << upper);
+        const QString home = m_folders.Path(QStringLiteral("user"));
+        qputenv("XDG_DATA_HOME", (upper ? home.toUpper() : home).toUtf8());
+        Run(open, start, [&](CFileDialog& shown) {
             int pressed = 0;
             QObject::connect(shown.AcceptButton(), &QPushButton::clicked, [&] { ++pressed; });
-            shown.findChild<QToolButton*>(QStringLiteral("userFolderButton"))->click();
+            shown.findChild<QToolButton*>(QLatin1String(button))->click();
             QTest::qWait(20);
-            EXPECT_EQ(shown.FileNameEdit()->text(), QStringLiteral("mine.pal"));
-            EXPECT_EQ(pressed, 0);
-            EXPECT_EQ(ToQString(shown.GetFolderPath()) + QLatin1Char('/'), user);
+            // The folder path is shown without its trailing separator.
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return ToQString(shown.GetFolderPath()) == folder.chopped(1); }));
+            EXPECT_TRUE(shown.isVisible()) << "entering a folder does not end the dialog";
+            EXPECT_EQ(shown.FileNameEdit()->text(),
+                      start == mine ? QStringLiteral("mine.pal") : QString());
+            EXPECT_TRUE(start != mine || pressed == 0) << "already there: nothing is pressed";
             shown.reject();
         });
-        qputenv("XDG_DATA_HOME", m_folders.Path(QStringLiteral("user")).toUtf8());
     }
 }
 
 TEST_F(FileDialogTest, AcceptingChecksTheTypedName) {
     const QString other = m_folders.Other() + QLatin1Char('/');
-    QFile file(other + QStringLiteral("old.pal"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(WriteFile(other + QStringLiteral("old.pal"), QByteArray()));
     const std::map<std::string, QMessageBox::StandardButton> answers = {
         {"ok", QMessageBox::Ok}, {"yes", QMessageBox::Yes}, {"no", QMessageBox::No}};
     const auto inFolder = [&other](const std::string& text) {

@@ -2,6 +2,7 @@
 #include "gui_test_support.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QToolButton>
@@ -51,6 +52,21 @@ ModalHandler ChooseLine(int line) {
     };
 }
 
+ModalHandler EnterPalette(const CString& name, const CString& description) {
+    return [name, description](QDialog& d) {
+        auto& dialog = dynamic_cast<CDialog&>(d);
+        auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItem(IDC_PALETTE_NAME));
+        // Rename's preset name is selected, so that typing replaces it; screen readers name
+        // the edit after its label.
+        EXPECT_EQ(edit->selectedText(), edit->text());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name),
+                  QStringLiteral("Name"));
+        dialog.SetDlgItemText(IDC_PALETTE_NAME, name);
+        dialog.SetDlgItemText(IDC_PALETTE_DESCRIPTION, description);
+        ClickDlgItem(d, IDOK);
+    };
+}
+
 void ClickDlgItem(QDialog& dialog, int id) {
     auto* cdialog = dynamic_cast<CDialog*>(&dialog);
     ASSERT_NE(cdialog, nullptr);
@@ -73,6 +89,12 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
+}
+
+bool CopyTestData(const QString& name, const QString& path) {
+    QFile::remove(path);
+    return QFile::copy(QStringLiteral(TINTORA_TEST_DATA_DIR "/") + name, path) &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 unsigned int PixelOf(const QImage& image, int x, int y) {

@@ -70,6 +70,8 @@ ModalHandler AnswerMessageBox(QMessageBox::StandardButton button, MessageBoxSeen
 
 // Chooses line of the palette list in the Select or Delete dialog and clicks OK.
 ModalHandler ChooseLine(int line);
+// Types name and description into the Add or Rename dialog and clicks OK.
+ModalHandler EnterPalette(const CString& name, const CString& description);
 // Clicks the control id of a CDialog (the handler receives the dialog as QDialog&).
 void ClickDlgItem(QDialog& dialog, int id);
 // Sends a key press and release to the widget with focus in dialog (or the dialog itself).
@@ -78,6 +80,8 @@ void PressKey(QDialog& dialog, int key);
 // The whole content of a file, empty when it cannot be read; writing one, true on success.
 QByteArray FileBytes(const QString& path);
 bool WriteFile(const QString& path, const QByteArray& bytes);
+// A writable copy at path of the file name under tests/data, replacing what was there.
+bool CopyTestData(const QString& name, const QString& path);
 
 // The pixel at (x, y) of an image, as 0xRRGGBB.
 unsigned int PixelOf(const QImage& image, int x, int y);

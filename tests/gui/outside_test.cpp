@@ -1,22 +1,43 @@
-// Files from outside the editor: the command line's file at start-up, a palette file dropped
-// on the window, and the command line itself.
+// Start-up and files from outside the editor: the start-up message, the command line's file
+// at start-up, a palette file dropped on the window, and the command line itself.
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+#include <iterator>
 #include <sstream>
 
 #include "app/command_line.h"
 #include "app/tintora_app.h"
+#include "app/warning_dlg.h"
 #include "editor_test_support.h"
 
 namespace {
 
 const QString kThree = QStringLiteral(TINTORA_TEST_DATA_DIR "/cli/three_palettes.pal");
 
-class Outside : public GuiTest {};
+class Outside : public EditorTest {};
+
+// Shown before the editor while the profile asks for it, turned off only by OK with the box
+// ticked.
+TEST_F(Outside, OnlyOkWithTheBoxTickedTurnsTheWarningOff) {
+    for (const CaseRow& row : ReadCaseTable("start_warning.txt")) {
+        SetProfileFile(ProfilePath() + QString::fromStdString(row.where).remove(QLatin1Char(':')));
+        Script().Then([&row](QDialog& d) {
+            if (row[0] == "yes") {
+                ClickDlgItem(d, IDC_DONT_SHOW);
+            }
+            row[1] == "ok"    ? ClickDlgItem(d, IDOK)
+            : row[1] == "esc" ? PressKey(d, Qt::Key_Escape)
+                              : static_cast<void>(d.close());
+        });
+        CWarningDlg(nullptr).DoModal();
+        EXPECT_EQ(GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", -1), row.Int(2))
+            << row.where;
+    }
+}
 
 TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
-    DataFolders folders;
+    WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1);
     ASSERT_TRUE(QFile::copy(kThree, folders.Path(QStringLiteral("three.pal"))));
     for (const CaseRow& row : ReadCaseTable("outside.txt")) {
         if (row[0] != "start") {
@@ -48,13 +69,12 @@ TEST_F(Outside, TheCommandLinesFileOpensAfterTheWarningAsOpenWould) {
 }
 
 TEST_F(Outside, ADroppedPaletteFileOpensAfterTheSaveQuestion) {
-    WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
     for (const CaseRow& row : ReadCaseTable("outside.txt")) {
         if (row[0] != "drop") {
             continue;
         }
         SCOPED_TRACE(row.where);
-        auto dlg = OpenEditor();
+        Reopen();
         dlg->m_bModified = row[2] != "none";
         if (dlg->m_bModified) {
             Script().Then(AnswerMessageBox(row[2] == "no" ? QMessageBox::No : QMessageBox::Cancel));
@@ -74,11 +94,8 @@ TEST_F(Outside, ADroppedPaletteFileOpensAfterTheSaveQuestion) {
 
 TEST_F(Outside, CommandLineTakesOneFileHelpAndVersion) {
     for (const CaseRow& row : ReadCaseTable("command_line.txt")) {
-        std::vector<std::string> args;
         std::istringstream words(row[0]);
-        for (std::string word; words >> word;) {
-            args.push_back(word);
-        }
+        const std::vector<std::string> args(std::istream_iterator<std::string>(words), {});
         const char* const actions[] = {"run", "help", "version", "fail"};
         EXPECT_EQ(actions[static_cast<int>(ParseCommandLine(args).action)], row[1]) << row.where;
     }

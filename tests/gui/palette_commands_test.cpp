@@ -1,8 +1,10 @@
 // The palette list commands of the editor: what each outcome does to the list, the current
-// palette and the modified flag (data/cases/palette_outcomes.txt), and the messages of the
-// single-palette cases.
+// palette and the modified flag (data/cases/palette_outcomes.txt), the messages of the
+// single-palette cases, the Select dialog refusing OK without a line, and the texts the
+// Add/Rename dialog accepts and refuses (data/cases/palette_texts.txt).
 #include <sstream>
 
+#include "editor/add_palette_dlg.h"
 #include "editor_test_support.h"
 
 namespace {
@@ -43,12 +45,8 @@ ModalHandler AnswerOf(const std::string& answer) {
     }
     if (answer.starts_with("enter ")) {
         const std::size_t slash = answer.find('/');
-        return [name = FromUtf8(answer.substr(6, slash - 6)),
-                description = FromUtf8(answer.substr(slash + 1))](QDialog& d) {
-            dynamic_cast<CDialog&>(d).SetDlgItemText(IDC_PALETTE_NAME, name);
-            dynamic_cast<CDialog&>(d).SetDlgItemText(IDC_PALETTE_DESCRIPTION, description);
-            ClickDlgItem(d, IDOK);
-        };
+        return EnterPalette(FromUtf8(answer.substr(6, slash - 6)),
+                            FromUtf8(answer.substr(slash + 1)));
     }
     if (answer == "cancel") {
         return [](QDialog& d) { ClickDlgItem(d, IDCANCEL); };
@@ -84,22 +82,91 @@ TEST_F(PaletteCommands, EachOutcomeChangesWhatItShould) {
 
 TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
     for (const CaseRow& row : ReadCaseTable("single_palette.txt")) {
-        MessageBoxSeen seen;
-        Script().Then(AnswerMessageBox(QMessageBox::No, &seen));
+        SCOPED_TRACE(row.where);
+        const bool question = row[2] == "question";
+        MessageBoxSeen seen; // the last box shown
+        Script().Then(AnswerMessageBox(question ? QMessageBox::No : QMessageBox::Yes, &seen));
+        if (!question) {
+            Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
+        }
         dlg->SendCommand(kCommands.at(row[0]));
-        EXPECT_EQ(seen.caption, QStringLiteral("Info"));
-        EXPECT_EQ(seen.text.toStdString(), row[1]);
-        EXPECT_EQ(seen.icon, QMessageBox::Question);
-        EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(seen.caption.toStdString(), row[1]);
+        EXPECT_EQ(seen.text.toStdString(), row[3]);
+        EXPECT_EQ(seen.icon, question ? QMessageBox::Question : QMessageBox::Warning);
+        EXPECT_EQ(seen.buttons, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     }
-    MessageBoxSeen notLoaded;
+}
+
+// OK without a line is refused and the dialog stays open. A huge description shows only as
+// far as anyone reads it, so the dialog opens at once.
+TEST_F(PaletteCommands, SelectRefusesOkWithoutALineAndStaysOpen) {
+    UseState("One* Two Three");
+    PaletteAt(*dlg->m_pPaletteList, 2)->m_Description = CString(std::size_t{10} << 20, L'd');
+    MessageBoxSeen seen;
+    QDialog* select = nullptr;
+    bool openAfterRefusal = false;
+    QString longLine;
     Script()
-        .Then(AnswerMessageBox(QMessageBox::Yes))
-        .Then(AnswerMessageBox(QMessageBox::Ok, &notLoaded));
-    dlg->SendCommand(ID_DELETE_PALETTE);
-    EXPECT_EQ(notLoaded.text,
-              QStringLiteral("This is the default palette and was not loaded initially"));
-    EXPECT_EQ(notLoaded.icon, QMessageBox::Warning);
+        .Then([&](QDialog& d) {
+            select = &d;
+            ClickDlgItem(d, IDOK); // answered by the box below
+            openAfterRefusal = d.isVisible();
+            auto* lines =
+                qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST));
+            longLine = lines->item(2)->text();
+            lines->setCurrentRow(2);
+            ClickDlgItem(d, IDOK);
+        })
+        .Then(AnswerMessageBox(QMessageBox::Ok, &seen));
+    dlg->SendCommand(ID_SELECT_PALETTE);
+    EXPECT_EQ(ListState(), "One Two Three*");
+    EXPECT_EQ(longLine,
+              QStringLiteral("Three - ") + QString(992, QLatin1Char('d')) + QChar(0x2026));
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(seen.caption, QStringLiteral("Error"));
+    EXPECT_EQ(seen.text, QStringLiteral("You need to select a palette"));
+    EXPECT_EQ(seen.owner, select);
+}
+
+TEST_F(PaletteCommands, AddTakesOnlyTextsAFileCanHold) {
+    for (const CaseRow& row : ReadCaseTable("palette_texts.txt")) {
+        SCOPED_TRACE(row.where);
+        const CString name = row[0] == "{40000 x}" ? CString(40000, L'x') : FromUtf8(row[0]);
+        const CString description = FromUtf8(row[1]);
+        // The edit whose text is refused, 0 when OK is accepted.
+        const int refused = row[2] == "none"   ? 0
+                            : row[2] == "name" ? IDC_PALETTE_NAME
+                                               : IDC_PALETTE_DESCRIPTION;
+        MessageBoxSeen seen;
+        CString textsAfter; // name and description
+        bool refusedHasFocus = false;
+        Script().Then([&](QDialog& d) {
+            EnterPalette(name, description)(d);
+            if (d.isVisible()) { // refused, the texts as typed
+                auto& shown = dynamic_cast<CDialog&>(d);
+                textsAfter = shown.GetDlgItemText(IDC_PALETTE_NAME) + L"|" +
+                             shown.GetDlgItemText(IDC_PALETTE_DESCRIPTION);
+                refusedHasFocus = d.focusWidget() == shown.GetDlgItem(refused);
+                ClickDlgItem(d, IDCANCEL);
+            }
+        });
+        if (refused != 0) {
+            Script().Then(AnswerMessageBox(QMessageBox::Ok, &seen));
+        }
+        CAddPaletteDlg box(nullptr);
+        if (refused == 0) {
+            EXPECT_EQ(box.DoModal(), IDOK);
+            EXPECT_EQ(box.m_strName, name);
+            EXPECT_EQ(box.m_strDescription, description);
+            continue;
+        }
+        EXPECT_EQ(box.DoModal(), IDCANCEL);
+        EXPECT_TRUE(refusedHasFocus) << "open, on the refused text";
+        EXPECT_EQ(seen.caption, QStringLiteral("Error"));
+        EXPECT_EQ(seen.owner, &box);
+        EXPECT_TRUE(seen.text.contains(QString::fromStdString(row[3]))) << seen.text.toStdString();
+        EXPECT_EQ(textsAfter, name + L"|" + description);
+    }
 }
 
 } // namespace

@@ -70,29 +70,25 @@ TEST(ModalDoor, NestedDialogsAreAnsweredInOrder) {
     ModalScript script;
     QDialog outer;
     outer.setWindowTitle(QStringLiteral("Outer"));
-    bool outerVisible = false;
-    QPushButton* ask = new QPushButton(&outer);
-    int innerDepth = 0;
+    auto* ask = new QPushButton(&outer);
     QObject::connect(ask, &QPushButton::clicked, &outer, [&]() {
         QDialog inner(&outer);
         inner.setWindowTitle(QStringLiteral("Inner"));
-        if (RunModal(inner) == 5) {
-            outer.done(9);
-        }
+        outer.done(RunModal(inner) == 5 ? 9 : 0);
     });
     // The outer dialog posts its click, so it stays open while the inner one runs; the door
-    // must not take it for a dialog left open.
-    script.Then([&outerVisible, ask](QDialog& d) {
-        outerVisible = d.isVisible() && ModalDepth() == 1;
+    // must not take it for a dialog left open. The depth each handler saw, -1 when hidden:
+    std::vector<int> depths;
+    script.Then([&depths, ask](QDialog& d) {
+        depths.push_back(d.isVisible() ? ModalDepth() : -1);
         QTimer::singleShot(0, ask, &QPushButton::click);
     });
-    script.Then([&](QDialog& inner) {
-        innerDepth = ModalDepth();
+    script.Then([&depths](QDialog& inner) {
+        depths.push_back(ModalDepth());
         inner.done(5);
     });
     EXPECT_EQ(RunModal(outer), 9);
-    EXPECT_TRUE(outerVisible);
-    EXPECT_EQ(innerDepth, 2);
+    EXPECT_EQ(depths, (std::vector<int>{1, 2}));
     EXPECT_EQ(ModalDepth(), 0);
     EXPECT_EQ(script.Seen(),
               (std::vector<QString>{QStringLiteral("Outer"), QStringLiteral("Inner")}));

@@ -1,4 +1,5 @@
-// The editor's pixels: cells, numbers, swatches and the hover mark, for both backgrounds.
+// The editor window: its start-up state and layout, how it closes, and its pixels (cells,
+// numbers, swatches and the hover mark) for both backgrounds.
 
 #include "editor_test_support.h"
 
@@ -9,10 +10,6 @@ protected:
     void SetUp() override {
         EditorTest::SetUp();
         background = PixelOf(PaintedClient(*dlg), 5, 300);
-    }
-    void ChooseBackground(int variant) {
-        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
-        Settle();
     }
     // Every pixel of a cell and of the ring just around it: the ring is background, the cell
     // its colour, with a 2-pixel border of the inverse colour when marked. The frames' etched
@@ -62,9 +59,39 @@ std::pair<int, int> InkIn(const QImage& image, const GridRect& r) {
     return ink;
 }
 
+TEST_F(EditorPaint, StartsOnTheDefaultPaletteWithTheExampleLayout) {
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Tintora"));
+    EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_LIGHT_BACKGROUND), BST_CHECKED);
+    EXPECT_EQ(ListState(), "Default*");
+    EXPECT_EQ(ItemText(*dlg, IDC_PALETTE_LABEL),
+              QStringLiteral("Current palette: Default (Default palette)"));
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_LABEL), QStringLiteral("Pen: 1"));
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 255 G: 000 B: 000"));
+    EXPECT_EQ(ItemText(*dlg, IDC_MARKER_RGB), QStringLiteral("R: 000 G: 000 B: 000"));
+    EXPECT_EQ(ItemText(*dlg, IDC_PEN_OVER), QString());
+    EXPECT_EQ(dlg->Client()->size(), QSize(453, 375));
+    EXPECT_EQ(dlg->m_rcMainGrid, (GridRect{11, 75, 241, 106}));
+    EXPECT_EQ(dlg->m_rcSecondaryGrid, (GridRect{290, 75, 443, 106}));
+    EXPECT_EQ(dlg->m_rcStandardGrid, (GridRect{11, 115, 443, 278}));
+    EXPECT_EQ(dlg->m_rcPenSwatch, (GridRect{29, 306, 194, 339}));
+    EXPECT_EQ(dlg->m_rcMarkerSwatch, (GridRect{266, 306, 431, 339}));
+}
+
+TEST_F(EditorPaint, ClosesWithoutAskingWhateverWasChanged) {
+    for (int key : {+Qt::Key_Escape, +Qt::Key_Return, 0}) { // 0: the close box
+        Reopen();
+        dlg->m_bModified = true;
+        // The pen area, which takes keys of its own, passes these on.
+        dlg->Client()->findChild<QWidget*>("penArea")->setFocus();
+        key != 0 ? PressKey(*dlg, key) : static_cast<void>(dlg->close());
+        EXPECT_FALSE(dlg->isVisible()) << key;
+    }
+}
+
 TEST_F(EditorPaint, CellsAndTheHoverMarkInBothVariants) {
     for (int variant : {0, 1}) {
-        ChooseBackground(variant);
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
+        Settle();
         const QImage painted = PaintedClient(*dlg);
         // The cells of the worked examples of the layout, as drawn.
         for (const CaseRow& row : ReadCaseTable("pen_grid.txt")) {
@@ -90,7 +117,8 @@ TEST_F(EditorPaint, CellsAndTheHoverMarkInBothVariants) {
 TEST_F(EditorPaint, SwatchesShowTheSelectedAndTheMarkerPen) {
     ClickAt(*dlg, 102 + 5, 164 + 5); // pen 69
     for (int variant : {0, 1}) {
-        ChooseBackground(variant);
+        ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
+        Settle();
         const QImage image = PaintedClient(*dlg);
         const auto& colours = dlg->m_pCurrentPalette->m_Colours[variant];
         for (const auto& [r, colour] : {std::pair{dlg->m_rcPenSwatch, colours[69]},
