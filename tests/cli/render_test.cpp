@@ -1,13 +1,10 @@
 // tintora-cli render, run as a process: its picture against the editor window's own grab of
-// the same palette in both variants, and its failures.
+// the same palette in both variants.
 #include <QImage>
 #include <QRect>
 #include <QTemporaryDir>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "cli_runner.h"
@@ -16,8 +13,6 @@
 #include "shared/text_encoding.h"
 
 namespace {
-
-const std::string kThreePalettes = std::string(TINTORA_TEST_DATA_DIR) + "/cli/three_palettes.pal";
 
 class RenderTest : public EditorTest {
 protected:
@@ -77,31 +72,10 @@ TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
                     client.convertToFormat(QImage::Format_RGB32))
             << "a pixel differs";
     }
-}
-
-TEST_F(RenderTest, FailuresWriteNothing) {
-    const std::string png = Path("old.png");
-    ASSERT_TRUE(std::filesystem::copy_file(kThreePalettes, Path("three_palettes.pal")));
-    ASSERT_EQ(::mkfifo(Path("pipe.png").c_str(), 0600), 0);
-    // A null device of our own, where root may make one; otherwise a second pipe.
-    if (::mknod(Path("null.png").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
-        ASSERT_EQ(::mkfifo(Path("null.png").c_str(), 0600), 0);
-    }
-    for (const CaseRow& row : ReadCaseTable("render_failures.txt")) {
-        SCOPED_TRACE(row.where);
-        std::ofstream(png) << "old";
-        const CliRun run = RunCliWords(row[0], m_dir.path().toStdString() + "/");
-        EXPECT_EQ(run.exitCode, row.Int(1));
-        EXPECT_NE(run.err.find(row[2]), std::string::npos) << run.err;
-        EXPECT_EQ(ReadBytes(png), "old");
-        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 3) << "a file appeared";
-    }
-    for (const char* special : {"pipe.png", "null.png"}) {
-        EXPECT_FALSE(std::filesystem::is_regular_file(Path(special))) << special;
-    }
-    // A name that is not UTF-8 is written under exactly its bytes.
+    // A name that is not UTF-8 is written under exactly its bytes. The failures are rows of
+    // cli_failures.txt.
     const std::string odd = m_dir.path().toStdString() + "/\xff\xfe.png";
-    EXPECT_EQ(RunCli({"render", kThreePalettes, "-o", odd}).exitCode, 0);
+    EXPECT_EQ(RunCli({"render", File(), "-o", odd}).exitCode, 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(odd));
 }
 
