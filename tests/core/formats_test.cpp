@@ -67,15 +67,12 @@ class FormatReading : public testing::TestWithParam<CaseRow> {};
 
 TEST_P(FormatReading, Row) {
     const CaseRow& row = GetParam();
-    const PaletteFormat format = row[0] == "gpl"   ? PaletteFormat::Gpl
-                                 : row[0] == "hex" ? PaletteFormat::Hex
-                                                   : PaletteFormat::Json;
     const std::string input = row[1].starts_with('@')
                                   ? ReadBytes(TINTORA_TEST_DATA_DIR "/formats/" + row[1].substr(1))
                                   : row[1];
     const std::string error = row.size() > 2 ? row[2] : "";
     const std::string warning = row.size() > 3 ? row[3] : "";
-    const FormatReadResult result = ReadForeignPalettes(format, input, L"file");
+    const FormatReadResult result = ReadForeignPalettes(*FormatFromName(row[0]), input, L"file");
     if (!error.empty()) {
         EXPECT_EQ(result.error.substr(0, error.size()), error) << result.error;
         EXPECT_TRUE(result.palettes.empty());

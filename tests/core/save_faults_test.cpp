@@ -95,8 +95,7 @@ bool Arrange(const fs::path& dir, const std::string& steps, Mounts& mounts) {
 int WriteUnderFileSizeLimit(const CString& path, const UI_LIST& list) {
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096; // under half the default palette
+    const rlimit small{4096, old.rlim_max}; // under half the default palette
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
     const bool written = WritePaletteFile(path, list);
