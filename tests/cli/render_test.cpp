@@ -51,18 +51,16 @@ TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
         areas |= QRect(r.left, r.top, r.Width(), r.Height());
     }
     // The palette is picked by position in one variant and by name in the other; the first
-    // palette is all black, so a wrong pick shows.
-    const std::vector<std::string> picks[] = {{"--index", "1", "--background", "light"},
-                                              {"--palette", "Distinct", "--background", "dark"}};
+    // palette is all black, so a wrong pick shows. The dark picture goes to standard output,
+    // which the runner sends to the file.
+    const std::vector<std::string> args[] = {
+        {"render", File(), "-o", Path("out.png"), "--index", "1", "--background", "light"},
+        {"render", File(), "-o", "-", "--palette", "Distinct", "--background", "dark"}};
     for (int variant : {0, 1}) {
         SCOPED_TRACE(variant == 0 ? "light" : "dark");
         ClickDlgItem(*dlg, variant == 0 ? IDC_LIGHT_BACKGROUND : IDC_DARK_BACKGROUND);
         Settle();
-        // The dark picture goes to standard output, which the runner sends to the file.
-        std::vector<std::string> args = {"render", File(), "-o",
-                                         variant == 0 ? Path("out.png") : "-"};
-        args.insert(args.end(), picks[variant].begin(), picks[variant].end());
-        const CliRun run = RunCli(args, variant == 0 ? "" : Path("out.png"));
+        const CliRun run = RunCli(args[variant], variant == 0 ? "" : Path("out.png"));
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out + run.err, "");
         const QImage picture(QString::fromStdString(Path("out.png")));

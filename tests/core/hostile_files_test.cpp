@@ -85,6 +85,20 @@ std::string Repeated(const std::string& text, int times) {
     return all;
 }
 
+#ifndef _WIN32
+// A zero device of our own where one can be made (as root), otherwise (and always for a
+// pipe) a named pipe.
+std::function<fs::path(const TempFolder&)> Special(bool device) {
+    return [device](const TempFolder& folder) {
+        const fs::path path = folder.Path("special.pal");
+        if (!device || ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0) {
+            ::mkfifo(path.c_str(), 0600);
+        }
+        return path;
+    };
+}
+#endif
+
 std::string PenLinesOfTenThousandFields() {
     std::string text = "*P,D\r\n";
     for (int pen = 0; pen < kPenCount; ++pen) {
@@ -136,17 +150,9 @@ const HostileFile kHostileFiles[] = {
     {"ConsoleDevice", [](const TempFolder& folder) { return folder.Path("CON"); },
      PaletteReadStatus::OpenFailed},
 #else
-    // Reading this like a file would never end.
-    // A zero device of our own where one can be made (as root), otherwise a named pipe.
-    {"EndlessDevice",
-     [](const TempFolder& folder) {
-         const fs::path device = folder.Path("zero.pal");
-         if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 5)) != 0) {
-             ::mkfifo(device.c_str(), 0600);
-         }
-         return device;
-     },
-     PaletteReadStatus::OpenFailed},
+    // Reading either of these like a file would never end.
+    {"NamedPipe", Special(false), PaletteReadStatus::OpenFailed},
+    {"EndlessDevice", Special(true), PaletteReadStatus::OpenFailed},
 #endif
 };
 

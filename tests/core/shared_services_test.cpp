@@ -1,5 +1,7 @@
 // The shared services' small parts: field splitting and number reading, text conversions,
 // the INI reader, the list container and the message box without a presenter.
+#include <numeric>
+
 #include "shared/fields.h"
 #include "shared/ini_file.h"
 #include "shared/ui_list.h"
@@ -31,10 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Fields, testing::ValuesIn(ReadCaseTable("fields.
 // characters a file can hold is the Add dialog's table (palette_texts.txt), the decoding of
 // single bytes the dump of eight_bit_names.pal.
 TEST(TextEncoding, EveryWindows1252ByteRoundTrips) {
-    std::string all;
-    for (int byte = 0; byte < 256; ++byte) {
-        all += static_cast<char>(byte);
-    }
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0'); // every byte once
     const CString text = DecodeWindows1252(all);
     ASSERT_EQ(text.size(), 256u);
     EXPECT_EQ(EncodeWindows1252(text), all);
