@@ -8,33 +8,20 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-struct FuzzTarget {
-    const char* corpus; // folder under tests/data/fuzz
-    std::string (*check)(std::string_view bytes, const fs::path& folder);
-};
-
-class FuzzCorpus : public testing::TestWithParam<FuzzTarget> {};
-
-} // namespace
-
-TEST_P(FuzzCorpus, EveryInputPassesTheChecks) {
-    int files = 0;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(TINTORA_TEST_DATA_DIR) / "fuzz" / GetParam().corpus)) {
-        TempFolder folder;
-        EXPECT_EQ(GetParam().check(ReadBytes(entry.path()), folder.Path()), "")
-            << entry.path().filename();
-        ++files;
+TEST(FuzzCorpus, EveryInputPassesTheChecks) {
+    using Check = std::string (*)(std::string_view bytes, const fs::path& folder);
+    // Each target's folder under tests/data/fuzz and its checks.
+    const std::pair<const char*, Check> targets[] = {{"palette_file", CheckPaletteFileInput},
+                                                     {"legacy_ini", CheckLegacyIniInput},
+                                                     {"formats", CheckFormatsInput}};
+    for (const auto& [corpus, check] : targets) {
+        int files = 0;
+        for (const auto& entry :
+             fs::directory_iterator(fs::path(TINTORA_TEST_DATA_DIR) / "fuzz" / corpus)) {
+            TempFolder folder;
+            EXPECT_EQ(check(ReadBytes(entry.path()), folder.Path()), "") << entry.path();
+            ++files;
+        }
+        EXPECT_GT(files, 0) << corpus;
     }
-    EXPECT_GT(files, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus,
-                         testing::Values(FuzzTarget{"palette_file", CheckPaletteFileInput},
-                                         FuzzTarget{"legacy_ini", CheckLegacyIniInput},
-                                         FuzzTarget{"formats", CheckFormatsInput}),
-                         [](const testing::TestParamInfo<FuzzTarget>& target) {
-                             return std::string(target.param.corpus);
-                         });
