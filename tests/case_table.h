@@ -65,18 +65,14 @@ inline std::string Field(std::string raw) {
             continue;
         }
         const char c = raw[++i];
-        const auto hex = [&](std::size_t digits) {
-            const unsigned long value = std::stoul(raw.substr(i + 1, digits), nullptr, 16);
-            i += digits;
-            return value;
-        };
-        const std::string plain = "nrt0";
-        if (const std::size_t k = plain.find(c); k != std::string::npos) {
+        const std::size_t digits = c == 'x' ? 2 : c == 'u' ? 4 : c == 'U' ? 8 : 0;
+        const unsigned long code = digits ? std::stoul(raw.substr(i + 1, digits), nullptr, 16) : 0;
+        i += digits;
+        if (const std::size_t k = std::string("nrt0").find(c); k != std::string::npos) {
             out += "\n\r\t"[k]; // the fourth is the terminating NUL
         } else if (c == 'x') {
-            out += static_cast<char>(hex(2));
-        } else if (c == 'u' || c == 'U') {
-            const unsigned long code = hex(c == 'u' ? 4 : 8);
+            out += static_cast<char>(code);
+        } else if (digits != 0) {
             CString wide(1, static_cast<wchar_t>(code));
             if (sizeof(wchar_t) == 2 && code > 0xFFFF) { // two UTF-16 units on Windows
                 wide = {static_cast<wchar_t>(0xD7C0 + (code >> 10)),

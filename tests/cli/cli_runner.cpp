@@ -151,12 +151,13 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& stdoutPat
     CliRun run;
     run.exitCode = RunProcess(args, stdinPath, outPath, capture + "_err");
     const std::lock_guard reading(g_starting);
-    if (stdoutPath.empty()) {
-        run.out = ReadBytes(outPath);
-        std::filesystem::remove(Utf8Path(outPath));
-    }
-    run.err = ReadBytes(capture + "_err");
-    std::filesystem::remove(Utf8Path(capture + "_err"));
+    const auto taken = [](const std::string& path) {
+        std::string bytes = ReadBytes(path);
+        std::filesystem::remove(Utf8Path(path));
+        return bytes;
+    };
+    run.out = stdoutPath.empty() ? taken(outPath) : "";
+    run.err = taken(capture + "_err");
     return run;
 }
 

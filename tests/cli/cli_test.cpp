@@ -4,12 +4,14 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #endif
 
 #include <gtest/gtest.h>
@@ -72,7 +74,6 @@ protected:
 
 TEST_F(CliTest, DefaultWritesTheDocumentedBytes) {
     const std::string expected = ReadBytes(kDataDir + "default.pal");
-    ASSERT_FALSE(expected.empty());
     // A non-ASCII file name under the C locale: paths are bytes, never the locale's.
     const std::string file = Path("Gr\xc3\xbcne Stifte.pal");
     // First a new file, then over a longer file, which must not leave a tail behind.
@@ -116,20 +117,19 @@ TEST_F(CliTest, ImportWritesANewFileOrAppendsToAnExistingOne) {
         if (file != "new.pal") {
             Copy(file);
         }
-        const std::string before = ReadBytes(Path(file));
         for (int round = 0; round < 2; ++round) {
             const CliRun run = Run({"import", "@legacy.ini", "@" + file});
             ASSERT_EQ(run.exitCode, 0) << run.err;
             EXPECT_EQ(run.out + run.err, "");
         }
         EXPECT_EQ(Run({"dump", "@" + file}).out, ReadBytes(kImportDir + file + ".json"));
-        const std::string after = ReadBytes(Path(file));
+        // A new file begins with the default file's comment header; the bytes of one the program
+        // wrote come back as they were.
         const std::string header = ReadBytes(kDataDir + "default.pal");
-        if (file == "new.pal") { // the comment header of the default file
-            EXPECT_EQ(after.substr(0, after.find('*')), header.substr(0, header.find('*')));
-        } else if (file == "default.pal") { // written by the program: the old bytes come back
-            EXPECT_EQ(after.substr(0, before.size()), before);
-        }
+        const std::string start = file == "default.pal" ? header
+                                  : file == "new.pal"   ? header.substr(0, header.find('*') + 1)
+                                                        : "";
+        EXPECT_EQ(ReadBytes(Path(file)).substr(0, start.size()), start);
     }
 }
 
@@ -171,15 +171,14 @@ TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
     EXPECT_EQ(Run({"dump", "@default.pal"}).out, ReadBytes(kImportDir + "other_formats.json"));
 }
 
+// render paints with the editor, which only the GUI build has.
 TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    std::vector<std::string> commands = {"default", "dump", "import", "check", "convert"};
-    if (TINTORA_CLI_RENDERS) { // render paints with the editor, which only the GUI build has
-        commands.push_back("render");
-    }
-    for (const std::string& command : commands) {
-        EXPECT_NE(run.out.find("\n  tintora-cli " + command + " "), std::string::npos) << command;
+    for (const char* command : {"default", "dump", "import", "check", "convert",
+                                TINTORA_CLI_RENDERS ? "render" : "check"}) {
+        EXPECT_NE(run.out.find("\n  tintora-cli " + std::string(command) + " "), std::string::npos)
+            << command;
     }
     EXPECT_NE(run.out.find("Exit status:\n  0  "), std::string::npos);
 }
@@ -213,22 +212,30 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
 // The failures of data/cases/cli_failures.txt run among copies of the fixtures, which must
 // all stay as they are.
 TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
-    for (const char* fixture :
-         {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json", "empty.json"}) {
+    for (const char* fixture : {"legacy.ini", "default.pal", "no_palettes.pal", "bad_colour.json",
+                                "empty.json", "three_palettes.pal"}) {
         Copy(fixture);
     }
+    std::ofstream(Path("old.png")) << "old";
 #ifdef _WIN32
     // No pipe can stand in a folder on Windows; a folder, also no regular file, takes its place.
     ASSERT_TRUE(fs::create_directory(Path("pipe.pal")));
 #else
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
-#endif
-    std::string many;
-    for (int i = 0; i <= 100000; ++i) {
-        many += "*P\n";
+    // A null device of our own, where root may make one; otherwise a second pipe.
+    if (::mknod(Path("null.png").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        ASSERT_EQ(::mkfifo(Path("null.png").c_str(), 0600), 0);
     }
-    std::ofstream(Path("many.pal")) << many;
+#endif
+    std::ofstream many(Path("many.pal"));
+    for (int i = 0; i <= 100000; ++i) {
+        many << "*P\n";
+    }
+    many.close();
     for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
+        if (row[0].starts_with("render") && !TINTORA_CLI_RENDERS) {
+            continue;
+        }
         SCOPED_TRACE(row.where);
         const auto before = Snapshot();
         const CliRun run = RunCliWords(row[0], m_dir + "/");
@@ -243,6 +250,36 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
 #endif
+}
+
+// tintora-cli check on hand-edited files: each .pal under data/check beside its .expected,
+// which gives the exit code ("exit: N") and then every finding with its line.
+TEST(CheckTest, EveryFindingOnItsLine) {
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(TINTORA_TEST_DATA_DIR "/check")) {
+        if (entry.path().extension() != ".pal") {
+            continue;
+        }
+        const std::string file = entry.path().string();
+        SCOPED_TRACE(file);
+        std::istringstream expected(
+            ReadBytes(fs::path(file).replace_extension(".expected").string()));
+        std::string line, expectedOut;
+        std::getline(expected, line);
+        const CliRun run = RunCli({"check", file});
+        EXPECT_EQ(run.exitCode, std::stoi(line.substr(6)));
+        while (std::getline(expected, line)) {
+            expectedOut += file + ":" + line + "\n";
+        }
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, expectedOut);
+        ++files;
+    }
+    EXPECT_GE(files, 1);
+    // Standard input is read as well, and named "-".
+    const CliRun piped = RunCli({"check", "-"}, {}, TINTORA_TEST_DATA_DIR "/check/one_of_each.pal");
+    EXPECT_EQ(piped.exitCode, 1);
+    EXPECT_EQ(piped.out.substr(0, 4), "-:21");
 }
 
 } // namespace

@@ -7,28 +7,22 @@
 
 namespace {
 
-struct Item {
-    CString name;
-    CString description;
-    std::vector<CString> elements;
-    bool operator==(const Item&) const = default;
-};
-
-// Reads every item the way the palette reader does: names first, then each in turn.
-std::vector<Item> ReadBytesAsItems(std::string_view bytes) {
+// Reads every item the way the palette reader does, names first, then each in turn, and
+// writes each as the table does: "name;description;element;element...".
+std::vector<std::string> ReadBytesAsItems(std::string_view bytes) {
     TempFolder folder;
     WriteBytes(folder.Path("f.pal"), bytes);
     CVeldraDefFileReader reader;
     EXPECT_TRUE(reader.Open(folder.File("f.pal")));
     CStringArray names;
     reader.GetItemList(names);
-    std::vector<Item> items;
+    std::vector<std::string> items;
     for (const CString& name : names) {
-        Item item{name, {}, {}};
-        EXPECT_TRUE(reader.StartItemRead(name, item.description));
-        CString element;
+        CString description, element;
+        EXPECT_TRUE(reader.StartItemRead(name, description));
+        std::string item = ToUtf8(name) + ";" + ToUtf8(description);
         while (reader.ReadNextElement(element)) {
-            item.elements.push_back(element);
+            item += ";" + ToUtf8(element);
         }
         items.push_back(item);
     }
@@ -36,26 +30,12 @@ std::vector<Item> ReadBytesAsItems(std::string_view bytes) {
     return items;
 }
 
-// An item as the table writes it: "name;description;element;element...".
-Item ItemOf(const std::string& text) {
-    std::vector<CString> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(';', start)) != std::string::npos; start = end + 1) {
-        parts.push_back(FromUtf8(text.substr(start, end - start)));
-    }
-    parts.push_back(FromUtf8(text.substr(start)));
-    return {parts[0], parts[1], {parts.begin() + 2, parts.end()}};
-}
-
 class DefFileReader : public testing::TestWithParam<CaseRow> {};
 
 TEST_P(DefFileReader, Row) {
     const CaseRow& row = GetParam();
-    std::vector<Item> expected;
-    for (std::size_t i = 1; i < row.size(); ++i) {
-        expected.push_back(ItemOf(row[i]));
-    }
-    EXPECT_EQ(ReadBytesAsItems(row[0]), expected);
+    EXPECT_EQ(ReadBytesAsItems(row[0]),
+              std::vector<std::string>(row.fields.begin() + 1, row.fields.end()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DefFileReader, testing::ValuesIn(ReadCaseTable("def_items.txt")),

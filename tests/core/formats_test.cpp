@@ -1,8 +1,11 @@
-// The formats beside .pal: round trips through each writer and its reader, and the place
-// every reader names for bad input.
+// The formats beside .pal: round trips through each writer and its reader, the place every
+// reader names for bad input, and the older product's INI colour table imported as a new
+// palette (the pens it must read are in data/cases/legacy_colours.txt; files without the
+// table are the hostile files' test).
 
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
+#include "files/legacy_colour_table.h"
 #include "temp_folder.h"
 
 namespace {
@@ -39,19 +42,20 @@ TEST(Formats, WrittenPalettesReadBackInEveryReadableFormat) {
             ASSERT_TRUE(read.Ok()) << read.error;
             ASSERT_EQ(read.palettes.size(), 1u);
             const PaletteEntry& back = *read.palettes[0];
-            if (format == PaletteFormat::Json) { // both variants, every pen, the texts
-                EXPECT_EQ(back.m_Name, palette.m_Name);
-                EXPECT_EQ(back.m_Description, palette.m_Description);
-                EXPECT_EQ(back.m_Colours, palette.m_Colours);
-                continue;
+            // JSON keeps both variants, every pen and the texts; the others one variant, pens
+            // 1-255 into both, and pen 0 keeps its default colours.
+            const bool json = format == PaletteFormat::Json;
+            auto colours = palette.m_Colours;
+            for (int pen = 0; pen < kPenCount && !json; ++pen) {
+                colours[0][pen] =
+                    pen == 0 ? DefaultLightColours[0] : palette.m_Colours[variant][pen];
+                colours[1][pen] =
+                    pen == 0 ? DefaultDarkColours[0] : palette.m_Colours[variant][pen];
             }
-            // One variant, pens 1-255 into both; pen 0 keeps its default colours.
-            EXPECT_EQ(back.m_Name, format == PaletteFormat::Gpl ? palette.m_Name : L"file name");
-            EXPECT_EQ(back.m_Colours[kLightBackground][0], DefaultLightColours[0]);
-            EXPECT_EQ(back.m_Colours[kDarkBackground][0], DefaultDarkColours[0]);
-            for (int pen = 1; pen < kPenCount; ++pen) {
-                EXPECT_EQ(back.m_Colours[kLightBackground][pen], palette.m_Colours[variant][pen]);
-                EXPECT_EQ(back.m_Colours[kDarkBackground][pen], palette.m_Colours[variant][pen]);
+            EXPECT_EQ(back.m_Colours, colours);
+            EXPECT_EQ(back.m_Name, format == PaletteFormat::Hex ? L"file name" : palette.m_Name);
+            if (json) {
+                EXPECT_EQ(back.m_Description, palette.m_Description);
             }
         }
     }
@@ -63,15 +67,12 @@ class FormatReading : public testing::TestWithParam<CaseRow> {};
 
 TEST_P(FormatReading, Row) {
     const CaseRow& row = GetParam();
-    const PaletteFormat format = row[0] == "gpl"   ? PaletteFormat::Gpl
-                                 : row[0] == "hex" ? PaletteFormat::Hex
-                                                   : PaletteFormat::Json;
     const std::string input = row[1].starts_with('@')
                                   ? ReadBytes(TINTORA_TEST_DATA_DIR "/formats/" + row[1].substr(1))
                                   : row[1];
     const std::string error = row.size() > 2 ? row[2] : "";
     const std::string warning = row.size() > 3 ? row[3] : "";
-    const FormatReadResult result = ReadForeignPalettes(format, input, L"file");
+    const FormatReadResult result = ReadForeignPalettes(*FormatFromName(row[0]), input, L"file");
     if (!error.empty()) {
         EXPECT_EQ(result.error.substr(0, error.size()), error) << result.error;
         EXPECT_TRUE(result.palettes.empty());
@@ -90,3 +91,18 @@ TEST_P(FormatReading, Row) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, FormatReading,
                          testing::ValuesIn(ReadCaseTable("format_reading.txt")), CaseName);
+
+TEST(LegacyColourTable, ReadsPensOneToFifteen) {
+    const std::unique_ptr<PaletteEntry> palette(
+        NewLegacyPalette(FromUtf8(TINTORA_TEST_DATA_DIR "/veldra3_colours.ini")));
+    EXPECT_EQ(palette->m_Name, L"Veldra 3");
+    EXPECT_EQ(palette->m_Description, L"Imported Veldra 3 palette");
+    for (const CaseRow& row : ReadCaseTable("legacy_colours.txt")) {
+        EXPECT_EQ(palette->m_Colours[kLightBackground][row.Int(0)], row.Colour(1)) << row.where;
+        EXPECT_EQ(palette->m_Colours[kDarkBackground][row.Int(0)], row.Colour(1)) << row.where;
+    }
+    for (int pen : {0, 16, 100, 255}) {
+        EXPECT_EQ(palette->m_Colours[kLightBackground][pen], DefaultLightColours[pen]) << pen;
+        EXPECT_EQ(palette->m_Colours[kDarkBackground][pen], DefaultDarkColours[pen]) << pen;
+    }
+}

@@ -1,10 +1,9 @@
 // The counting operator new and delete behind heap_meter.h. Sizes come from the allocator
 // itself (malloc_usable_size), so that a delete without its size is counted exactly too.
-// Only the plain forms are replaced: the library's array and nothrow forms call
-// them, and aligned blocks are too rare in the readers to matter.
+// Only the plain forms are replaced: the library's array and nothrow forms call them, and
+// aligned blocks are too rare in the readers to matter.
 #include "heap_meter.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <new>
 
@@ -14,45 +13,24 @@
 #define malloc_usable_size _msize
 #endif
 
-namespace {
-
-std::atomic<std::size_t> g_live{0};
-std::atomic<std::size_t> g_peak{0};
-
-} // namespace
-
-namespace heap_meter {
-
-std::size_t Live() {
-    return g_live.load();
-}
-
-std::size_t Peak() {
-    return g_peak.load();
-}
-
-void ResetPeak() {
-    g_peak.store(g_live.load());
-}
-
-} // namespace heap_meter
+std::atomic<std::size_t> g_heapLive{0};
+std::atomic<std::size_t> g_heapPeak{0};
 
 void* operator new(std::size_t size) {
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr) {
         throw std::bad_alloc();
     }
-    const std::size_t live =
-        g_live.fetch_add(::malloc_usable_size(block)) + ::malloc_usable_size(block);
-    std::size_t peak = g_peak.load();
-    while (live > peak && !g_peak.compare_exchange_weak(peak, live)) {
+    const std::size_t live = g_heapLive += ::malloc_usable_size(block);
+    for (std::size_t peak = g_heapPeak;
+         live > peak && !g_heapPeak.compare_exchange_weak(peak, live);) {
     }
     return block;
 }
 
 void operator delete(void* block) noexcept {
     if (block != nullptr) {
-        g_live.fetch_sub(::malloc_usable_size(block));
+        g_heapLive -= ::malloc_usable_size(block);
         std::free(block);
     }
 }

@@ -1,16 +1,11 @@
-// Counts the bytes held on the heap through operator new, and their peak since the last
-// reset, so that a test can state how much memory an operation needed at its worst.
-// Linking heap_meter.cpp into a test program replaces the global operator new and delete.
+// The bytes held on the heap through operator new, and their peak since a test last set it
+// to the bytes held, so that a test can state how much memory an operation needed at its
+// worst. Linking heap_meter.cpp into a test program replaces the global operator new and
+// delete.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 
-namespace heap_meter {
-
-// Bytes allocated through operator new and not yet deleted.
-std::size_t Live();
-// The highest Live() since the last ResetPeak().
-std::size_t Peak();
-void ResetPeak();
-
-} // namespace heap_meter
+extern std::atomic<std::size_t> g_heapLive;
+extern std::atomic<std::size_t> g_heapPeak;

@@ -1,14 +1,15 @@
-// Palette files: the exact bytes written, the pen-line rules of data/cases/pen_lines.txt
-// and round trips. Saving under faults has tests of its own.
+// Palette files: the pen-line rules of data/cases/pen_lines.txt and round trips. The exact
+// bytes written are checked where files are saved under faults and by tintora-cli default.
 
+#include "files/formats/json_format.h"
 #include "temp_folder.h"
 
 namespace {
 
-ListPtr ReadList(const CString& path, PaletteReadStatus expected = PaletteReadStatus::Ok) {
+ListPtr ReadList(const CString& path) {
     const PaletteReadResult result = ReadPaletteFile(path);
-    EXPECT_EQ(result.status, expected);
-    EXPECT_EQ(result.list != nullptr, expected == PaletteReadStatus::Ok);
+    EXPECT_EQ(result.status, PaletteReadStatus::Ok);
+    EXPECT_NE(result.list, nullptr);
     return ListPtr(result.list);
 }
 
@@ -24,27 +25,14 @@ void AddPalette(UI_LIST& list, const CString& name, const CString& description, 
     list.Add(palette);
 }
 
-void ExpectSameLists(const UI_LIST& actual, const UI_LIST& expected) {
-    ASSERT_EQ(actual.Count(), expected.Count());
-    for (int i = 0; i < static_cast<int>(expected.Count()); ++i) {
-        const PaletteEntry* a = PaletteAt(actual, i);
-        const PaletteEntry* e = PaletteAt(expected, i);
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->m_Name, e->m_Name) << i;
-        EXPECT_EQ(a->m_Description, e->m_Description) << i;
-        EXPECT_EQ(a->m_Colours, e->m_Colours) << i;
-    }
-}
-
-TEST(PaletteFile, DefaultPaletteByteForByteAndBack) {
-    TempFolder folder;
-    const ListPtr list(NewDefaultPaletteList());
-    WriteBytes(folder.Path("x.pal"), "old content, longer than nothing");
-    ASSERT_TRUE(WritePaletteFile(folder.File("x.pal"), *list));
-    const std::string golden = ReadBytes(TINTORA_TEST_DATA_DIR "/default_palette.pal");
-    ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(ReadBytes(folder.Path("x.pal")), golden);
-    ExpectSameLists(*ReadList(folder.File("x.pal")), *list);
+// Every palette of list, its texts and all its colours, as JSON.
+std::string Json(const UI_LIST& list) {
+    std::string text;
+    EXPECT_TRUE(WriteJsonPalettes(list, [&text](std::string_view bytes) {
+        text += bytes;
+        return true;
+    }));
+    return text;
 }
 
 class PenLines : public testing::TestWithParam<CaseRow> {};
@@ -81,7 +69,7 @@ TEST(PaletteFile, RoundTripKeepsEveryPalette) {
     const char* name = "Farben \xC3\xA9.pal";
     ASSERT_TRUE(WritePaletteFile(folder.File(name), original));
     const ListPtr read = ReadList(folder.File(name));
-    ExpectSameLists(*read, original);
+    EXPECT_EQ(Json(*read), Json(original));
     // Writing what was read gives the same bytes again.
     ASSERT_TRUE(WritePaletteFile(folder.File("again.pal"), *read));
     EXPECT_EQ(ReadBytes(folder.Path("again.pal")), ReadBytes(folder.Path(name)));

@@ -32,10 +32,8 @@ TEST_P(PenGridCases, Row) {
         EXPECT_EQ(DrawnCell(cell->grid, kFrames.Of(cell->grid), cell->row, cell->column),
                   (GridRect{r.at(0), r.at(1), r.at(2), r.at(3)}));
     } else {
-        const int x = row.Int(1);
-        const int y = row.Int(2);
-        EXPECT_EQ(row[0] == "hover" ? HoverPenAt(kFrames, x, y) : ClickPenAt(kFrames, x, y),
-                  row.Int(3));
+        const auto at = row[0] == "hover" ? HoverPenAt : ClickPenAt;
+        EXPECT_EQ(at(kFrames, row.Int(1), row.Int(2)), row.Int(3));
     }
 }
 

@@ -13,6 +13,7 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <csignal>
 #include <functional>
 #include <set>
+#include <sstream>
 
 #include <grp.h>
 #include <sys/mount.h>
@@ -40,20 +41,6 @@ std::string NameOf(const std::string& field) {
     return field == "{long}" ? std::string(251, 'n') + ".pal" : field;
 }
 
-std::vector<std::string> StepsOf(const std::string& field) {
-    std::vector<std::string> steps;
-    std::size_t start = 0;
-    for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
-        end = field.find(';', start);
-        std::string step = field.substr(start, end - start);
-        step.erase(0, step.find_first_not_of(' '));
-        if (!step.empty()) {
-            steps.push_back(step);
-        }
-    }
-    return steps;
-}
-
 // Unmounts the small file systems a case made when it ends.
 struct Mounts {
     std::vector<fs::path> points;
@@ -64,9 +51,11 @@ struct Mounts {
     }
 };
 
-// False when the case needs what this machine cannot give (a small file system).
-bool Arrange(const fs::path& dir, const std::vector<std::string>& steps, Mounts& mounts) {
-    for (const std::string& step : steps) {
+// Makes the ";"-separated steps; false when the case needs what this machine cannot give (a
+// small file system).
+bool Arrange(const fs::path& dir, const std::string& steps, Mounts& mounts) {
+    std::istringstream in(steps);
+    for (std::string step; std::getline(in >> std::ws, step, ';');) {
         const std::size_t space = step.find(' ');
         const fs::path path = dir / step.substr(0, space);
         const std::string what = space == std::string::npos ? "" : step.substr(space + 1);
@@ -102,22 +91,17 @@ bool Arrange(const fs::path& dir, const std::vector<std::string>& steps, Mounts&
     return true;
 }
 
-int Outcome(bool written) {
-    return written ? kWritten : kRefused;
-}
-
 // A file size limit stops the writes part-way, as a disk that fills up would.
 int WriteUnderFileSizeLimit(const CString& path, const UI_LIST& list) {
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096; // under half the default palette
+    const rlimit small{4096, old.rlim_max}; // under half the default palette
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
     const bool written = WritePaletteFile(path, list);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    return Outcome(written);
+    return written ? kWritten : kRefused;
 }
 
 // Runs write in a child process and gives its exit code: kRefused when SIGTERM ended it, -1
@@ -148,13 +132,13 @@ int WriteUntilTerminated(const CString& path) {
 // Root may write anywhere, so as root the write runs in a child that became "nobody".
 int WriteAsOrdinaryUser(const CString& path, const UI_LIST& list) {
     if (::geteuid() != 0) {
-        return Outcome(WritePaletteFile(path, list));
+        return WritePaletteFile(path, list) ? kWritten : kRefused;
     }
     return InChild([&] {
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
             return kNoOrdinaryUser;
         }
-        return Outcome(WritePaletteFile(path, list));
+        return WritePaletteFile(path, list) ? kWritten : kRefused;
     });
 }
 
@@ -163,18 +147,15 @@ int WriteAsOrdinaryUser(const CString& path, const UI_LIST& list) {
 std::set<std::string> Listing(const fs::path& folder) {
     std::set<std::string> entries;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        std::string name = entry.path().lexically_relative(folder).string();
         struct stat info {};
         ::lstat(entry.path().c_str(), &info);
-        if (entry.is_symlink()) {
-            name += " link";
-        } else if (entry.is_regular_file()) {
-            name += " " + std::to_string(static_cast<int>(entry.status().permissions())) + " " +
-                    std::to_string(info.st_uid) + ":" + std::to_string(info.st_gid);
-        } else if (!entry.is_directory()) {
-            name += " special " + std::to_string(info.st_ino);
-        }
-        entries.insert(name);
+        const std::string owned = std::to_string(info.st_mode) + " " + std::to_string(info.st_uid) +
+                                  ":" + std::to_string(info.st_gid);
+        entries.insert(entry.path().lexically_relative(folder).string() +
+                       (entry.is_symlink()        ? " link"
+                        : entry.is_regular_file() ? " " + owned
+                        : entry.is_directory()    ? ""
+                                                  : " special " + std::to_string(info.st_ino)));
     }
     return entries;
 }
@@ -191,34 +172,23 @@ TEST_P(SaveFaults, Row) {
     const std::string result = row[4] == "-" ? std::string() : NameOf(row[4]);
     const std::string& how = row[5];
     const ListPtr list(NewDefaultPaletteList());
-    const std::string written = [&] {
-        TempFolder scratch;
-        EXPECT_TRUE(WritePaletteFile(scratch.File("p.pal"), *list));
-        return ReadBytes(scratch.Path("p.pal"));
-    }();
     TempFolder folder;
     fs::permissions(folder.Path(), fs::perms::all); // lets "nobody" in
     Mounts mounts;
-    if (!Arrange(folder.Path(), StepsOf(row[1]), mounts)) {
+    if (!Arrange(folder.Path(), row[1], mounts)) {
         GTEST_SKIP() << "no small file system can be made here";
     }
     const std::set<std::string> before = Listing(folder.Path());
     const bool existed = !result.empty() && fs::exists(folder.Path(result));
 
     const CString path = folder.File(target);
-    int outcome = kWritten;
-    if (how == "user") {
-        outcome = WriteAsOrdinaryUser(path, *list);
-    } else if (how == "full") {
-        outcome = WriteUnderFileSizeLimit(path, *list);
-    } else if (how == "term") {
-        outcome = WriteUntilTerminated(path);
-    } else {
-        if (how == "unencodable") {
-            PaletteAt(*list, 0)->m_Description = L"\u4E2D";
-        }
-        outcome = Outcome(WritePaletteFile(path, *list));
+    if (how == "unencodable") {
+        PaletteAt(*list, 0)->m_Description = L"\u4E2D";
     }
+    const int outcome = how == "full"   ? WriteUnderFileSizeLimit(path, *list)
+                        : how == "term" ? WriteUntilTerminated(path)
+                        : how == "user" ? WriteAsOrdinaryUser(path, *list)
+                                        : (WritePaletteFile(path, *list) ? kWritten : kRefused);
     if (outcome == kNoOrdinaryUser) {
         GTEST_SKIP() << "running as root without a way to become another user";
     }
@@ -229,6 +199,7 @@ TEST_P(SaveFaults, Row) {
     }
     EXPECT_EQ(after, before) << "nothing made, removed or changed but the saved file";
     if (!result.empty()) {
+        const std::string written = ReadBytes(TINTORA_TEST_DATA_DIR "/default_palette.pal");
         EXPECT_EQ(ReadBytes(folder.Path(result)), saved ? written : std::string(kOld));
     }
 }
