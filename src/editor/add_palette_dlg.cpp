@@ -16,10 +16,10 @@ bool IsLineBreak(wchar_t c) {
 
 // The first character of text that would not read back, 0 when there is none.
 wchar_t FirstRefusedCharacter(const CString& text, bool isName) {
-    const wchar_t unencodable = FirstUnencodableWindows1252(text);
+    const char32_t unencodable = FirstUnencodableWindows1252(text);
     for (const wchar_t c : text) {
         if ((isName && c == L',') || c == L'#' || IsLineBreak(c) ||
-            (unencodable != 0 && c == unencodable)) {
+            (unencodable != 0 && static_cast<char32_t>(c) == unencodable)) {
             return c;
         }
     }

@@ -92,17 +92,16 @@ std::size_t DecodeUtf8At(std::string_view bytes, std::size_t pos, char32_t& code
     return length;
 }
 
-// Where wchar_t has 16 bits, characters beyond the first plane take a surrogate pair.
-void AppendWide(CString& text, char32_t code) {
+// The character starting at text[i]: where wchar_t has 16 bits, a surrogate pair makes one.
+char32_t CodePointAt(const CString& text, std::size_t i) {
+    const auto c = static_cast<char32_t>(text[i]);
     if constexpr (sizeof(wchar_t) == 2) {
-        if (code > 0xFFFF) {
-            code -= 0x10000;
-            text += static_cast<wchar_t>(0xD800 + (code >> 10));
-            text += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
-            return;
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            return 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i + 1]) - 0xDC00);
         }
     }
-    text += static_cast<wchar_t>(code);
+    return c;
 }
 
 } // namespace
@@ -132,27 +131,33 @@ std::optional<std::string> EncodeWindows1252(const CString& text) {
     return bytes;
 }
 
-wchar_t FirstUnencodableWindows1252(const CString& text) {
-    for (wchar_t c : text) {
-        if (EncodeChar(c) < 0) {
-            return c;
+char32_t FirstUnencodableWindows1252(const CString& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (EncodeChar(text[i]) < 0) {
+            return CodePointAt(text, i);
         }
     }
     return 0;
+}
+
+void AppendWide(CString& text, char32_t code) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        if (code > 0xFFFF) {
+            code -= 0x10000;
+            text += static_cast<wchar_t>(0xD800 + (code >> 10));
+            text += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
+            return;
+        }
+    }
+    text += static_cast<wchar_t>(code);
 }
 
 std::string ToUtf8(const CString& text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        auto c = static_cast<char32_t>(text[i]);
-        if constexpr (sizeof(wchar_t) == 2) {
-            const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() &&
-                              text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-            if (pair) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[++i]) - 0xDC00);
-            }
-        }
+        const char32_t c = CodePointAt(text, i);
+        i += c > 0xFFFF && sizeof(wchar_t) == 2 ? 1 : 0;
         if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
             out += static_cast<char>(c - kEscapeBase);
         } else if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {

@@ -16,7 +16,9 @@ void AssignWindows1252(CString& text, std::string_view bytes);
 // Nullopt when some character has no Windows-1252 byte.
 std::optional<std::string> EncodeWindows1252(const CString& text);
 // The first character of text that Windows-1252 cannot hold, or 0 when there is none.
-wchar_t FirstUnencodableWindows1252(const CString& text);
+char32_t FirstUnencodableWindows1252(const CString& text);
+// Appends one character: a surrogate pair beyond the first plane where wchar_t has 16 bits.
+void AppendWide(CString& text, char32_t code);
 
 std::string ToUtf8(const CString& text);
 // True when every byte belongs to a valid UTF-8 sequence.

@@ -298,7 +298,9 @@ bool JsonPaletteReader::ReadString(std::string& utf8) {
             }
             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
         }
-        utf8 += ToUtf8(CString(1, static_cast<wchar_t>(code)));
+        CString character;
+        AppendWide(character, code);
+        utf8 += ToUtf8(character);
     }
     return Fail("unterminated string");
 }

@@ -92,7 +92,7 @@ std::string UnstorableTextProblem(const CString& text) {
     if (text.find(L'\n') != CString::npos) {
         return "a line break cannot be stored in a palette file";
     }
-    if (const wchar_t c = FirstUnencodableWindows1252(text); c != 0) {
+    if (const char32_t c = FirstUnencodableWindows1252(text); c != 0) {
         std::array<char, 16> code{};
         std::snprintf(code.data(), code.size(), "U+%04X", static_cast<unsigned>(c));
         return std::string("the character ") + code.data() +
