@@ -158,13 +158,14 @@ TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
 }
 
 // Each format's palettes join the file: Sky from the .hex file's name, Sea from the GIMP
-// palette's, the three of the JSON file.
+// palette's, the three of the JSON file, and the same three again from the palette file.
 TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
     Copy("default.pal");
     std::ofstream(Path("Sky.hex")) << "#102030\n";
     std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
     ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
-    for (const char* source : {"@Sky.hex", "@sea.gpl", "@three.json"}) {
+    for (const std::string& source : std::vector<std::string>{"@Sky.hex", "@sea.gpl", "@three.json",
+                                                              kDataDir + "three_palettes.pal"}) {
         const CliRun run = Run({"import", source, "@default.pal"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
     }
