@@ -96,6 +96,9 @@ private:
     bool Take(char c);
     // After an element of an array or object: true while another one follows.
     bool More(char close, bool& failed);
+    // A list: "[", then readItem(0), readItem(1) ... between commas, then "]".
+    template <typename ReadItem>
+    bool ReadList(const char* what, ReadItem readItem);
     void SkipBlanks();
     char Peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
     bool Fail(const std::string& message);
@@ -148,8 +151,9 @@ bool JsonPaletteReader::ReadDocument() {
     return sawPalettes || FailAt("palettes", "missing (the document holds no palette list)");
 }
 
-bool JsonPaletteReader::ReadPalettes() {
-    if (!Expect('[', "a list of palettes")) {
+template <typename ReadItem>
+bool JsonPaletteReader::ReadList(const char* what, ReadItem readItem) {
+    if (!Expect('[', what)) {
         return false;
     }
     if (Take(']')) {
@@ -158,11 +162,15 @@ bool JsonPaletteReader::ReadPalettes() {
     bool failed = false;
     std::size_t index = 0;
     do {
-        if (!ReadPalette(index++)) {
+        if (!readItem(index++)) {
             return false;
         }
     } while (More(']', failed));
     return !failed;
+}
+
+bool JsonPaletteReader::ReadPalettes() {
+    return ReadList("a list of palettes", [this](std::size_t index) { return ReadPalette(index); });
 }
 
 bool JsonPaletteReader::ReadPalette(std::size_t index) {
@@ -224,16 +232,8 @@ bool JsonPaletteReader::ReadText(const std::string& place, CString& text) {
 
 bool JsonPaletteReader::ReadColours(const std::string& place,
                                     std::array<COLORREF, kPenCount>& colours) {
-    if (!Expect('[', "a list of colours")) {
-        return false;
-    }
-    if (Take(']')) {
-        return true;
-    }
-    bool failed = false;
-    std::size_t pen = 0;
     const auto at = [&place](std::size_t k) { return place + "[" + std::to_string(k) + "]"; };
-    do {
+    return ReadList("a list of colours", [&](std::size_t pen) {
         if (pen == kPenCount) {
             return FailAt(at(pen), "more than 256 colours (pens run from 0 to 255)");
         }
@@ -249,9 +249,9 @@ bool JsonPaletteReader::ReadColours(const std::string& place,
         if (!colour || m_scratch.front() != '#') {
             return FailAt(at(pen), "not a #rrggbb colour");
         }
-        colours[pen++] = *colour;
-    } while (More(']', failed));
-    return !failed;
+        colours[pen] = *colour;
+        return true;
+    });
 }
 
 bool JsonPaletteReader::ReadString(std::string& utf8) {
