@@ -6,5 +6,6 @@
 #include <QFont>
 
 QFont DialogFont();
-// The font text is drawn in when nobody selected one (bold, like a system font).
+// The font text is drawn in when nobody selected one. A system font there is bold; painters
+// get that by striking it twice, one pixel apart.
 QFont DefaultDeviceFont();
