@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/import_command.h"
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "colour/derive.h"
@@ -38,23 +39,10 @@ int DeriveInPlace(const DeriveRequest& request, std::ostream& err) {
     const PaletteUpdateResult result =
         UpdatePaletteFile(PathFromArgument(request.file),
                           [&](UI_LIST& list) { return DeriveChosen(request, list, err); });
-    switch (result.status) {
-    case PaletteUpdateStatus::Written:
-        return kExitSuccess;
-    case PaletteUpdateStatus::ReadFailed:
-        ReportUnreadPalettes(request.file, result.read, result.reason, err);
-        break;
-    case PaletteUpdateStatus::NoneReadable:
-        ReportFileError(err, request.file, kNoPaletteReadMessage);
-        break;
-    case PaletteUpdateStatus::Declined:
-        break; // the palette that is not there has been named
-    case PaletteUpdateStatus::LockFailed:
-    case PaletteUpdateStatus::WriteFailed:
-        ReportFileError(err, request.file, result.reason);
-        break;
+    if (result.status == PaletteUpdateStatus::Declined) {
+        return kExitFailure; // the palette that is not there has been named
     }
-    return kExitFailure;
+    return ReportUpdate(request.file, result, err);
 }
 
 // FILE read, the whole changed file written to OUT; OUT locked as convert locks its output.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/command_table.h"
+#include "files/palette_file.h"
 
 struct ImportRequest {
     std::string source;
@@ -18,3 +19,8 @@ struct ImportRequest {
 int ImportPalettes(const ImportRequest& request, std::ostream& err);
 
 void AddImportCommand(CommandTable& table);
+
+// The exit code of a locked update of paletteFile (UpdatePaletteFile), after reporting why
+// it failed; a change that declined has reported its own reason.
+int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
+                 std::ostream& err);
