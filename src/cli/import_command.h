@@ -8,7 +8,6 @@
 #include <string>
 
 #include "cli/command_table.h"
-#include "files/palette_file.h"
 
 struct ImportRequest {
     std::string source;
@@ -19,6 +18,8 @@ struct ImportRequest {
 int ImportPalettes(const ImportRequest& request, std::ostream& err);
 
 void AddImportCommand(CommandTable& table);
+
+struct PaletteUpdateResult;
 
 // The exit code of a locked update of paletteFile (UpdatePaletteFile), after reporting why
 // it failed; a change that declined has reported its own reason.
