@@ -74,6 +74,7 @@ private:
     std::string m_text;                // the text since the last '{', '}' or ';'
     std::size_t m_line = 1;
     std::size_t m_textLine = 1; // where m_text's first visible character is
+    bool m_textStarted = false; // whether m_text has one
     std::array<std::array<std::optional<COLORREF>, kPenCount>, 2> m_pens;
     bool m_anyPen = false;
 };
@@ -132,11 +133,13 @@ bool CssReader::Step(std::string_view bytes, std::size_t& at) {
     if (c == '{') {
         m_blocks.push_back(Compact(m_text));
         m_text.clear();
+        m_textStarted = false;
     } else if (c == ';' || c == '}') {
         if (!Declaration()) {
             return false;
         }
         m_text.clear();
+        m_textStarted = false;
         if (c == '}') {
             if (m_blocks.empty()) {
                 return Fail(m_line, "\"}\" without a \"{\" before it");
@@ -144,8 +147,9 @@ bool CssReader::Step(std::string_view bytes, std::size_t& at) {
             m_blocks.pop_back();
         }
     } else {
-        if (Trimmed(m_text).empty() && !std::isspace(static_cast<unsigned char>(c))) {
+        if (!m_textStarted && !std::isspace(static_cast<unsigned char>(c))) {
             m_textLine = m_line;
+            m_textStarted = true;
         }
         m_text += c;
     }
