@@ -1,6 +1,8 @@
 // The Photoshop swatch reader and writer.
 #include "files/formats/aco_format.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 

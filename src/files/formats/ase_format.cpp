@@ -1,6 +1,7 @@
 // The Adobe swatch exchange reader and writer.
 #include "files/formats/ase_format.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 #include "files/formats/css_format.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <string>

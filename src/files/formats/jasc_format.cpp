@@ -1,6 +1,8 @@
 // The JASC palette reader and writer.
 #include "files/formats/jasc_format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <string>
 #include <vector>
