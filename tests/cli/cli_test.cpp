@@ -158,18 +158,44 @@ TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
 }
 
 // Each format's palettes join the file: Sky from the .hex file's name, Sea from the GIMP
-// palette's, the three of the JSON file, and the same three again from the palette file.
+// palette's, the three of the JSON file, the same three again from the palette file, then
+// one each from a JASC and a RIFF palette (told from ours by their content), an .ase file
+// and CSS. A name the palette header cannot hold is stored changed, with a warning, and the
+// file then passes check.
 TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
     Copy("default.pal");
     std::ofstream(Path("Sky.hex")) << "#102030\n";
-    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
-    ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
-    for (const std::string& source : std::vector<std::string>{"@Sky.hex", "@sea.gpl", "@three.json",
-                                                              kDataDir + "three_palettes.pal"}) {
+    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea, #2\n1 2 3\n";
+    const std::string three = kDataDir + "three_palettes.pal";
+    ASSERT_EQ(Run({"convert", three, "@three.json"}).exitCode, 0);
+    for (const std::vector<std::string>& made : std::vector<std::vector<std::string>>{
+             {"@jasc.pal", "--to", "jasc"},
+             {"@riff.pal", "--to", "riff", "--background", "dark"},
+             {"@Swatches.ase", "--index", "1"},
+             {"@Web #1.css", "--index", "2"}}) {
+        std::vector<std::string> args = {"convert", three};
+        args.insert(args.end(), made.begin(), made.end());
+        ASSERT_EQ(Run(args).exitCode, 0);
+    }
+    const std::string warning = ": warning: palette name ";
+    for (const auto& [source, warned] : std::vector<std::pair<std::string, std::string>>{
+             {"@Sky.hex", ""},
+             {"@sea.gpl", "\"Sea, #2\" stored as \"Sea; No.2\"\n"},
+             {"@three.json", ""},
+             {three, ""},
+             {"@jasc.pal", ""},
+             {"@riff.pal", ""},
+             {"@Swatches.ase", ""},
+             {"@Web #1.css", "\"Web #1\" stored as \"Web No.1\"\n"}}) {
         const CliRun run = Run({"import", source, "@default.pal"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.err.empty() ? "" : run.err.substr(run.err.find(warning) + warning.size()),
+                  warned);
     }
     EXPECT_EQ(Run({"dump", "@default.pal"}).out, ReadBytes(kImportDir + "other_formats.json"));
+    ASSERT_EQ(Run({"import", "@sea.gpl", "@sea.pal"}).exitCode, 0);
+    const CliRun check = Run({"check", "@sea.pal"});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
 }
 
 // render paints with the editor, which only the GUI build has.
