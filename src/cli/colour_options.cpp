@@ -1,6 +1,7 @@
 // Options for colours and contrast.
 #include "cli/colour_options.h"
 
+#include <cstdio>
 #include <string>
 
 #include <CLI/CLI.hpp>

@@ -271,6 +271,10 @@ TEST_F(CliTest, DeriveReplacesOneVariantOfOnePalette) {
         EXPECT_EQ(ReadBytes(Path("three_palettes.pal")),
                   ReadBytes(kDataDir + "three_palettes.pal"));
         args.erase(args.begin() + 2, args.begin() + 4);
+        args[1] = "-"; // standard input to standard output
+        ASSERT_EQ(RunCli(args, Path("piped.pal"), Path("three_palettes.pal")).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("piped.pal")), ReadBytes(Path("out.pal")));
+        args[1] = Path("three_palettes.pal");
         ASSERT_EQ(Run(args).exitCode, 0);
         EXPECT_EQ(ReadBytes(Path("three_palettes.pal")), ReadBytes(Path("out.pal")));
 
