@@ -17,6 +17,7 @@ namespace {
 
 // Derives the chosen palette's colours in list; false after reporting that there is none.
 bool DeriveChosen(const DeriveRequest& request, UI_LIST& list, std::ostream& err) {
+    // The list is ours to change; the lookup only reads it.
     auto* palette =
         const_cast<PaletteEntry*>(ChosenPalette(request.choice, list, request.file, err));
     if (palette == nullptr) {
