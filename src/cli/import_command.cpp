@@ -65,7 +65,8 @@ int ExtendStandardInput(UI_LIST& source, std::ostream& err) {
     return WritePalettes("-", *list, err) ? kExitSuccess : kExitFailure;
 }
 
-// The exit code of a locked update, after reporting why it failed.
+} // namespace
+
 int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
                  std::ostream& err) {
     switch (result.status) {
@@ -85,8 +86,6 @@ int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& resu
     }
     return kExitFailure;
 }
-
-} // namespace
 
 int ImportPalettes(const ImportRequest& request, std::ostream& err) {
     if (IsStandardStream(request.source) && IsStandardStream(request.paletteFile)) {
