@@ -192,9 +192,9 @@ private:
     GridFrames Frames() const;
     const PenColours& ShownColours() const;
     // The shown colours as they are drawn: through the chosen vision.
-    PenColours PaintedColours() const;
+    const PenColours& PaintedColours() const;
     // The pens that carry the low-contrast sign; none while the sign is off.
-    std::bitset<kPenCount> SignedPens() const;
+    const std::bitset<kPenCount>& SignedPens() const;
     void PaintSigns(QPainter& dc, PenGrid grid, const PenColours& painted);
     void SetPaletteLabel();
     GridRect ControlRect(const CWnd& control) const;
@@ -241,4 +241,15 @@ private:
     CString m_strStartFile;
     Vision m_vision = Vision::Normal;
     bool m_bMarkLowContrast = false;
+    // What the View menu's choices make of the shown colours, and what they were made from.
+    struct ViewOfColours {
+        PenColours shown;
+        Vision vision;
+        int background;
+        bool mark;
+        PenColours painted;
+        std::bitset<kPenCount> signs;
+    };
+    const ViewOfColours& CurrentView() const;
+    mutable std::optional<ViewOfColours> m_view;
 };

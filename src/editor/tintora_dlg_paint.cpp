@@ -56,7 +56,7 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
         }
     }
     if (m_rcStandardGrid.Intersects(clip)) {
-        const PenColours painted = PaintedColours();
+        const PenColours& painted = PaintedColours();
         PaintStandardGrid(dc, m_rcStandardGrid, painted);
         PaintSigns(dc, PenGrid::Standard, painted);
     }
@@ -69,19 +69,19 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
 }
 
 void CTintoraDlg::DrawMainGrid(QPainter& dc, std::uint16_t markPen) {
-    const PenColours painted = PaintedColours();
+    const PenColours& painted = PaintedColours();
     PaintSmallGrid(dc, PenGrid::Main, m_rcMainGrid, painted, markPen);
     PaintSigns(dc, PenGrid::Main, painted);
 }
 
 void CTintoraDlg::DrawSecondaryGrid(QPainter& dc, std::uint16_t markPen) {
-    const PenColours painted = PaintedColours();
+    const PenColours& painted = PaintedColours();
     PaintSmallGrid(dc, PenGrid::Secondary, m_rcSecondaryGrid, painted, markPen);
     PaintSigns(dc, PenGrid::Secondary, painted);
 }
 
 void CTintoraDlg::PaintSigns(QPainter& dc, PenGrid grid, const PenColours& painted) {
-    const std::bitset<kPenCount> pens = SignedPens();
+    const std::bitset<kPenCount>& pens = SignedPens();
     if (pens.any()) {
         PaintLowContrastSigns(dc, grid, Frames().Of(grid), painted, pens);
     }
@@ -109,7 +109,7 @@ void CTintoraDlg::PaintHoverMark(QPainter& dc, const HoverMark& mark) {
     } else if (mark.pen >= 10 && mark.pen <= 15) {
         DrawSecondaryGrid(dc, markPen);
     } else {
-        const PenColours painted = PaintedColours();
+        const PenColours& painted = PaintedColours();
         PaintStandardCellMark(dc, m_rcStandardGrid, painted, mark.pen, mark.on);
         // Refilling the cell took its sign; it comes back.
         if (SignedPens().test(mark.pen)) {

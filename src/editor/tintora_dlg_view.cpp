@@ -72,22 +72,34 @@ void CTintoraDlg::OnViewMarkLowContrast() {
     Invalidate();
 }
 
-PenColours CTintoraDlg::PaintedColours() const {
-    PenColours painted = ShownColours();
+// Simulating a colour and measuring its contrast take about a microsecond each, and the
+// hover mark repaints a small grid on every pointer move: the view is made again only when
+// the colours or a choice changed.
+const CTintoraDlg::ViewOfColours& CTintoraDlg::CurrentView() const {
+    const PenColours& shown = ShownColours();
+    if (m_view && m_view->shown == shown && m_view->vision == m_vision &&
+        m_view->background == m_nBackground && m_view->mark == m_bMarkLowContrast) {
+        return *m_view;
+    }
+    ViewOfColours view{shown, m_vision, m_nBackground, m_bMarkLowContrast, shown, {}};
     if (m_vision != Vision::Normal) {
-        for (COLORREF& colour : painted) {
+        for (COLORREF& colour : view.painted) {
             colour = SimulateVision(colour, m_vision);
         }
     }
-    return painted;
+    for (int pen = 1; pen < kPenCount; ++pen) {
+        view.signs.set(static_cast<std::size_t>(pen), ShowsLowContrast(pen));
+    }
+    m_view = view;
+    return *m_view;
 }
 
-std::bitset<kPenCount> CTintoraDlg::SignedPens() const {
-    std::bitset<kPenCount> pens;
-    for (int pen = 1; pen < kPenCount; ++pen) {
-        pens.set(static_cast<std::size_t>(pen), ShowsLowContrast(pen));
-    }
-    return pens;
+const PenColours& CTintoraDlg::PaintedColours() const {
+    return CurrentView().painted;
+}
+
+const std::bitset<kPenCount>& CTintoraDlg::SignedPens() const {
+    return CurrentView().signs;
 }
 
 bool CTintoraDlg::ShowsLowContrast(int pen) const {
