@@ -29,7 +29,8 @@ double HueDegrees(double b, double a) {
 }
 
 double Pow7Ratio(double c) {
-    const double c7 = std::pow(c, 7.0);
+    const double c2 = c * c;
+    const double c7 = c2 * c2 * c2 * c;
     return std::sqrt(c7 / (c7 + 6103515625.0)); // 25^7
 }
 
@@ -89,7 +90,8 @@ double Ciede2000(const Lab& first, const Lab& second) {
     const double t =
         1.0 - 0.17 * std::cos(Radians(hBar - 30.0)) + 0.24 * std::cos(Radians(2.0 * hBar)) +
         0.32 * std::cos(Radians(3.0 * hBar + 6.0)) - 0.20 * std::cos(Radians(4.0 * hBar - 63.0));
-    const double dTheta = 30.0 * std::exp(-std::pow((hBar - 275.0) / 25.0, 2.0));
+    const double hueOff = (hBar - 275.0) / 25.0;
+    const double dTheta = 30.0 * std::exp(-hueOff * hueOff);
     const double rC = 2.0 * Pow7Ratio(cBarPrime);
     const double l50 = (lBar - 50.0) * (lBar - 50.0);
     const double sL = 1.0 + 0.015 * l50 / std::sqrt(20.0 + l50);

@@ -9,8 +9,6 @@
 
 #include "shared/text_encoding.h"
 
-namespace {
-
 void AppendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
     for (const char c : utf8) {
@@ -48,6 +46,8 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     }
     out += '"';
 }
+
+namespace {
 
 void AppendColours(std::string& out, const std::array<COLORREF, kPenCount>& colours) {
     out += '[';

@@ -13,11 +13,13 @@
 #include "model/palette_entry.h"
 #include "shared/cstring.h"
 
-enum class PaletteFormat { Pal, Json, Gpl, Hex, Css };
+enum class PaletteFormat { Pal, Json, Gpl, Hex, Css, Ase, Aco, Jasc, Riff };
 
-// "pal", "json", "gpl", "hex" or "css", in any case; nullopt for anything else.
+// "pal", "json", "gpl", "hex", "css", "ase", "aco", "jasc" or "riff", in any case; nullopt
+// for anything else.
 std::optional<PaletteFormat> FormatFromName(std::string_view name);
-// The format a file name's extension names; nullopt when it names none.
+// The format a file name's extension names; nullopt when it names none. ".pal" is Pal: which
+// of the formats sharing that extension a file holds, its first bytes tell (PalFormatOf).
 std::optional<PaletteFormat> FormatFromPath(std::string_view path);
 // The file name of path without its folder and extension ("Web" for "/x/Web.gpl").
 std::string StemOf(std::string_view path);
@@ -57,3 +59,9 @@ std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString descri
                                                     const std::vector<COLORREF>& rows,
                                                     const std::string& placeOfPen256,
                                                     std::vector<std::string>& warnings);
+
+// Like PaletteFromColourRows for the indexed formats, whose entry i is pen i (from 0).
+std::unique_ptr<PaletteEntry> PaletteFromIndexedRows(CString name, CString description,
+                                                     const std::vector<COLORREF>& rows,
+                                                     const std::string& placeOfEntry257,
+                                                     std::vector<std::string>& warnings);
