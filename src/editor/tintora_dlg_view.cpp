@@ -72,9 +72,9 @@ void CTintoraDlg::OnViewMarkLowContrast() {
     Invalidate();
 }
 
-// Simulating a colour and measuring its contrast take about a microsecond each, and the
-// hover mark repaints a small grid on every pointer move: the view is made again only when
-// the colours or a choice changed.
+// Simulating all the colours and measuring their contrast takes about a tenth of a
+// millisecond, and the hover mark repaints a small grid twice on every pointer move: the view
+// is made again only when the colours or a choice changed.
 const CTintoraDlg::ViewOfColours& CTintoraDlg::CurrentView() const {
     const PenColours& shown = ShownColours();
     if (m_view && m_view->shown == shown && m_view->vision == m_vision &&
