@@ -144,6 +144,18 @@ const MenuTemplate kMenu = {
              {},
              {L"&Copy Colour", ID_EDIT_COPY},
              {L"&Paste Colour", ID_EDIT_PASTE},
+             {},
+             {L"Derive Dar&k Colours", ID_DERIVE_DARK},
+             {L"Derive &Light Colours", ID_DERIVE_LIGHT},
+         }},
+        {L"&View",
+         {
+             {L"&Normal Vision", ID_VIEW_NORMAL, MFT_RADIOCHECK},
+             {L"&Protanopia", ID_VIEW_PROTANOPIA, MFT_RADIOCHECK},
+             {L"&Deuteranopia", ID_VIEW_DEUTERANOPIA, MFT_RADIOCHECK},
+             {L"&Tritanopia", ID_VIEW_TRITANOPIA, MFT_RADIOCHECK},
+             {},
+             {L"&Mark Low-Contrast Pens", ID_VIEW_MARK_LOW_CONTRAST, MFT_CHECK},
          }},
         {L"&Help",
          {

@@ -21,6 +21,8 @@ public:
     // Opens the colour chooser for pen as a double click on its swatch does (the selected
     // pen, or 0 for the marker pen).
     virtual void EditPen(int pen) = 0;
+    // Whether the window marks pen as standing out too little from its background.
+    virtual bool ShowsLowContrast(int pen) const = 0;
 
 protected:
     ~PenAreaHost() = default;

@@ -65,8 +65,12 @@ public:
         if (t == QAccessible::Name) {
             return QStringLiteral("Pen %1").arg(m_nPen);
         }
-        return t == QAccessible::Description ? ColourDescription(Host()->ShownColour(m_nPen))
-                                             : QString();
+        if (t != QAccessible::Description) {
+            return {};
+        }
+        // What the sign on the cell tells the eye.
+        return ColourDescription(Host()->ShownColour(m_nPen)) +
+               (Host()->ShowsLowContrast(m_nPen) ? QStringLiteral(", low contrast") : QString());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {

@@ -73,6 +73,7 @@ bool CTintoraDlg::OnInitDialog() {
     CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_LIGHT_BACKGROUND);
     UpdateData(false);
     SetUpKeyboard();
+    LoadViewSettings();
 
     if (GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1) != 0) {
         CWarningDlg warning(this);

@@ -3,6 +3,9 @@
 // Qt draws on a widget only inside its paint event, so drawing "at once" (the hover mark)
 // sets the mark to draw and repaints exactly its rectangle synchronously. A true-colour
 // display has no use for a logical palette, so none is selected.
+//
+// Cells and swatches are filled with the painted colours (the View menu's vision); the labels
+// always give the real ones.
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -53,7 +56,9 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
         }
     }
     if (m_rcStandardGrid.Intersects(clip)) {
-        PaintStandardGrid(dc, m_rcStandardGrid, ShownColours());
+        const PenColours& painted = PaintedColours();
+        PaintStandardGrid(dc, m_rcStandardGrid, painted);
+        PaintSigns(dc, PenGrid::Standard, painted);
     }
     if (m_rcPenSwatch.Intersects(clip)) {
         DrawPenSwatch(dc);
@@ -64,11 +69,22 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
 }
 
 void CTintoraDlg::DrawMainGrid(QPainter& dc, std::uint16_t markPen) {
-    PaintSmallGrid(dc, PenGrid::Main, m_rcMainGrid, ShownColours(), markPen);
+    const PenColours& painted = PaintedColours();
+    PaintSmallGrid(dc, PenGrid::Main, m_rcMainGrid, painted, markPen);
+    PaintSigns(dc, PenGrid::Main, painted);
 }
 
 void CTintoraDlg::DrawSecondaryGrid(QPainter& dc, std::uint16_t markPen) {
-    PaintSmallGrid(dc, PenGrid::Secondary, m_rcSecondaryGrid, ShownColours(), markPen);
+    const PenColours& painted = PaintedColours();
+    PaintSmallGrid(dc, PenGrid::Secondary, m_rcSecondaryGrid, painted, markPen);
+    PaintSigns(dc, PenGrid::Secondary, painted);
+}
+
+void CTintoraDlg::PaintSigns(QPainter& dc, PenGrid grid, const PenColours& painted) {
+    const std::bitset<kPenCount>& pens = SignedPens();
+    if (pens.any()) {
+        PaintLowContrastSigns(dc, grid, Frames().Of(grid), painted, pens);
+    }
 }
 
 void CTintoraDlg::ShowHoverMark(std::uint16_t pen, bool on) {
@@ -93,13 +109,19 @@ void CTintoraDlg::PaintHoverMark(QPainter& dc, const HoverMark& mark) {
     } else if (mark.pen >= 10 && mark.pen <= 15) {
         DrawSecondaryGrid(dc, markPen);
     } else {
-        PaintStandardCellMark(dc, m_rcStandardGrid, ShownColours(), mark.pen, mark.on);
+        const PenColours& painted = PaintedColours();
+        PaintStandardCellMark(dc, m_rcStandardGrid, painted, mark.pen, mark.on);
+        // Refilling the cell took its sign; it comes back.
+        if (SignedPens().test(mark.pen)) {
+            PaintLowContrastSigns(dc, PenGrid::Standard, m_rcStandardGrid, painted,
+                                  std::bitset<kPenCount>().set(mark.pen));
+        }
     }
 }
 
 void CTintoraDlg::DrawPenSwatch(QPainter& dc) {
     const COLORREF colour = ShownColours()[static_cast<std::size_t>(m_nSelectedPen)];
-    PaintSwatch(dc, m_rcPenSwatch, colour);
+    PaintSwatch(dc, m_rcPenSwatch, SimulateVision(colour, m_vision));
     m_strPenRGB = FormatRGB(colour);
     m_wndPenLabel.SetWindowText(FormatText(L"Pen: %d", m_nSelectedPen));
     UpdateData(false);
@@ -107,7 +129,7 @@ void CTintoraDlg::DrawPenSwatch(QPainter& dc) {
 
 void CTintoraDlg::DrawMarkerSwatch(QPainter& dc) {
     const COLORREF colour = ShownColours()[0];
-    PaintSwatch(dc, m_rcMarkerSwatch, colour);
+    PaintSwatch(dc, m_rcMarkerSwatch, SimulateVision(colour, m_vision));
     m_strMarkerRGB = FormatRGB(colour);
     UpdateData(false);
 }

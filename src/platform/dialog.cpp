@@ -4,6 +4,7 @@
 #include <new>
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -162,13 +163,24 @@ void CDialog::BuildMenu(int menuId) {
     m_pMenuBar->setNativeMenuBar(false); // the menu belongs to this window
     for (const MenuPopup& popup : menu->popups) {
         QMenu* qmenu = m_pMenuBar->addMenu(ToQString(popup.text));
+        QActionGroup* choice = nullptr; // the exclusive items next to each other
         for (const MenuItem& item : popup.items) {
             if (item.text == nullptr) {
                 qmenu->addSeparator();
+                choice = nullptr;
                 continue;
             }
             QAction* action = qmenu->addAction(ToQString(item.text));
             action->setData(item.id);
+            action->setCheckable((item.style & (MFT_CHECK | MFT_RADIOCHECK)) != 0);
+            if ((item.style & MFT_RADIOCHECK) == 0) {
+                choice = nullptr;
+            } else {
+                if (choice == nullptr) {
+                    choice = new QActionGroup(qmenu);
+                }
+                choice->addAction(action);
+            }
             const int id = item.id;
             connect(action, &QAction::triggered, this,
                     [this, id]() { RunCommand(id, BN_CLICKED); });

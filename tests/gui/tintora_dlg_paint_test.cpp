@@ -1,6 +1,10 @@
 // The editor window: its start-up state and layout, how it closes, and its pixels (cells,
 // numbers, swatches and the hover mark) for both backgrounds.
 
+#include <QAccessible>
+#include <QMenuBar>
+
+#include "colour/vision.h"
 #include "editor_test_support.h"
 
 namespace {
@@ -133,6 +137,59 @@ TEST_F(EditorPaint, SwatchesShowTheSelectedAndTheMarkerPen) {
             EXPECT_TRUE(colour == 0x000000 || black > 30) << "no shadow in variant " << variant;
         }
     }
+}
+
+TEST_F(EditorPaint, VisionsAndTheLowContrastSignChangeOnlyWhatIsDrawn) {
+    MoveTo(*dlg, 5, 168); // where the pointer ends, for the pointer labels
+    const QImage normal = PaintedClient(*dlg);
+    const auto& light = dlg->m_pCurrentPalette->m_Colours[0];
+    for (const Vision vision : {Vision::Protanopia, Vision::Deuteranopia, Vision::Tritanopia}) {
+        dlg->GetMenuItem(ID_VIEW_NORMAL + static_cast<int>(vision))->trigger();
+        const QImage image = PaintedClient(*dlg);
+        // Pen 69's cell, the corner of pen 1's cell away from its number, pen 1's swatch.
+        for (const auto& [pen, x, y] : {std::tuple{69, 110, 170}, {1, 14, 78}, {1, 31, 308}}) {
+            EXPECT_EQ(PixelOf(image, x, y), Rgb(SimulateVision(light[pen], vision))) << pen;
+        }
+        EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 255 G: 000 B: 000"));
+    }
+    dlg->SendCommand(ID_VIEW_NORMAL);
+    dlg->GetMenuItem(ID_VIEW_MARK_LOW_CONTRAST)->trigger();
+    // Yellow pen 3 (1.07:1 on white) and pen 69 (2.6:1) are signed, red pen 1 (4:1) is not;
+    // the sign stays through the hover mark and its removal.
+    for (const int x : {105, 5}) {
+        MoveTo(*dlg, x, 168);
+        const QImage image = ScreenClient(*dlg);
+        EXPECT_EQ(PixelOf(image, 102, 164), 0x000000u);
+        EXPECT_EQ(PixelOf(image, 63 + 8, 77), 0x000000u);
+        EXPECT_EQ(PixelOf(image, 64, 77 + 8), 0xffff00u);
+        EXPECT_EQ(PixelOf(image, 13, 77), 0xff0000u);
+    }
+    const auto pens = QAccessible::queryAccessibleInterface(dlg->findChild<QWidget*>("penArea"));
+    EXPECT_EQ(pens->child(2)->text(QAccessible::Description),
+              QStringLiteral("R 255, G 255, B 0, low contrast"));
+    EXPECT_EQ(pens->child(0)->text(QAccessible::Description), QStringLiteral("R 255, G 0, B 0"));
+    dlg->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
+    EXPECT_EQ(PaintedClient(*dlg), normal);
+}
+
+TEST_F(EditorPaint, TheViewMenuRemembersItsChoices) {
+    QStringList menus;
+    for (const QAction* menu : dlg->GetMenu()->actions()) {
+        menus << menu->text();
+    }
+    EXPECT_EQ(menus.join(' '), QStringLiteral("&File &Edit &View &Help"));
+    dlg->SendCommand(ID_VIEW_TRITANOPIA);
+    dlg->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
+    Reopen();
+    EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_TRITANOPIA)->isChecked());
+    EXPECT_FALSE(dlg->GetMenuItem(ID_VIEW_NORMAL)->isChecked());
+    EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_MARK_LOW_CONTRAST)->isChecked());
+    EXPECT_EQ(PixelOf(PaintedClient(*dlg), 14, 78),
+              Rgb(SimulateVision(0x0000FF, Vision::Tritanopia)));
+    // A setting that names no vision shows the colours as they are.
+    WriteProfileString(L"Tintora", L"Vision", L"sepia");
+    Reopen();
+    EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_NORMAL)->isChecked());
 }
 
 TEST_F(EditorPaint, MinimisedWindowPaintsOnlyItsIcon) {
