@@ -440,13 +440,6 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     m_buffer.reserve(kWriteBuffer);
 }
 
-// A file that any process holds open cannot be renamed over, neither by Windows' plain
-// rename nor under Wine: ReplaceFileW first moves such a file aside, and until the new one
-// takes its name, the name is free. A lock on the file itself (LockFileEx) would have to
-// hold it open, and a process coming in through that moment would find no file, make an
-// empty one, lock that and lose every palette saved before. So the lock is a named system
-// mutex for the file's full path: it holds no file open, is shared by every process of the
-// session, and is let go by the system when its holder dies, as flock's is.
 namespace {
 
 // Waits for the mutex as wait says, telling once after the first second. WAIT_OBJECT_0,
