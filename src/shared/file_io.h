@@ -58,12 +58,13 @@ std::optional<FileStamp> StampOf(std::FILE* file);
 // them). Where it cannot keep them all, and for a file we may write in a folder we may not,
 // one with several names (hard links), or one only its owner may replace (a folder with the
 // sticky bit), the file is written in place instead, with its old bytes kept in memory and
-// put back should the write fail. The temporary file is locked while its writer lives; the
-// next save of the same target removes those whose writer is gone.
-// A symbolic link is followed, so the file it names is replaced and the link stays; a file
-// we may not write is refused as opening it would be. A failure, destruction without
-// Commit, or SIGINT, SIGTERM, SIGHUP or SIGPIPE arriving meanwhile leaves the old file byte for
-// byte and no temporary file behind.
+// put back should the write fail; on POSIX systems they are also kept on disk in a journal
+// until the new bytes are (see SetRecoveryNotice), so that even a killed save is undone.
+// The temporary file is locked while its writer lives; the next save of the same target
+// removes those whose writer is gone (POSIX). A symbolic link is followed, so the file it
+// names is replaced and the link stays; a file we may not write is refused as opening it
+// would be. A failure, destruction without Commit, or SIGINT, SIGTERM, SIGHUP or SIGPIPE
+// arriving meanwhile leaves the old file byte for byte and no temporary file behind.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(const CString& path);
