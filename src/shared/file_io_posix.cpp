@@ -373,22 +373,7 @@ struct SafeFileWriter::SystemJob final : Job {
         if (fd < 0) {
             return false;
         }
-        char block[1 << 16];
-        for (;;) {
-            const ssize_t got = ::read(fd, block, sizeof block);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                reason = Reason(errno);
-                return false;
-            }
-            if (got == 0) {
-                break;
-            }
-            backup.append(block, static_cast<std::size_t>(got));
-        }
-        if (::lseek(fd, 0, SEEK_SET) != 0) {
+        if (!ReadAll(fd, backup) || ::lseek(fd, 0, SEEK_SET) != 0) {
             reason = Reason(errno);
             return false;
         }
@@ -403,7 +388,8 @@ struct SafeFileWriter::SystemJob final : Job {
     // Writes the journal, synced, before the file is touched; the first place that takes it.
     // A journal removed meanwhile by a reader that took it for one cut short is made again.
     bool KeepJournal(std::string& reason) {
-        const std::string text = JournalText(target, backup);
+        // The header apart from the bytes: a large file is not held twice more.
+        const std::string header = JournalHeader(target, backup);
         int error = 0;
         for (const fs::path& place : JournalPlaces(target)) {
             for (int attempt = 0; attempt < 3; ++attempt) {
@@ -418,8 +404,8 @@ struct SafeFileWriter::SystemJob final : Job {
                     break;
                 }
                 journalGuard = GuardFile(place.c_str());
-                const bool written =
-                    ::flock(made, LOCK_EX) == 0 && WriteAll(made, text) && ::fsync(made) == 0;
+                const bool written = ::flock(made, LOCK_EX) == 0 && WriteAll(made, header) &&
+                                     WriteAll(made, backup) && ::fsync(made) == 0;
                 error = written ? 0 : errno;
                 struct stat info {};
                 const bool linked = ::fstat(made, &info) == 0 && info.st_nlink > 0;

@@ -51,10 +51,10 @@ void ReleaseGuard(int& slot);
 bool GuardOldBytes(int fd, const std::string& backup, int journalSlot);
 void ReleaseOldBytes();
 
-// The journal of an in-place save of target: the places to try, in order, and the text that
-// keeps bytes, the old content.
+// The journal of an in-place save of target: the places to try, in order, and the lines that
+// come before bytes, the old content, in it.
 std::vector<fs::path> JournalPlaces(const fs::path& target);
-std::string JournalText(const fs::path& target, std::string_view bytes);
+std::string JournalHeader(const fs::path& target, std::string_view bytes);
 // Marks a journal as this process's own save in progress, or no longer.
 void SetOwnJournal(const fs::path& place, bool own);
 // Before the file at path is read or written: an in-place save of it that was ended

@@ -125,13 +125,12 @@ std::vector<fs::path> JournalPlaces(const fs::path& target) {
             FsPath(coreGetUserStatePath()) / "journals" / name};
 }
 
-std::string JournalText(const fs::path& target, std::string_view bytes) {
+std::string JournalHeader(const fs::path& target, std::string_view bytes) {
     char numbers[64];
     std::snprintf(numbers, sizeof numbers, "%zu %016llx\n", bytes.size(),
                   static_cast<unsigned long long>(Checksum(bytes)));
-    std::string text(kJournalMagic);
-    text.append(Identity(target)).append("\n").append(numbers).append(bytes);
-    return text;
+    std::string header(kJournalMagic);
+    return header.append(Identity(target)).append("\n").append(numbers);
 }
 
 void SetOwnJournal(const fs::path& place, bool own) {
