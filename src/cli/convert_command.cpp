@@ -41,15 +41,12 @@ int ConvertPalettes(const ConvertRequest& request, std::ostream& err) {
     if (!from || !to) {
         return kExitUsage;
     }
-    // A .pal file is locked from before the read (IN may be OUT) to the write, as import
-    // locks it, so that a conversion and imports into one file never lose each other's work.
-    std::optional<FileLock> lock;
-    if (*to == PaletteFormat::Pal && !IsStandardStream(request.output)) {
-        lock.emplace(PathFromArgument(request.output));
-        if (!lock->IsLocked()) {
-            ReportFileError(err, request.output, lock->Error());
-            return kExitFailure;
-        }
+    // OUT is locked from before the read (IN may be OUT) to the write, as import locks it,
+    // so that a conversion and imports into one file never lose each other's work.
+    std::unique_ptr<FileLock> lock;
+    if (!IsStandardStream(request.output) &&
+        !(lock = LockForWriting(request.output, request.lockTimeout, err))) {
+        return kExitFailure;
     }
     PaletteListPtr list = ReadPalettesAs(request.input, *from, err);
     if (!list) {
@@ -100,4 +97,5 @@ void AddConvertCommand(CommandTable& table) {
                     "aco, jasc or riff (a .pal is written as Tintora's own unless jasc or riff)")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
+    AddLockTimeoutOption(command, request->lockTimeout);
 }

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/import_command.h"
+#include "cli/lock_option.h"
 #include "cli/messages.h"
 #include "cli/palette_io.h"
 #include "colour/derive.h"
@@ -37,9 +38,10 @@ int DeriveInPlace(const DeriveRequest& request, std::ostream& err) {
     if (!OpenInput(request.file, err)) {
         return kExitFailure;
     }
-    const PaletteUpdateResult result =
-        UpdatePaletteFile(PathFromArgument(request.file),
-                          [&](UI_LIST& list) { return DeriveChosen(request, list, err); });
+    const PaletteUpdateResult result = UpdatePaletteFile(
+        PathFromArgument(request.file),
+        [&](UI_LIST& list) { return DeriveChosen(request, list, err); },
+        WaitFor(request.file, request.lockTimeout, err));
     if (result.status == PaletteUpdateStatus::Declined) {
         return kExitFailure; // the palette that is not there has been named
     }
@@ -48,13 +50,9 @@ int DeriveInPlace(const DeriveRequest& request, std::ostream& err) {
 
 // FILE read, the whole changed file written to OUT; OUT locked as convert locks its output.
 int DeriveInto(const DeriveRequest& request, const std::string& output, std::ostream& err) {
-    std::optional<FileLock> lock;
-    if (!IsStandardStream(output)) {
-        lock.emplace(PathFromArgument(output));
-        if (!lock->IsLocked()) {
-            ReportFileError(err, output, lock->Error());
-            return kExitFailure;
-        }
+    std::unique_ptr<FileLock> lock;
+    if (!IsStandardStream(output) && !(lock = LockForWriting(output, request.lockTimeout, err))) {
+        return kExitFailure;
     }
     const PaletteListPtr list = ReadPalettes(request.file, err);
     if (!list || !DeriveChosen(request, *list, err)) {
@@ -97,4 +95,5 @@ void AddDeriveCommand(CommandTable& table) {
         .add_option("-o,--output", request->output,
                     "Write the changed file here and leave FILE as it is (- for standard output)")
         ->option_text("OUT");
+    AddLockTimeoutOption(command, request->lockTimeout);
 }

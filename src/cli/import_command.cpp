@@ -78,6 +78,9 @@ int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& resu
     case PaletteUpdateStatus::NoneReadable:
         ReportFileError(err, paletteFile, kNoPaletteReadMessage);
         break;
+    case PaletteUpdateStatus::LockTimedOut:
+        ReportFileError(err, paletteFile, kStillLockedMessage);
+        break;
     case PaletteUpdateStatus::LockFailed:
     case PaletteUpdateStatus::Declined:
     case PaletteUpdateStatus::WriteFailed:
@@ -101,11 +104,13 @@ int ImportPalettes(const ImportRequest& request, std::ostream& err) {
     }
     // Locked from the read to the write: imports running at once must each add their
     // palettes to what the one before wrote.
-    const PaletteUpdateResult result =
-        UpdatePaletteFile(PathFromArgument(request.paletteFile), [&source](UI_LIST& list) {
+    const PaletteUpdateResult result = UpdatePaletteFile(
+        PathFromArgument(request.paletteFile),
+        [&source](UI_LIST& list) {
             MoveAll(*source, list);
             return true;
-        });
+        },
+        WaitFor(request.paletteFile, request.lockTimeout, err));
     return ReportUpdate(request.paletteFile, result, err);
 }
 
@@ -134,4 +139,5 @@ void AddImportCommand(CommandTable& table) {
         ->check(
             CLI::IsMember({"ini", "pal", "gpl", "hex", "json", "css", "ase", "aco", "jasc", "riff"},
                           CLI::ignore_case));
+    AddLockTimeoutOption(command, request->lockTimeout);
 }

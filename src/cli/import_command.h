@@ -8,11 +8,13 @@
 #include <string>
 
 #include "cli/command_table.h"
+#include "cli/lock_option.h"
 
 struct ImportRequest {
     std::string source;
     std::string paletteFile;
     std::optional<std::string> from; // ini, gpl, hex or json; the extension decides without
+    LockTimeout lockTimeout;
 };
 
 int ImportPalettes(const ImportRequest& request, std::ostream& err);

@@ -1,5 +1,6 @@
 // tintora-cli: batch work on palette files with the core alone.
 #include <array>
+#include <iostream>
 #include <string>
 
 #include <CLI/CLI.hpp>
@@ -13,6 +14,9 @@
 #include "cli/derive_command.h"
 #include "cli/dump_command.h"
 #include "cli/import_command.h"
+#include "cli/messages.h"
+#include "shared/file_io.h"
+#include "shared/text_encoding.h"
 #ifdef TINTORA_CLI_RENDER
 #include "cli/render_command.h"
 #else
@@ -35,6 +39,8 @@ constexpr std::array kCommands = {
 int main(int argc, char** argv) {
     CliArguments arguments(argc, argv);
     PrepareStandardStreams();
+    SetRecoveryNotice(
+        [](const CString& path) { ReportFileWarning(std::cerr, ToUtf8(path), kRecoveredMessage); });
     CLI::App app{"Tintora's command-line tool for pen colour palette files.", "tintora-cli"};
     app.set_version_flag("--version", std::string("tintora-cli ") + TINTORA_VERSION);
     app.require_subcommand(1);

@@ -40,10 +40,16 @@ bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::
     return false;
 }
 
-// A new, empty temporary file, removed again when this goes.
+// A new, empty temporary file, removed again when this goes, or when a signal (a closed
+// pipe on standard output among them) ends the process: a copy of standard input or of
+// output can be large.
 class TemporaryFile {
 public:
-    TemporaryFile() : m_file(CreateTemporaryFile(m_path, m_problem)) {}
+    TemporaryFile() : m_file(CreateTemporaryFile(m_path, m_problem)) {
+        if (m_file != nullptr) {
+            m_guard = std::make_unique<RemoveOnSignal>(m_path);
+        }
+    }
     ~TemporaryFile() {
         Close();
         if (!m_path.empty()) {
@@ -89,6 +95,7 @@ private:
     CString m_path;
     std::string m_problem;
     std::FILE* m_file = nullptr;
+    std::unique_ptr<RemoveOnSignal> m_guard;
 };
 
 // The .pal writer writes files; standard output gets a copy of one it wrote, a piece at a

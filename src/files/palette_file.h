@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "shared/cstring.h"
+#include "shared/file_io.h"
 #include "shared/ui_list.h"
 
 enum class PaletteReadStatus {
@@ -26,6 +27,9 @@ struct PaletteReadResult {
     PaletteReadStatus status = PaletteReadStatus::OpenFailed;
     UI_LIST* list = nullptr; // owned by the caller; null unless status is Ok
     std::string reason;      // why it could not be opened, when status is OpenFailed
+    // The version read: a later stamp of the path that differs means another program has
+    // changed the file since.
+    std::optional<FileStamp> stamp;
 };
 
 // Builds a new palette list from the file at path, palettes in file order. Running out of
@@ -41,6 +45,7 @@ bool WritePaletteFile(const CString& path, const UI_LIST& list, std::string* rea
 enum class PaletteUpdateStatus {
     Written,
     LockFailed,   // reason says why
+    LockTimedOut, // another process held the lock all the time the wait allowed
     ReadFailed,   // read says how
     NoneReadable, // the file names palettes, none of which could be read
     Declined,     // the change wrote nothing
@@ -57,9 +62,10 @@ struct PaletteUpdateResult {
 // the read to the write, so that updates running at once in other processes each build on
 // the one before and none is lost. A missing or empty file holds no palettes yet. change
 // gets the palettes read and returns false to write nothing. The file is left as it was
-// unless the result is Written.
+// unless the result is Written. wait says how long to wait for another holder of the lock.
 PaletteUpdateResult UpdatePaletteFile(const CString& path,
-                                      const std::function<bool(UI_LIST& list)>& change);
+                                      const std::function<bool(UI_LIST& list)>& change,
+                                      const LockWait& wait = {});
 
 // The pen a pen line's first field names, read as the reader reads it ("Pen7", "pen 7";
 // "Pen" and "Penguin" name pen 0), also when the number lies outside 0-255 and the reader

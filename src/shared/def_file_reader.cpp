@@ -81,6 +81,7 @@ bool CVeldraDefFileReader::Open(const CString& path) {
     if (m_file == nullptr) {
         return false;
     }
+    m_stamp = StampOf(m_file);
     if (!IndexFile()) {
         Close();
         return false;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "shared/cstring.h"
+#include "shared/file_io.h"
 
 // How the reader sees one line, given without its LF; for tools that report on a file line
 // by line exactly as it reads.
@@ -42,6 +43,8 @@ public:
     // says why.
     bool Open(const CString& path);
     const std::string& Error() const { return m_error; }
+    // The stamp of the file opened, taken before anything of it was read.
+    const std::optional<FileStamp>& Stamp() const { return m_stamp; }
     // Open refuses a file of more items than this, rather than run out of memory on it.
     void SetItemLimit(std::size_t limit) { m_itemLimit = limit; }
     bool TooManyItems() const { return m_tooMany; }
@@ -73,6 +76,7 @@ private:
     void IndexNames();
 
     std::FILE* m_file = nullptr;
+    std::optional<FileStamp> m_stamp;
     std::vector<Item> m_items;
     // Keys are views of the names in m_items, made once m_items is complete.
     std::unordered_map<std::string_view, ItemsOfName> m_byName;

@@ -65,6 +65,10 @@ CString coreGetUserAppPath() {
     return WithDataFolder(SystemUserDataFolder());
 }
 
+CString coreGetUserStatePath() {
+    return WithSeparator(WithSeparator(SystemUserStateFolder()) + L"tintora");
+}
+
 CString coreGetAllUserAppPath() {
     return WithDataFolder(SystemAllUsersDataFolder());
 }

@@ -15,5 +15,7 @@ std::optional<CString> SystemEnvironment(const char* name);
 CString SystemUserDataFolder();
 CString SystemAllUsersDataFolder();
 CString SystemDocumentsFolder();
+// Where programs keep their state between runs (not documents, not settings).
+CString SystemUserStateFolder();
 // The folder of the running program.
 CString SystemExecutableFolder();

@@ -42,6 +42,10 @@ CString SystemUserDataFolder() {
     return KnownFolder(FOLDERID_RoamingAppData);
 }
 
+CString SystemUserStateFolder() {
+    return KnownFolder(FOLDERID_LocalAppData);
+}
+
 CString SystemAllUsersDataFolder() {
     return KnownFolder(FOLDERID_ProgramData);
 }

@@ -1,5 +1,7 @@
 // tintora-cli run as a process on hand-written fixtures: output, exit codes, messages, and
 // that a failed command leaves every file as it was.
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,8 +12,14 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <gtest/gtest.h>
@@ -303,10 +311,16 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
         Copy(fixture);
     }
     std::ofstream(Path("old.png")) << "old";
+    std::ofstream(Path("locked.pal")) << "*Locked\n";
 #ifdef _WIN32
     // No pipe can stand in a folder on Windows; a folder, also no regular file, takes its place.
     ASSERT_TRUE(fs::create_directory(Path("pipe.pal")));
+    const bool locked = false;
 #else
+    // Held as "flock locked.pal command" holds it.
+    const int lockFd = ::open(Path("locked.pal").c_str(), O_RDONLY | O_CLOEXEC);
+    const bool locked = ::flock(lockFd, LOCK_EX) == 0;
+    fs::create_symlink("nowhere.pal", Path("dangling.pal"));
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
     // A null device of our own, where root may make one; otherwise a second pipe.
     if (::mknod(Path("null.png").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
@@ -319,7 +333,8 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
     }
     many.close();
     for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
-        if (row[0].starts_with("render") && !TINTORA_CLI_RENDERS) {
+        if ((row[0].starts_with("render") && !TINTORA_CLI_RENDERS) ||
+            (row[0].find("@locked") != std::string::npos && !locked)) {
             continue;
         }
         SCOPED_TRACE(row.where);
@@ -332,11 +347,82 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
         EXPECT_EQ(Snapshot(), before);
     }
 #ifndef _WIN32 // Windows has no device that is always full
+    ::close(lockFd);
     const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
 #endif
 }
+
+#ifndef _WIN32
+// Stopped part-way by a signal while it reads standard input (a pipe kept open), or ending on
+// a closed pipe as standard output, a command leaves no copy of the input or the output in
+// TMPDIR and no empty file of its own making.
+TEST_F(CliTest, SignalsAndClosedPipesLeaveNothingBehind) {
+    Copy("default.pal");
+    fs::create_directory(Path("tmp"));
+    struct Case {
+        int signal; // 0: standard output is a pipe nobody reads
+        std::vector<std::string> args;
+        std::vector<std::string> madeFirst; // waited for before the signal
+    };
+    const Case cases[] = {
+        {SIGTERM, {"convert", "-", "@new.pal", "--from", "pal"}, {"new.pal", "tmp"}},
+        {SIGINT, {"dump", "-"}, {"tmp"}},
+        {SIGHUP, {"import", "-", "@new.pal"}, {"tmp"}},
+        {SIGTERM, {"render", "-", "-o", "@x.png"}, {"tmp"}},
+        {0, {"convert", "@default.pal", "-", "--to", "pal"}, {}},
+    };
+    for (const Case& run : cases) {
+        if (run.args[0] == "render" && !TINTORA_CLI_RENDERS) {
+            continue;
+        }
+        SCOPED_TRACE(run.args[0] + " " + run.args[1]);
+        const auto before = Snapshot();
+        std::vector<std::string> words = {TINTORA_CLI_PATH};
+        for (const std::string& arg : run.args) {
+            words.push_back(arg.starts_with('@') ? Path(arg.substr(1)) : arg);
+        }
+        int input[2], output[2];
+        ASSERT_EQ(::pipe(input), 0);
+        ASSERT_EQ(::pipe(output), 0);
+        ::close(output[0]); // nobody reads
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(input[0], 0);
+            ::dup2(run.signal == 0 ? output[1] : ::open("/dev/null", O_WRONLY), 1);
+            ::setenv("TMPDIR", Path("tmp").c_str(), 1);
+            std::vector<char*> argv;
+            for (std::string& word : words) {
+                argv.push_back(word.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(input[0]);
+        ::close(output[1]);
+        EXPECT_EQ(::write(input[1], "*P,x\r\n", 6), 6);
+        for (int tries = 0; tries < 1000; ++tries) {
+            const bool made = std::all_of(run.madeFirst.begin(), run.madeFirst.end(), [&](auto& f) {
+                return fs::exists(Path(f)) && !(fs::is_directory(Path(f)) && fs::is_empty(Path(f)));
+            });
+            if (made) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (run.signal != 0) {
+            ::kill(child, run.signal);
+        }
+        ::close(input[1]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) || WEXITSTATUS(status) != 0);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
+#endif
 
 // tintora-cli check on hand-edited files: each .pal under data/check beside its .expected,
 // which gives the exit code ("exit: N") and then every finding with its line.
