@@ -76,6 +76,10 @@ CString coreGetSharedAppPath() {
     return coreGetUserAppPath();
 }
 
+CString StateFolder() {
+    return WithSeparator(SystemStateFolder());
+}
+
 void coreSetAppFolder(const CString& folder) {
     AppFolderSetting() = folder;
 }

@@ -26,6 +26,11 @@ unsigned int coreChangeFileName(wchar_t* path, std::size_t capacity, const wchar
 // The file-name part of path (after the last / or \).
 CString coreExtractFileName(const CString& path);
 
+// The program's own folder for what it keeps between runs (the recovery copies of unsaved
+// work): "tintora" under the XDG state home on Linux, "Tintora" under the local application
+// data on Windows. Ends in a separator; it may not exist yet.
+CString StateFolder();
+
 // Where the application's own files are; set by the program at start-up from the
 // executable's location (tests point it at the source tree).
 void coreSetAppFolder(const CString& folder);

@@ -15,5 +15,7 @@ std::optional<CString> SystemEnvironment(const char* name);
 CString SystemUserDataFolder();
 CString SystemAllUsersDataFolder();
 CString SystemDocumentsFolder();
+// The program's state folder (the one StateFolder gives), without its trailing separator.
+CString SystemStateFolder();
 // The folder of the running program.
 CString SystemExecutableFolder();
