@@ -21,6 +21,7 @@
 //   tintora_dlg_keyboard.cpp     the pen area (keys, focus, screen readers), the shortcuts
 //   tintora_dlg_clipboard.cpp    copying and pasting the selected pen's colour
 //   tintora_dlg_outside.cpp      palette files dropped on the window
+//   tintora_dlg_recovery.cpp     the copy of unsaved work: keeping it, offering it back
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
@@ -35,6 +36,7 @@
 #include "editor/palette_painter.h"
 #include "editor/pen_area.h"
 #include "editor/pen_grid_layout.h"
+#include "editor/recovery_keeper.h"
 #include "editor/tool_info.h"
 #include "files/formats/palette_format.h"
 #include "model/palette_entry.h"
@@ -207,9 +209,18 @@ private:
     void UpdateHistoryItems();
     void SetUpKeyboard();
 
+    // The recovery copy: what it is made of, and the history and closing that drive it.
+    RecoveryKeeper::Document RecoveryDocument() const;
+    void ConnectRecovery();
+    // At start: offers the copies kept (of startFile only, when one is given) and opens the
+    // first one accepted; false when none was.
+    bool OfferRecovery(const CString& startFile);
+    bool OpenRecovered(const RecoveryCopy& copy);
+
     // Set only while ShowHoverMark repaints its rectangle.
     std::optional<HoverMark> m_markRequest;
     QUndoStack m_undoStack;
+    RecoveryKeeper m_recovery{[this]() { return RecoveryDocument(); }};
     PenArea* m_pPenArea = nullptr; // a child of the client area
     CString m_strStartFile;
 };

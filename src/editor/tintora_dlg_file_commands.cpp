@@ -204,5 +204,7 @@ void CTintoraDlg::OnExit() {
     if (m_bModified && AskToSave() == IDCANCEL) {
         return;
     }
+    // Asked and answered: what was not saved was given up.
+    m_recovery.Stop();
     OnOK();
 }
