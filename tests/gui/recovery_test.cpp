@@ -6,9 +6,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <cstdio>
-#ifndef _WIN32
 #include <signal.h>
-#endif
 
 #include "editor_test_support.h"
 #include "files/recovery_file.h"
@@ -109,7 +107,6 @@ TEST_F(Recovery, EveryCloseWithoutAQuestionKeepsTheWork) {
     }
 }
 
-#ifndef _WIN32
 // The program as the system ends it, in a child process: SIGTERM and SIGHUP keep the last
 // change at once; SIGKILL catches nothing, and takes at most the last interval's work.
 TEST_F(Recovery, SurvivesTheSystemEndingTheProgram) {
@@ -158,6 +155,5 @@ TEST_F(RecoveryChild, ChangesAndWaitsForTheEnd) {
     QTest::qWait(30000);
     FAIL() << "no signal came";
 }
-#endif
 
 } // namespace
