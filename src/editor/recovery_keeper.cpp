@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "platform/qt_text.h"
 #include "shared/shutdown_signals.h"
 #include "shared/text_encoding.h"
 
@@ -48,7 +49,25 @@ void RecoveryKeeper::KeepNow() {
     if (m_kept && m_kept->notePath != copy->notePath) {
         RemoveRecoveryCopy(*m_kept);
     }
+    Hold(*copy);
+}
+
+void RecoveryKeeper::Adopt(const RecoveryCopy& copy) {
+    Hold(copy);
+}
+
+void RecoveryKeeper::Hold(const RecoveryCopy& copy) {
+    if (!m_kept || m_kept->notePath != copy.notePath || !m_pLock) {
+        m_pLock = LockCopy(copy);
+    }
     m_kept = copy;
+}
+
+std::unique_ptr<QLockFile> RecoveryKeeper::LockCopy(const RecoveryCopy& copy) {
+    auto lock = std::make_unique<QLockFile>(ToQString(copy.notePath + L".lock"));
+    // Held for as long as the window runs: only a lock whose program is gone is stale.
+    lock->setStaleLockTime(0);
+    return lock->tryLock(0) ? std::move(lock) : nullptr;
 }
 
 void RecoveryKeeper::Discard() {
@@ -57,6 +76,7 @@ void RecoveryKeeper::Discard() {
         RemoveRecoveryCopy(*m_kept);
         m_kept.reset();
     }
+    m_pLock.reset(); // unlocks and removes the lock file
 }
 
 void RecoveryKeeper::Stop() {

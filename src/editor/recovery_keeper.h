@@ -8,9 +8,11 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "files/recovery_file.h"
@@ -44,15 +46,22 @@ public:
     // As Discard, and nothing is kept from now on (the window ends on purpose).
     void Stop();
     // A recovered document goes on in the copy it came from.
-    void Adopt(const RecoveryCopy& copy) { m_kept = copy; }
+    void Adopt(const RecoveryCopy& copy);
+
+    // While a window keeps a copy it holds the copy's lock, so that another Tintora
+    // started meanwhile does not offer work that is still open. The lock of a program that
+    // ended without removing it counts as free.
+    static std::unique_ptr<QLockFile> LockCopy(const RecoveryCopy& copy);
 
 private:
     void OnShutdownSignal();
+    void Hold(const RecoveryCopy& copy);
 
     std::function<Document()> m_document;
     QTimer m_timer;
     QElapsedTimer m_sinceWrite;
     std::optional<RecoveryCopy> m_kept;
+    std::unique_ptr<QLockFile> m_pLock; // the lock of m_kept
     QSocketNotifier* m_pSignals = nullptr;
     bool m_bStopped = false;
 };

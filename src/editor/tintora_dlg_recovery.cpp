@@ -56,8 +56,13 @@ bool CTintoraDlg::OfferRecovery(const CString& startFile) {
         copies.push_back(*copy);
     }
     for (const RecoveryCopy& copy : copies) {
+        std::unique_ptr<QLockFile> lock = RecoveryKeeper::LockCopy(copy);
+        if (!lock) {
+            continue; // still open in another Tintora
+        }
         const int answer = XMessageBox(GetSafeHwnd(), OfferText(copy).c_str(), L"Recover",
                                        MB_YESNO | MB_ICONQUESTION, nullptr);
+        lock.reset(); // the window takes it over
         if (answer == IDYES && OpenRecovered(copy)) {
             return true;
         }

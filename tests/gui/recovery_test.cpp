@@ -70,6 +70,9 @@ TEST_F(Recovery, EveryCloseWithoutAQuestionKeepsTheWork) {
         if (row[4] == "changed") {
             ASSERT_TRUE(WriteFile(m_strFile, original + "# edited elsewhere\r\n"));
         }
+        dlg.reset();
+        // Another Tintora still working on it.
+        const auto other = row[2] == "locked" ? RecoveryKeeper::LockCopy(kept[0]) : nullptr;
         MessageBoxSeen offer;
         if (row[3] != "none") {
             Script().Then(
