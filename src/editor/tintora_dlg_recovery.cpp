@@ -75,8 +75,10 @@ bool CTintoraDlg::OpenRecovered(const RecoveryCopy& copy) {
     PaletteReadResult result = ReadPaletteFile(copy.palettesPath);
     if (result.status != PaletteReadStatus::Ok || result.list->Count() == 0) {
         DiscardPaletteList(result.list);
-        const CString text =
-            L"The recovered palettes could not be read.\n" + FromUtf8(result.reason);
+        CString text = L"The recovered palettes could not be read.";
+        if (!result.reason.empty()) {
+            text += L"\n" + FromUtf8(result.reason);
+        }
         XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
         return false;
     }
