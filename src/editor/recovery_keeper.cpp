@@ -1,6 +1,7 @@
 // RecoveryKeeper: the timing of the copies and the shutdown signals.
 #include "editor/recovery_keeper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSocketNotifier>
 #include <algorithm>
@@ -35,9 +36,12 @@ void RecoveryKeeper::KeepNow() {
     if (m_bStopped || !document.modified || document.palettes == nullptr) {
         return;
     }
+    if (!m_kept || m_kept->documentPath != document.path) {
+        TakeNote(document.path);
+    }
     std::string reason;
     const std::optional<RecoveryCopy> copy =
-        WriteRecoveryCopy(RecoveryFolder(), document.path, *document.palettes,
+        WriteRecoveryCopy(m_strNote, document.path, *document.palettes,
                           QDateTime::currentSecsSinceEpoch(), document.diskStamp, &reason);
     m_sinceWrite.start();
     if (!copy) {
@@ -45,26 +49,34 @@ void RecoveryKeeper::KeepNow() {
         std::cerr << "tintora: cannot keep a recovery copy: " << reason << "\n";
         return;
     }
-    // Saved under another name meanwhile (Save As that failed): one copy per document.
-    if (m_kept && m_kept->notePath != copy->notePath) {
-        RemoveRecoveryCopy(*m_kept);
-    }
-    Hold(*copy);
-}
-
-void RecoveryKeeper::Adopt(const RecoveryCopy& copy) {
-    Hold(copy);
-}
-
-void RecoveryKeeper::Hold(const RecoveryCopy& copy) {
-    if (!m_kept || m_kept->notePath != copy.notePath || !m_pLock) {
-        m_pLock = LockCopy(copy);
-    }
     m_kept = copy;
 }
 
-std::unique_ptr<QLockFile> RecoveryKeeper::LockCopy(const RecoveryCopy& copy) {
-    auto lock = std::make_unique<QLockFile>(ToQString(copy.notePath + L".lock"));
+void RecoveryKeeper::TakeNote(const CString& path) {
+    // Saved under another name meanwhile (Save As that failed): one copy per document.
+    if (m_kept) {
+        RemoveRecoveryCopy(*m_kept);
+        m_kept.reset();
+    }
+    const CString folder = RecoveryFolder();
+    m_strNote = RecoveryNotePath(folder, path);
+    m_pLock = LockNote(m_strNote);
+    if (!m_pLock) {
+        // Another Tintora keeps a copy of this document: ours goes beside it.
+        const CString tag = L"-" + std::to_wstring(QCoreApplication::applicationPid());
+        m_strNote = RecoveryNotePath(folder, path, tag);
+        m_pLock = LockNote(m_strNote);
+    }
+}
+
+void RecoveryKeeper::Adopt(const RecoveryCopy& copy) {
+    m_strNote = copy.notePath;
+    m_pLock = LockNote(m_strNote);
+    m_kept = copy;
+}
+
+std::unique_ptr<QLockFile> RecoveryKeeper::LockNote(const CString& notePath) {
+    auto lock = std::make_unique<QLockFile>(ToQString(notePath + L".lock"));
     // Held for as long as the window runs: only a lock whose program is gone is stale.
     lock->setStaleLockTime(0);
     return lock->tryLock(0) ? std::move(lock) : nullptr;

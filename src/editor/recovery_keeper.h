@@ -48,20 +48,22 @@ public:
     // A recovered document goes on in the copy it came from.
     void Adopt(const RecoveryCopy& copy);
 
-    // While a window keeps a copy it holds the copy's lock, so that another Tintora
-    // started meanwhile does not offer work that is still open. The lock of a program that
-    // ended without removing it counts as free.
-    static std::unique_ptr<QLockFile> LockCopy(const RecoveryCopy& copy);
+    // While a window keeps a copy it holds the lock of the copy's note, so that another
+    // Tintora started meanwhile neither offers work that is still open nor writes its own
+    // over it. The lock of a program that ended without removing it counts as free.
+    static std::unique_ptr<QLockFile> LockNote(const CString& notePath);
 
 private:
     void OnShutdownSignal();
-    void Hold(const RecoveryCopy& copy);
+    // Chooses and locks the note of path's copy; the copy kept for another path goes.
+    void TakeNote(const CString& path);
 
     std::function<Document()> m_document;
     QTimer m_timer;
     QElapsedTimer m_sinceWrite;
     std::optional<RecoveryCopy> m_kept;
-    std::unique_ptr<QLockFile> m_pLock; // the lock of m_kept
+    CString m_strNote;                  // where the copies of this document go
+    std::unique_ptr<QLockFile> m_pLock; // the lock of m_strNote
     QSocketNotifier* m_pSignals = nullptr;
     bool m_bStopped = false;
 };

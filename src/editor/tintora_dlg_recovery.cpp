@@ -49,14 +49,13 @@ void CTintoraDlg::ConnectRecovery() {
 }
 
 bool CTintoraDlg::OfferRecovery(const CString& startFile) {
-    std::vector<RecoveryCopy> copies;
-    if (startFile.empty()) {
-        copies = FindRecoveryCopies(RecoveryFolder());
-    } else if (std::optional<RecoveryCopy> copy = FindRecoveryCopy(RecoveryFolder(), startFile)) {
-        copies.push_back(*copy);
+    std::vector<RecoveryCopy> copies = FindRecoveryCopies(RecoveryFolder());
+    if (!startFile.empty()) {
+        // The file named at start is what the user came for; other work waits.
+        std::erase_if(copies, [&](const RecoveryCopy& c) { return c.documentPath != startFile; });
     }
     for (const RecoveryCopy& copy : copies) {
-        std::unique_ptr<QLockFile> lock = RecoveryKeeper::LockCopy(copy);
+        std::unique_ptr<QLockFile> lock = RecoveryKeeper::LockNote(copy.notePath);
         if (!lock) {
             continue; // still open in another Tintora
         }

@@ -17,8 +17,7 @@ namespace {
 
 constexpr wchar_t kNoteExtension[] = L".note";
 
-// One name per document, so that work on two files is kept apart and a file's copy is
-// found from its path. FNV-1a over the path's UTF-8 bytes: short, stable, no Qt.
+// FNV-1a over the path's UTF-8 bytes: short, stable, no Qt.
 CString BaseName(const CString& documentPath) {
     if (documentPath.empty()) {
         return L"new";
@@ -44,6 +43,10 @@ std::string NoteText(const RecoveryCopy& copy) {
     return note.str();
 }
 
+CString PalettesPath(const CString& notePath) {
+    return notePath.substr(0, notePath.size() - std::size(kNoteExtension) + 1) + L".pal";
+}
+
 std::optional<RecoveryCopy> ReadNote(const CString& notePath) {
     const std::optional<std::string> bytes = ReadFileBytes(notePath);
     if (!bytes) {
@@ -51,8 +54,7 @@ std::optional<RecoveryCopy> ReadNote(const CString& notePath) {
     }
     RecoveryCopy copy;
     copy.notePath = notePath;
-    copy.palettesPath =
-        notePath.substr(0, notePath.size() - std::size(kNoteExtension) + 1) + L".pal";
+    copy.palettesPath = PalettesPath(notePath);
     bool saved = false;
     std::istringstream lines(*bytes);
     for (std::string line; std::getline(lines, line);) {
@@ -86,15 +88,17 @@ CString RecoveryFolder() {
     return state + L"recovery" + state.back();
 }
 
-std::optional<RecoveryCopy> WriteRecoveryCopy(const CString& folder, const CString& documentPath,
+CString RecoveryNotePath(const CString& folder, const CString& documentPath, const CString& tag) {
+    return folder + BaseName(documentPath) + tag + kNoteExtension;
+}
+
+std::optional<RecoveryCopy> WriteRecoveryCopy(const CString& notePath, const CString& documentPath,
                                               const UI_LIST& palettes, std::int64_t savedAt,
                                               const std::optional<FileStamp>& diskStamp,
                                               std::string* reason) {
     std::error_code error;
-    fs::create_directories(FsPath(folder), error);
-    const CString base = folder + BaseName(documentPath);
-    const RecoveryCopy copy{base + L".pal", base + kNoteExtension, documentPath, savedAt,
-                            diskStamp};
+    fs::create_directories(FsPath(notePath).parent_path(), error);
+    const RecoveryCopy copy{PalettesPath(notePath), notePath, documentPath, savedAt, diskStamp};
     std::string why;
     if (WritePaletteFile(copy.palettesPath, palettes, &why)) {
         why = WriteFileBytes(copy.notePath, NoteText(copy));
@@ -119,15 +123,6 @@ std::vector<RecoveryCopy> FindRecoveryCopies(const CString& folder) {
     std::stable_sort(copies.begin(), copies.end(),
                      [](const auto& a, const auto& b) { return a.savedAt > b.savedAt; });
     return copies;
-}
-
-std::optional<RecoveryCopy> FindRecoveryCopy(const CString& folder, const CString& documentPath) {
-    std::optional<RecoveryCopy> copy = ReadNote(folder + BaseName(documentPath) + kNoteExtension);
-    // Two paths could share a name; the note says whose copy it is.
-    if (copy && copy->documentPath != documentPath) {
-        return std::nullopt;
-    }
-    return copy;
 }
 
 void RemoveRecoveryCopy(const RecoveryCopy& copy) {

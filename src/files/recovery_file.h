@@ -24,9 +24,15 @@ struct RecoveryCopy {
 // "recovery" in the state folder, ending in a separator.
 CString RecoveryFolder();
 
-// Keeps palettes as the copy of documentPath in folder, replacing the copy kept before. The
-// copy, or nullopt with the reason.
-std::optional<RecoveryCopy> WriteRecoveryCopy(const CString& folder, const CString& documentPath,
+// Where the copy of documentPath goes in folder: the path of its note. Named after the
+// document, so that work on two files is kept apart; tag tells apart the copies of one
+// document that two Tintoras running at once keep.
+CString RecoveryNotePath(const CString& folder, const CString& documentPath,
+                         const CString& tag = {});
+
+// Keeps palettes as the copy of documentPath whose note is notePath, replacing what was kept
+// there before. The copy, or nullopt with the reason.
+std::optional<RecoveryCopy> WriteRecoveryCopy(const CString& notePath, const CString& documentPath,
                                               const UI_LIST& palettes, std::int64_t savedAt,
                                               const std::optional<FileStamp>& diskStamp,
                                               std::string* reason = nullptr);
@@ -34,9 +40,6 @@ std::optional<RecoveryCopy> WriteRecoveryCopy(const CString& folder, const CStri
 // The complete copies in folder, the newest first; a note without its palettes, or one
 // that cannot be read, is no copy.
 std::vector<RecoveryCopy> FindRecoveryCopies(const CString& folder);
-
-// The copy of documentPath in folder, if there is one.
-std::optional<RecoveryCopy> FindRecoveryCopy(const CString& folder, const CString& documentPath);
 
 // Removes the copy: the note first, so a copy is never found half removed.
 void RemoveRecoveryCopy(const RecoveryCopy& copy);

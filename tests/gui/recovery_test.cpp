@@ -72,7 +72,8 @@ TEST_F(Recovery, EveryCloseWithoutAQuestionKeepsTheWork) {
         }
         dlg.reset();
         // Another Tintora still working on it.
-        const auto other = row[2] == "locked" ? RecoveryKeeper::LockCopy(kept[0]) : nullptr;
+        const auto other =
+            row[2] == "locked" ? RecoveryKeeper::LockNote(kept[0].notePath) : nullptr;
         MessageBoxSeen offer;
         if (row[3] != "none") {
             Script().Then(
@@ -108,6 +109,16 @@ TEST_F(Recovery, EveryCloseWithoutAQuestionKeepsTheWork) {
             EXPECT_EQ(dlg->ShownColour(1), kSecond) << "saved to the file";
         }
     }
+}
+
+// Two windows working at once on new palettes keep a copy each.
+TEST_F(Recovery, TwoWindowsKeepACopyEach) {
+    CTintoraDlg other(nullptr);
+    other.Create();
+    PasteColour(other, kFirst);
+    PasteColour(*dlg, kSecond);
+    Settle();
+    EXPECT_EQ(FindRecoveryCopies(RecoveryFolder()).size(), 2u);
 }
 
 // The program as the system ends it, in a child process: SIGTERM and SIGHUP keep the last
