@@ -125,7 +125,7 @@ TEST_F(Recovery, TwoWindowsKeepACopyEach) {
 // change at once; SIGKILL catches nothing, and takes at most the last interval's work.
 TEST_F(Recovery, SurvivesTheSystemEndingTheProgram) {
     for (const auto& [signal, waitMs] : {std::pair{SIGTERM, 0}, std::pair{SIGHUP, 0},
-                                         std::pair{SIGKILL, RecoveryKeeper::kInterval + 500}}) {
+                                         std::pair{SIGKILL, RecoveryKeeper::kInterval + 1500}}) {
         SCOPED_TRACE(signal);
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
