@@ -23,6 +23,7 @@ CTintoraDlg::CTintoraDlg(QWidget* pParent) : CDialog(IDD_TINTORA_DIALOG, pParent
     m_nBackground = 0;
     LoadDefaultPalette();
     ConnectHistory();
+    ConnectRecovery();
     setAcceptDrops(true);
 }
 
@@ -79,7 +80,7 @@ bool CTintoraDlg::OnInitDialog() {
         CWarningDlg warning(this);
         warning.DoModal();
     }
-    if (!m_strStartFile.empty()) {
+    if (!OfferRecovery(m_strStartFile) && !m_strStartFile.empty()) {
         OpenFromOutside(m_strStartFile);
     }
     return true;

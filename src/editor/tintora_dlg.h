@@ -24,6 +24,7 @@
 //   tintora_dlg_view.cpp         the View menu: a simulated colour vision, the low-contrast
 //                                sign, both remembered in the profile
 //   tintora_dlg_derive.cpp       Derive Dark Colours and Derive Light Colours
+//   tintora_dlg_recovery.cpp     the copy of unsaved work: keeping it, offering it back
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
@@ -40,6 +41,7 @@
 #include "editor/palette_painter.h"
 #include "editor/pen_area.h"
 #include "editor/pen_grid_layout.h"
+#include "editor/recovery_keeper.h"
 #include "editor/tool_info.h"
 #include "files/formats/palette_format.h"
 #include "model/palette_entry.h"
@@ -234,9 +236,18 @@ private:
     // other variant's, as one step named text.
     void DeriveVariant(int variant, const CString& text);
 
+    // The recovery copy: what it is made of, and the history and closing that drive it.
+    RecoveryKeeper::Document RecoveryDocument() const;
+    void ConnectRecovery();
+    // At start: offers the copies kept (of startFile only, when one is given) and opens the
+    // first one accepted; false when none was.
+    bool OfferRecovery(const CString& startFile);
+    bool OpenRecovered(const RecoveryCopy& copy);
+
     // Set only while ShowHoverMark repaints its rectangle.
     std::optional<HoverMark> m_markRequest;
     QUndoStack m_undoStack;
+    RecoveryKeeper m_recovery{[this]() { return RecoveryDocument(); }};
     PenArea* m_pPenArea = nullptr; // a child of the client area
     CString m_strStartFile;
     Vision m_vision = Vision::Normal;

@@ -215,8 +215,14 @@ void CTintoraDlg::OnFileSaveAs() {
 }
 
 void CTintoraDlg::OnExit() {
-    if (m_bModified && AskToSave() == IDCANCEL) {
+    const int answer = m_bModified ? AskToSave() : IDNO;
+    if (answer == IDCANCEL) {
         return;
+    }
+    // Saved, or given up after the question. Only a save that failed leaves the work
+    // modified, and then closing keeps its copy.
+    if (answer == IDNO || !m_bModified) {
+        m_recovery.Stop();
     }
     OnOK();
 }

@@ -17,6 +17,8 @@ void CTintoraDlg::ConnectHistory() {
 void CTintoraDlg::SetUnmodified() {
     m_bModified = false;
     m_undoStack.setClean();
+    // Saved, or left after the question: the copy of the work has served.
+    m_recovery.Discard();
 }
 
 void CTintoraDlg::ForceModified() {

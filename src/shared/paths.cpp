@@ -66,7 +66,7 @@ CString coreGetUserAppPath() {
 }
 
 CString coreGetUserStatePath() {
-    return WithSeparator(WithSeparator(SystemUserStateFolder()) + L"tintora");
+    return WithSeparator(SystemStateFolder());
 }
 
 CString coreGetAllUserAppPath() {

@@ -15,7 +15,8 @@ CString coreGetAllUserAppPath();
 CString coreGetUserAppPath();
 // The program's own state that outlives a run but is no document and no setting (the old
 // bytes of a save in progress, recovered work): "tintora" under the XDG state home on Linux,
-// under the local application data folder on Windows. Ends in a separator; not created here.
+// "Tintora" under the local application data folder on Windows. Ends in a separator; not
+// created here.
 CString coreGetUserStatePath();
 
 // Full path of fileName in the application's folder (the one holding Example.pal and the

@@ -55,9 +55,9 @@ CString SystemUserDataFolder() {
     return dataHome ? *dataHome : InHome(L".local/share");
 }
 
-CString SystemUserStateFolder() {
+CString SystemStateFolder() {
     const std::optional<CString> stateHome = AbsoluteEnvironment("XDG_STATE_HOME");
-    return stateHome ? *stateHome : InHome(L".local/state");
+    return (stateHome ? *stateHome : InHome(L".local/state")) + L"/tintora";
 }
 
 CString SystemAllUsersDataFolder() {

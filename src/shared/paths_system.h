@@ -15,7 +15,8 @@ std::optional<CString> SystemEnvironment(const char* name);
 CString SystemUserDataFolder();
 CString SystemAllUsersDataFolder();
 CString SystemDocumentsFolder();
-// Where programs keep their state between runs (not documents, not settings).
-CString SystemUserStateFolder();
+// The program's state folder (the one coreGetUserStatePath gives), without its trailing
+// separator.
+CString SystemStateFolder();
 // The folder of the running program.
 CString SystemExecutableFolder();

@@ -42,12 +42,12 @@ CString SystemUserDataFolder() {
     return KnownFolder(FOLDERID_RoamingAppData);
 }
 
-CString SystemUserStateFolder() {
-    return KnownFolder(FOLDERID_LocalAppData);
-}
-
 CString SystemAllUsersDataFolder() {
     return KnownFolder(FOLDERID_ProgramData);
+}
+
+CString SystemStateFolder() {
+    return KnownFolder(FOLDERID_LocalAppData) + L"\\Tintora";
 }
 
 CString SystemDocumentsFolder() {
