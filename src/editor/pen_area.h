@@ -47,7 +47,16 @@ protected:
 
 private:
     QRect FromClient(const GridRect& rect) const;
+    // The focus ring of pen: the one-pixel line just outside its cell.
+    QRect RingRect(int pen) const;
+    void UpdateRing(int pen);
     void Step(int pen);
+    // Digits typed within a second of each other select the pen of that number.
+    void TypeDigit(int digit, quint64 time);
+
+    static constexpr int kNoTypedNumber = -1;
 
     PenAreaHost* m_pHost;
+    int m_nTypedNumber = kNoTypedNumber;
+    quint64 m_typedAt = 0;
 };

@@ -36,8 +36,8 @@ void CTintoraDlg::SetUpKeyboard() {
     m_pPenArea = new PenArea(*this, Client());
     m_pPenArea->setAccessibleName(QStringLiteral("Pens"));
     m_pPenArea->setAccessibleDescription(
-        QStringLiteral("Arrow keys, Home and End select a pen; Space changes its colour, "
-                       "Shift+Space the marker pen's"));
+        QStringLiteral("Arrow keys, Home, End and pen numbers select a pen; Space or Enter "
+                       "changes its colour, Shift+Space or Shift+Enter the marker pen's"));
     m_pPenArea->show();
     // The frames under the pens are borders only; named, they no longer read as blanks.
     const std::pair<CStatic*, const char*> frames[] = {

@@ -8,6 +8,7 @@
 #include "platform/dialog_font.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
+#include "platform/unclaimed_mnemonic.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ void InitCommonControls() {
     }
     QApplication::setFont(DialogFont());
     InstallMessageBoxPresenter();
+    InstallUnclaimedMnemonicFilter();
 }
 
 CWinApp::CWinApp() {

@@ -1,9 +1,11 @@
 // The editor without a mouse and to a screen reader: the pen area's keys, its tab stop and
 // focus ring, the accessible objects of the pens, swatches, buttons and edits, and the help
 // (F1 and Help > Contents open the manual at its contents, in the same window each time).
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QColorDialog>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <tuple>
@@ -48,20 +50,85 @@ TEST_F(Keyboard, ArrowsHomeAndEndWalkThePensAsDrawn) {
     }
 }
 
-TEST_F(Keyboard, SpaceAndF2OpenTheChooserAsADoubleClickOnTheSwatch) {
+TEST_F(Keyboard, SpaceF2AndEnterOpenTheChooserAsADoubleClickOnTheSwatch) {
     dlg->SelectPen(2);
-    // The chooser starts from the selected pen's colour, or the marker pen's with Shift.
-    for (const auto& [key, shift, initial] : {std::tuple{Qt::Key_Space, false, 0x808000u},
-                                              {Qt::Key_F2, false, 0x808000u},
-                                              {Qt::Key_Space, true, 0x000000u},
-                                              {Qt::Key_F2, true, 0x000000u}}) {
-        Script().Then([initial = initial](QDialog& d) {
+    // The chooser starts from the selected pen's colour, or the marker pen's with Shift, and
+    // its title says which.
+    const QString pen2 = QStringLiteral("Pen 2 \u2013 Light Background");
+    const QString marker = QStringLiteral("Marker Pen \u2013 Light Background");
+    for (const auto& [key, modifiers, initial, title] :
+         {std::tuple{Qt::Key_Space, Qt::NoModifier, 0x808000u, pen2},
+          {Qt::Key_F2, Qt::NoModifier, 0x808000u, pen2},
+          {Qt::Key_Return, Qt::NoModifier, 0x808000u, pen2},
+          {Qt::Key_Enter, Qt::KeypadModifier, 0x808000u, pen2},
+          {Qt::Key_Space, Qt::ShiftModifier, 0x000000u, marker},
+          {Qt::Key_F2, Qt::ShiftModifier, 0x000000u, marker},
+          {Qt::Key_Return, Qt::ShiftModifier, 0x000000u, marker}}) {
+        Script().Then([initial = initial, title = title](QDialog& d) {
             EXPECT_EQ(dynamic_cast<QColorDialog&>(d).currentColor().rgb() & 0xFFFFFFu, initial);
+            EXPECT_EQ(d.windowTitle(), title);
             d.reject();
         });
-        Press(key, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        Press(key, modifiers);
     }
     EXPECT_FALSE(dlg->m_bModified);
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(Keyboard, DigitsTypedWithinASecondSelectThatPen) {
+    // Each key is "digit@milliseconds"; the pen selected before is 3.
+    const std::pair<const char*, int> rows[] = {
+        {"6@0 9@900", 69}, {"6@0 9@1000", 9}, {"1@0 2@10 8@20", 128},      {"2@0 5@10 6@20", 25},
+        {"0@0", 3},        {"0@0 7@10", 7},   {"9@0 9@10 9@20 1@1100", 1},
+    };
+    quint64 base = 0;
+    for (const auto& [keys, expected] : rows) {
+        dlg->SelectPen(3);
+        base += 10000; // each row starts long after the last
+        for (const QString& typed : QString::fromLatin1(keys).split(QLatin1Char(' '))) {
+            const QStringList parts = typed.split(QLatin1Char('@'));
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + parts[0].toInt(), Qt::NoModifier,
+                            parts[0]);
+            press.setTimestamp(base + parts[1].toULongLong());
+            QApplication::sendEvent(area, &press);
+        }
+        EXPECT_EQ(dlg->m_nSelectedPen, expected) << keys;
+    }
+}
+
+TEST_F(Keyboard, TheChoosersHexFieldTakesSixOrThreeDigitsWithOrWithoutHash) {
+    for (const auto& [typed, expected] : {std::pair{"ffcc00", 0xFFCC00u},
+                                          {"#ffcc00", 0xFFCC00u},
+                                          {"#fc0", 0xFFCC00u},
+                                          {"3A6", 0x33AA66u}}) {
+        dlg->SelectPen(2);
+        Script().Then([typed = typed](QDialog& d) {
+            QLineEdit* hex = nullptr; // the one edit that is not part of a spin box
+            for (QLineEdit* edit : d.findChildren<QLineEdit*>()) {
+                hex = qobject_cast<QAbstractSpinBox*>(edit->parentWidget()) ? hex : edit;
+            }
+            ASSERT_NE(hex, nullptr);
+            hex->selectAll();
+            QTest::keyClicks(hex, QString::fromLatin1(typed));
+            EXPECT_EQ(hex->text(), QString::fromLatin1(typed)) << "the field stays as typed";
+            d.accept();
+        });
+        Press(Qt::Key_Space);
+        EXPECT_EQ(Rgb(dlg->ShownColour(2)), expected) << typed;
+    }
+}
+
+TEST_F(Keyboard, AnAltLetterNoControlClaimsTypesNothing) {
+    Script().Then([](QDialog& d) {
+        auto* name =
+            qobject_cast<QLineEdit*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_NAME));
+        ASSERT_NE(name, nullptr);
+        QTest::keyClick(name, 'd', Qt::AltModifier);
+        QTest::keyClick(name, 'e');
+        EXPECT_EQ(name->text(), QStringLiteral("e"));
+        d.reject();
+    });
+    dlg->GetMenuItem(ID_ADD_PALETTE)->trigger();
 }
 
 TEST_F(Keyboard, TabShowsThePenAreasFocusRing) {
