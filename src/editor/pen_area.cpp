@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "editor/palette_painter.h"
@@ -74,6 +75,26 @@ QRect PenArea::PenRect(int pen) const {
 QRect PenArea::SwatchRect(bool marker) const {
     const GridFrames frames = m_pHost->PenFrames();
     return FromClient(marker ? frames.markerSwatch : frames.penSwatch);
+}
+
+QRect PenArea::FrameRect(PenGrid grid) const {
+    return FromClient(m_pHost->PenFrames().Of(grid));
+}
+
+void PenArea::ColoursShown() {
+    std::array<COLORREF, kPenCount> shown{};
+    for (int pen = 0; pen < kPenCount; ++pen) {
+        shown[static_cast<std::size_t>(pen)] = m_pHost->ShownColour(pen);
+    }
+    if (m_announced) {
+        for (int pen = 0; pen < kPenCount; ++pen) {
+            if ((*m_announced)[static_cast<std::size_t>(pen)] !=
+                shown[static_cast<std::size_t>(pen)]) {
+                NotifyColourChanged(*this, pen);
+            }
+        }
+    }
+    m_announced = shown;
 }
 
 QRect PenArea::RingRect(int pen) const {
@@ -155,7 +176,9 @@ void PenArea::Step(int pen) {
 void PenArea::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     UpdateRing(m_pHost->SelectedPen());
-    NotifyPenSelection(*this, m_pHost->SelectedPen(), m_pHost->SelectedPen());
+    // Qt reports the focus on the area itself after this handler; the pen's report must
+    // come last, or the screen reader stays on the area.
+    QTimer::singleShot(0, this, [this]() { NotifyPenFocus(*this); });
 }
 
 void PenArea::focusOutEvent(QFocusEvent* event) {

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
 #include "editor/pen_grid_layout.h"
 #include "model/colour.h"
+#include "model/palette_entry.h"
 
 // What the pen area needs of the editor window.
 class PenAreaHost {
@@ -35,9 +38,14 @@ public:
     // The drawn cell of pen (1 to 255) in this widget's coordinates; the two swatches.
     QRect PenRect(int pen) const;
     QRect SwatchRect(bool marker) const;
+    QRect FrameRect(PenGrid grid) const;
 
     // Tells the pen area (and assistive technology) that the selection moved from oldPen.
     void SelectionChanged(int oldPen);
+    // Tells assistive technology which shown colours changed since it was last told. Every
+    // change of a shown colour repaints the window, whatever caused it, so the painting
+    // calls this.
+    void ColoursShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,4 +67,6 @@ private:
     PenAreaHost* m_pHost;
     int m_nTypedNumber = kNoTypedNumber;
     quint64 m_typedAt = 0;
+    // The colours assistive technology was last told of; empty before the first painting.
+    std::optional<std::array<COLORREF, kPenCount>> m_announced;
 };

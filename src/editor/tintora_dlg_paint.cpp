@@ -30,6 +30,9 @@ void CTintoraDlg::OnPaint(QPaintEvent* event) {
         PaintMinimised(dc);
         return;
     }
+    if (m_pPenArea != nullptr) {
+        m_pPenArea->ColoursShown();
+    }
     QRegion region = event->region();
     if (region.isEmpty()) {
         region = QRegion(GetClientRect());

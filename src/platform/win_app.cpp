@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "platform/app_style.h"
+#include "platform/covered_controls.h"
 #include "platform/dialog_font.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
@@ -24,6 +25,7 @@ void InitCommonControls() {
     QApplication::setFont(DialogFont());
     InstallMessageBoxPresenter();
     InstallUnclaimedMnemonicFilter();
+    InstallCoveredControlsAccessibility();
 }
 
 CWinApp::CWinApp() {

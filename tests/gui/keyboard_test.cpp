@@ -6,10 +6,13 @@
 #include <QAction>
 #include <QColorDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMap>
 #include <QTextBrowser>
 #include <QUrl>
 #include <tuple>
 
+#include "editor/pen_area_accessible.h"
 #include "editor_test_support.h"
 #include "platform/help_viewer.h"
 
@@ -149,29 +152,56 @@ TEST_F(Keyboard, TabShowsThePenAreasFocusRing) {
     EXPECT_EQ(PixelOf(PaintedClient(*dlg), ring.x(), ring.y()), background);
 }
 
-TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPensAndSwatches) {
+TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPenTablesAndSwatchesOnce) {
     for (const int id : {IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND}) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(dlg->GetDlgItem(id))->role(),
                   QAccessible::RadioButton);
     }
     QAccessibleInterface* pens = QAccessible::queryAccessibleInterface(area);
-    ASSERT_EQ(pens->childCount(), 257);
-    QAccessibleInterface* pen69 = pens->child(68);
-    EXPECT_EQ(pen69->text(QAccessible::Name), QStringLiteral("Pen 69"));
+    ASSERT_EQ(pens->childCount(), 5);
+    // child | name | rows | columns | a cell: row, column, its pen
+    for (const auto& [index, name, rows, columns, row, column, pen] :
+         {std::tuple{0, "Main pens", 1, 9, 0, 8, 9},
+          {1, "Secondary pens", 1, 6, 0, 0, 10},
+          {2, "Standard pens", 10, 24, 3, 5, 69}}) {
+        QAccessibleInterface* table = pens->child(index);
+        ASSERT_EQ(table->text(QAccessible::Name), QLatin1String(name));
+        EXPECT_EQ(table->role(), QAccessible::Table);
+        QAccessibleTableInterface* cells = table->tableInterface();
+        ASSERT_NE(cells, nullptr);
+        EXPECT_EQ(cells->rowCount(), rows);
+        EXPECT_EQ(cells->columnCount(), columns);
+        QAccessibleInterface* cell = cells->cellAt(row, column);
+        EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Pen %1").arg(pen));
+        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
+        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), column);
+        EXPECT_EQ(cell->parent(), table);
+        EXPECT_EQ(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+    }
+    QAccessibleInterface* pen69 = pens->child(2)->tableInterface()->cellAt(3, 5);
     EXPECT_EQ(pen69->text(QAccessible::Description), QStringLiteral("R 141, G 170, B 85"));
     EXPECT_EQ(pen69->rect(), QRect(dlg->Client()->mapToGlobal(QPoint(102, 164)), QSize(16, 14)));
-    EXPECT_EQ(pens->childAt(pen69->rect().center().x(), pen69->rect().center().y()), pen69);
-    EXPECT_EQ(pens->indexOfChild(pen69), 68);
     EXPECT_FALSE(pen69->state().selected);
 
     area->setFocus();
     ClickAt(*dlg, 105, 168);
     EXPECT_TRUE(pen69->state().selected && pen69->state().focused);
     EXPECT_EQ(pens->focusChild(), pen69);
-    EXPECT_EQ(pens->child(255)->text(QAccessible::Name), QStringLiteral("Selected pen 69"));
-    QAccessibleInterface* marker = pens->child(256);
+    EXPECT_EQ(pens->child(2)->tableInterface()->selectedCells(), QList{pen69});
+    EXPECT_EQ(pens->child(3)->text(QAccessible::Name), QStringLiteral("Selected pen 69"));
+    QAccessibleInterface* marker = pens->child(4);
     EXPECT_EQ(marker->text(QAccessible::Name), QStringLiteral("Marker pen"));
     EXPECT_EQ(marker->rect().size(), QSize(165, 33));
+
+    // The frames under the pens are not there a second time; the pointer labels have names.
+    QAccessibleInterface* client = QAccessible::queryAccessibleInterface(dlg->Client());
+    QStringList names;
+    for (int i = 0; i < client->childCount(); ++i) {
+        names << client->child(i)->text(QAccessible::Name);
+        EXPECT_NE(client->child(i)->rect(), marker->rect()) << names.back().toStdString();
+    }
+    EXPECT_TRUE(names.contains(QStringLiteral("Pen under the pointer")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Colour under the pointer")));
 
     bool chooserOpened = false;
     Script().Then([&chooserOpened](QDialog& d) {
@@ -183,6 +213,76 @@ TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPensAndSwatches) {
     press->doAction(QAccessibleActionInterface::pressAction());
     Settle();
     EXPECT_TRUE(chooserOpened);
+}
+
+// What the pen area tells a screen reader: the events of one kind, as "name: description".
+class Heard {
+public:
+    Heard() {
+        s_pHeard = this;
+        ListenToPenArea(&Heard::Record);
+    }
+    ~Heard() {
+        ListenToPenArea(nullptr);
+        s_pHeard = nullptr;
+    }
+    Heard(const Heard&) = delete;
+    Heard& operator=(const Heard&) = delete;
+
+    QStringList Of(QAccessible::Event type) const { return m_events.value(type); }
+    void Clear() { m_events.clear(); }
+
+private:
+    static void Record(QAccessibleEvent* event) {
+        if (QAccessibleInterface* about = event->accessibleInterface(); about && s_pHeard) {
+            s_pHeard->m_events[event->type()] << about->text(QAccessible::Name) +
+                                                     QStringLiteral(": ") +
+                                                     about->text(QAccessible::Description);
+        }
+    }
+
+    static inline Heard* s_pHeard = nullptr;
+    QMap<QAccessible::Event, QStringList> m_events;
+};
+
+TEST_F(Keyboard, ScreenReadersHearEveryColourChangeAndTheFocusOnThePen) {
+    Heard heard;
+    dlg->SelectPen(69);
+    Settle();
+    heard.Clear();
+    // A new colour, whatever brings it: the cell's and its swatch's descriptions change.
+    Script().Then([](QDialog& d) {
+        dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(0x33, 0x66, 0x99));
+        d.accept();
+    });
+    Press(Qt::Key_Space);
+    const QStringList changed = {QStringLiteral("Pen 69: R 51, G 102, B 153"),
+                                 QStringLiteral("Selected pen 69: R 51, G 102, B 153")};
+    EXPECT_EQ(heard.Of(QAccessible::DescriptionChanged), changed)
+        << heard.Of(QAccessible::DescriptionChanged).join(QLatin1Char('|')).toStdString();
+    heard.Clear();
+    dlg->GetMenuItem(ID_EDIT_UNDO)->trigger();
+    Settle();
+    EXPECT_EQ(heard.Of(QAccessible::DescriptionChanged).value(0),
+              QStringLiteral("Pen 69: R 141, G 170, B 85"));
+    heard.Clear();
+    ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
+    Settle();
+    // The default palette's two variants differ in the marker pen alone.
+    EXPECT_EQ(heard.Of(QAccessible::DescriptionChanged),
+              QStringList{QStringLiteral("Marker pen: R 255, G 255, B 255")});
+
+    // Tab to the pens: the selected pen's focus is reported once the area's own is out.
+    QWidget* light = dlg->GetDlgItem(IDC_LIGHT_BACKGROUND);
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    light->setFocus();
+    heard.Clear();
+    QTest::keyClick(light, Qt::Key_Tab);
+    Settle();
+    ASSERT_EQ(QApplication::focusWidget(), area);
+    EXPECT_EQ(heard.Of(QAccessible::Focus),
+              QStringList{QStringLiteral("Pen 69: R 141, G 170, B 85")});
 }
 
 // F1 opens the manual at its contents, in a window of its own that is not modal; Help >
@@ -199,6 +299,14 @@ TEST_F(Keyboard, F1AndContentsOpenTheManualAtItsContents) {
     EXPECT_FALSE(viewer->isModal());
     EXPECT_EQ(viewer->Browser()->source(), contents);
     EXPECT_EQ(viewer->Browser()->documentTitle(), QStringLiteral("Tintora Help - Contents"));
+
+    // Tab between the links names the focused one, for the eye and for screen readers.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    viewer->Browser()->setFocus();
+    QTest::keyClick(viewer->Browser(), Qt::Key_Tab);
+    EXPECT_TRUE(viewer->LinkLine()->text().startsWith(QStringLiteral("Link: ")))
+        << viewer->LinkLine()->text().toStdString();
+    EXPECT_EQ(viewer->Browser()->accessibleDescription(), viewer->LinkLine()->text());
 
     viewer->Browser()->setSource(
         QUrl::fromLocalFile(kHelpFolder + QStringLiteral("/edit_menu.html")));
