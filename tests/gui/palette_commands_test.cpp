@@ -126,8 +126,7 @@ TEST_F(PaletteCommands, SelectRefusesOkWithoutALineAndStaysOpen) {
         .Then(AnswerMessageBox(QMessageBox::Ok, &seen));
     dlg->SendCommand(ID_SELECT_PALETTE);
     EXPECT_EQ(ListState(), "One Two Three*");
-    EXPECT_EQ(longLine,
-              QStringLiteral("Two - ") + QString(994, QLatin1Char('d')) + QChar(0x2026));
+    EXPECT_EQ(longLine, QStringLiteral("Two - ") + QString(994, QLatin1Char('d')) + QChar(0x2026));
     EXPECT_GE(scrollsTo, longWidth);
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(seen.caption, QStringLiteral("Error"));
