@@ -93,9 +93,12 @@ CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner) {
 void CHelpViewer::ShowFocusedLink() {
     // Tab between links selects the link's text.
     const QTextCursor cursor = m_pBrowser->textCursor();
-    QTextCursor first(cursor);
-    first.setPosition(cursor.selectionStart() + 1); // its format is that of the character before
-    const bool onLink = cursor.hasSelection() && first.charFormat().isAnchor();
+    bool onLink = false;
+    if (cursor.hasSelection()) {
+        QTextCursor first(cursor);
+        first.setPosition(cursor.selectionStart() + 1); // the format of the character before
+        onLink = first.charFormat().isAnchor();
+    }
     const QString line =
         onLink ? QStringLiteral("Link: %1").arg(cursor.selectedText().simplified()) : QString();
     if (line == m_pLinkLine->text()) {
