@@ -43,7 +43,8 @@ CString InitialOpenPath(const CString& openFile) {
     return buffer;
 }
 
-// The specified text, and on a second line what the system said, when it said anything.
+// The message, and on a second line what the system said about the failure, when it said
+// anything.
 CString WithCause(const wchar_t* text, const std::string& cause) {
     return cause.empty() ? CString(text) : text + CString(L"\n") + FromUtf8(cause);
 }

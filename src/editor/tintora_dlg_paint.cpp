@@ -16,6 +16,15 @@ namespace {
 
 constexpr int kIconSize = 32;
 
+bool TouchesCells(PenGrid grid, const GridRect& frame, const QRegion& region) {
+    for (int column = 0; column < GridColumns(grid); ++column) {
+        if (region.intersects(ToQRect(DrawnCell(grid, frame, 0, column)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void CTintoraDlg::OnPaint(QPaintEvent* event) {
@@ -23,6 +32,9 @@ void CTintoraDlg::OnPaint(QPaintEvent* event) {
     if (isMinimized()) {
         PaintMinimised(dc);
         return;
+    }
+    if (m_pPenArea != nullptr) {
+        m_pPenArea->ColoursShown();
     }
     QRegion region = event->region();
     if (region.isEmpty()) {
@@ -48,11 +60,14 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
     if (m_rcSecondaryGrid.Intersects(clip)) {
         DrawSecondaryGrid(dc, 0);
     }
-    // A small grid is always drawn whole; if only part of it was invalid, the rest follows
-    // in a repaint of its own (its hover mark goes, as with a full repaint).
-    for (const GridRect* frame : {&m_rcMainGrid, &m_rcSecondaryGrid}) {
-        if (frame->Intersects(clip) && !region.contains(ToQRect(*frame))) {
-            InvalidateRect(ToQRect(*frame));
+    // A small grid is always drawn whole; if only some of its cells were invalid, the rest
+    // follows in a repaint of its own (its hover mark goes, as with a full repaint). The gaps
+    // between the cells alone (the keyboard focus ring) do not count.
+    for (const PenGrid grid : {PenGrid::Main, PenGrid::Secondary}) {
+        const GridRect& frame = Frames().Of(grid);
+        if (frame.Intersects(clip) && !region.contains(ToQRect(frame)) &&
+            TouchesCells(grid, frame, region)) {
+            InvalidateRect(ToQRect(frame));
         }
     }
     if (m_rcStandardGrid.Intersects(clip)) {

@@ -26,6 +26,8 @@
 class DialogClient : public QWidget {
 public:
     DialogClient(CDialog& dialog, QSize size) : QWidget(&dialog), m_pDialog(&dialog) {
+        // Screen readers meet it under this name (covered_controls.h).
+        setObjectName(QStringLiteral("dialogClient"));
         setFixedSize(size);
         setAutoFillBackground(true); // the erase before every paint
         setMouseTracking(true);

@@ -85,8 +85,9 @@ TEST_F(EditorPaint, ClosesWithoutAskingWhateverWasChanged) {
     for (int key : {+Qt::Key_Escape, +Qt::Key_Return, 0}) { // 0: the close box
         Reopen();
         dlg->m_bModified = true;
-        // The pen area, which takes keys of its own, passes these on.
-        dlg->Client()->findChild<QWidget*>("penArea")->setFocus();
+        // The pen area passes Esc on; Enter there is its own, so it is pressed elsewhere.
+        QWidget* pens = dlg->Client()->findChild<QWidget*>("penArea");
+        (key == Qt::Key_Return ? dlg->GetDlgItem(IDC_LIGHT_BACKGROUND) : pens)->setFocus();
         key != 0 ? PressKey(*dlg, key) : static_cast<void>(dlg->close());
         EXPECT_FALSE(dlg->isVisible()) << key;
     }
@@ -190,6 +191,54 @@ TEST_F(EditorPaint, TheViewMenuRemembersItsChoices) {
     WriteProfileString(L"Tintora", L"Vision", L"sepia");
     Reopen();
     EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_NORMAL)->isChecked());
+}
+
+// The parts of a widget painted while it is watched.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// A click selects the pen and repaints its swatch alone; the hover mark on the clicked cell
+// stays. With the pens focused, the focus ring's old and new lines are painted as well.
+TEST_F(EditorPaint, AClickRepaintsTheSwatchAndTheFocusRingOnly) {
+    auto* pens = dynamic_cast<PenArea*>(dlg->Client()->findChild<QWidget*>("penArea"));
+    const auto ring = [pens](int pen) {
+        const QRect outer = pens->PenRect(pen).adjusted(-1, -1, 1, 1).translated(pens->pos());
+        return QRegion(outer).subtracted(QRegion(outer.adjusted(1, 1, -1, -1)));
+    };
+    const QRegion swatch(ToQRect(dlg->m_rcPenSwatch));
+    for (const auto& [focused, x, y, pen, rect] :
+         {std::tuple{false, 105, 168, 69, GridRect{102, 164, 118, 178}},
+          {false, 20, 90, 1, GridRect{13, 77, 36, 103}},
+          {true, 105, 168, 69, GridRect{102, 164, 118, 178}},
+          {true, 300, 90, 10, GridRect{292, 77, 315, 103}}}) {
+        dlg->activateWindow();
+        (focused ? static_cast<QWidget*>(pens) : dlg->GetDlgItem(IDC_LIGHT_BACKGROUND))->setFocus();
+        dlg->SelectPen(2);
+        MoveTo(*dlg, x, y);
+        Settle();
+        PaintLog log(dlg->Client());
+        ClickAt(*dlg, x, y);
+        EXPECT_EQ(dlg->m_nSelectedPen, pen);
+        EXPECT_EQ(log.painted, focused ? swatch + ring(2) + ring(pen) : swatch) << pen;
+        if (!focused) {
+            ExpectCell(ScreenClient(*dlg), pen, rect, true);
+        } else { // the ring lies around the cell; the mark is still in it
+            const COLORREF colour = dlg->ShownColour(pen);
+            EXPECT_EQ(PixelOf(ScreenClient(*dlg), rect.left, rect.top + 5),
+                      Rgb(colour) ^ 0xFFFFFFu);
+        }
+    }
 }
 
 TEST_F(EditorPaint, MinimisedWindowPaintsOnlyItsIcon) {
