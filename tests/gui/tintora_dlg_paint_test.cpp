@@ -166,9 +166,12 @@ TEST_F(EditorPaint, VisionsAndTheLowContrastSignChangeOnlyWhatIsDrawn) {
         EXPECT_EQ(PixelOf(image, 13, 77), 0xff0000u);
     }
     const auto pens = QAccessible::queryAccessibleInterface(dlg->findChild<QWidget*>("penArea"));
-    EXPECT_EQ(pens->child(2)->text(QAccessible::Description),
+    const auto mainPen = [&](int pen) {
+        return pens->child(0)->tableInterface()->cellAt(0, pen - 1);
+    };
+    EXPECT_EQ(mainPen(3)->text(QAccessible::Description),
               QStringLiteral("R 255, G 255, B 0, low contrast"));
-    EXPECT_EQ(pens->child(0)->text(QAccessible::Description), QStringLiteral("R 255, G 0, B 0"));
+    EXPECT_EQ(mainPen(1)->text(QAccessible::Description), QStringLiteral("R 255, G 0, B 0"));
     dlg->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
     EXPECT_EQ(PaintedClient(*dlg), normal);
 }
