@@ -56,7 +56,7 @@ FormatReadResult ReadImportFile(const CString& path) {
     if (!bytes) {
         return result;
     }
-    return ReadForeignPalettes(*format, *bytes, FromUtf8(StemOf(utf8Path)));
+    return ReadForeignPalettes(*format, *bytes, TextFromFileName(StemOf(utf8Path)));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ void AppendPens(std::string& out, const std::array<COLORREF, kPenCount>& colours
 
 // The palette's name in a comment; "*/" would end the comment early.
 std::string CommentText(const PaletteEntry& palette) {
-    std::string text = ToUtf8(palette.m_Name) + ": " + ToUtf8(palette.m_Description);
+    std::string text = VisibleUtf8(palette.m_Name) + ": " + VisibleUtf8(palette.m_Description);
     for (std::size_t at = text.find("*/"); at != std::string::npos; at = text.find("*/", at)) {
         text.replace(at, 2, "* /");
     }

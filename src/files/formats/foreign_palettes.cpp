@@ -5,22 +5,44 @@
 #include "files/formats/gpl_format.h"
 #include "files/formats/hex_format.h"
 #include "files/formats/json_format.h"
+#include "files/palette_file.h"
 
-FormatReadResult ReadForeignPalettes(PaletteFormat format, std::string_view bytes,
-                                     const CString& name) {
+namespace {
+
+FormatReadResult ReadAnyFormat(PaletteFormat format, const ByteSource& source,
+                               const CString& name) {
     switch (format) {
     case PaletteFormat::Json:
-        return ReadJsonPalettes(bytes);
+        return ReadJsonPalettes(source);
     case PaletteFormat::Gpl:
-        return ReadGplPalette(bytes, name);
+        return ReadGplPalette(source, name);
     case PaletteFormat::Hex:
-        return ReadHexPalette(bytes, name);
+        return ReadHexPalette(source, name);
     default: {
         FormatReadResult refused;
         refused.error = "this format is not read here";
         return refused;
     }
     }
+}
+
+} // namespace
+
+FormatReadResult ReadForeignPalettes(PaletteFormat format, const ByteSource& source,
+                                     const CString& name) {
+    FormatReadResult result = ReadAnyFormat(format, source, name);
+    // The readers of many palettes refuse more as they read (RoomForAnotherPalette); this
+    // holds the limit for any reader that does not.
+    if (result.palettes.size() > kMaxPalettes) {
+        result.palettes.clear();
+        result.error = std::string(kTooManyPalettesText);
+    }
+    return result;
+}
+
+FormatReadResult ReadForeignPalettes(PaletteFormat format, std::string_view bytes,
+                                     const CString& name) {
+    return ReadForeignPalettes(format, SourceOf(bytes), name);
 }
 
 bool WriteForeignPalette(PaletteFormat format, const PaletteEntry& palette, int variant,

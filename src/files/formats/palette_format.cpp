@@ -5,7 +5,9 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
+#include "files/palette_file.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -101,6 +103,47 @@ std::string UnstorableTextProblem(const CString& text) {
     return {};
 }
 
+ByteSource SourceOf(std::string_view bytes) {
+    return [bytes]() mutable { return std::exchange(bytes, std::string_view()); };
+}
+
+bool RoomForAnotherPalette(FormatReadResult& result, const std::string& place) {
+    if (result.palettes.size() < kMaxPalettes) {
+        return true;
+    }
+    if (result.error.empty()) {
+        result.error = place + ": " + std::string(kTooManyPalettesText);
+    }
+    return false;
+}
+
+CString TextFromFileName(std::string_view bytes) {
+    CString text = FromUtf8(bytes);
+    // FromUtf8 keeps each stray byte as U+DC80 to U+DCFF, the byte in its low bits.
+    for (wchar_t& c : text) {
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            c = DecodeWindows1252(std::string(1, static_cast<char>(c & 0xFF))).front();
+        }
+    }
+    return text;
+}
+
+std::string VisibleUtf8(const CString& text) {
+    std::string out;
+    CString run; // converted whole, as a character may take two wchar_t
+    for (const wchar_t c : text) {
+        if (c == L'\r' || c == L'\n' || (c >= 0x80 && c <= 0x9F)) {
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\x%02X", static_cast<unsigned>(c));
+            out += ToUtf8(run) + escaped.data();
+            run.clear();
+        } else {
+            run += c;
+        }
+    }
+    return out + ToUtf8(run);
+}
+
 CString TextFromForeignBytes(std::string_view bytes) {
     return IsValidUtf8(bytes) ? FromUtf8(bytes) : DecodeWindows1252(bytes);
 }
@@ -108,7 +151,8 @@ CString TextFromForeignBytes(std::string_view bytes) {
 std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
                                                     const std::vector<COLORREF>& rows,
                                                     const std::string& placeOfPen256,
-                                                    std::vector<std::string>& warnings) {
+                                                    std::vector<std::string>& warnings,
+                                                    std::size_t counted) {
     auto palette = std::make_unique<PaletteEntry>();
     palette->m_Name = std::move(name);
     palette->m_Description = std::move(description);
@@ -118,8 +162,8 @@ std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString descri
         palette->m_Colours[kLightBackground][k] = rows[k - 1];
         palette->m_Colours[kDarkBackground][k] = rows[k - 1];
     }
-    if (rows.size() > used) {
-        const std::size_t extra = rows.size() - used;
+    if (rows.size() + counted > used) {
+        const std::size_t extra = rows.size() + counted - used;
         warnings.push_back(placeOfPen256 + ": " + std::to_string(extra) +
                            (extra == 1 ? " colour after the 255th is ignored"
                                        : " colours after the 255th are ignored") +

@@ -1,0 +1,14 @@
+// How much of one line the readers hold at once. No palette or colour list needs lines
+// anywhere near this long; a file that has one is refused with its line named, rather than
+// read into gigabytes of memory.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+inline constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;
+
+// "line 12: longer than 64 MiB", the reason given for such a file.
+inline std::string LineTooLongText(std::size_t line) {
+    return "line " + std::to_string(line) + ": longer than 64 MiB";
+}
