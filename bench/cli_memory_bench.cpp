@@ -1,9 +1,9 @@
 // Peak memory of tintora-cli on hostile inputs: a JSON of 1.7 million palettes, lines of
 // 600 MB in every format the tool reads, a palette of 600 MB of short lines, a .pal of one
-// palette too many. Each input is made in a scratch folder when its case runs and removed
-// after it; the command runs as a child process and its peak resident size comes from wait4.
-// Prints one row per case with the exit code, the peak, the time and the limit it must stay
-// under; exits non-zero when a case goes over its limit.
+// palette too many, names of 1.2 GB in all. Each input is made in a scratch folder when its case
+// runs and removed after it; the command runs as a child process and its peak resident size comes
+// from wait4. Prints one row per case with the exit code, the peak, the time and the limit it must
+// stay under; exits non-zero when a case goes over its limit.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -122,6 +122,19 @@ const Case kCases[] = {
      "body.pal",
      [](const fs::path& p) { MakeFile(p, "*P,D\n", "# a comment\n", 50 * kMB, ""); },
      {"dump", "@"},
+     1000},
+    {".pal, 20 palettes of 60 MB names: dump",
+     "names.pal",
+     [](const fs::path& p) { MakeFile(p, "", "*" + std::string(60 * kMB, 'n') + "\n", 20, ""); },
+     {"dump", "@"},
+     1000},
+    {"JSON, 20 palettes of 60 MB names: convert",
+     "names.json",
+     [](const fs::path& p) {
+         MakeFile(p, "{\"palettes\":[", "{\"name\":\"" + std::string(60 * kMB, 'n') + "\"},", 20,
+                  "{}]}");
+     },
+     {"convert", "@", "out.pal"},
      1000},
     {"hex, 600 MB line: convert",
      "line.hex",

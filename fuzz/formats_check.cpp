@@ -3,6 +3,7 @@
 
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
+#include "shared/text_encoding.h"
 
 namespace {
 
@@ -34,12 +35,13 @@ std::string CheckWrittenReadsBack(PaletteFormat format, const PaletteEntry& pale
             return "GIMP does not read back pen " + std::to_string(pen);
         }
     }
-    // The name line is read without the blanks around it, and an empty one is no name.
-    const std::size_t first = palette.m_Name.find_first_not_of(L" \t\r");
-    const CString trimmed =
-        first == CString::npos
-            ? CString()
-            : palette.m_Name.substr(first, palette.m_Name.find_last_not_of(L" \t\r") - first + 1);
+    // The name line is written with line breaks and C1 controls spelled out, read without
+    // the blanks around it, and an empty one is no name.
+    const CString name = FromUtf8(VisibleUtf8(palette.m_Name));
+    const std::size_t first = name.find_first_not_of(L" \t");
+    const CString trimmed = first == CString::npos
+                                ? CString()
+                                : name.substr(first, name.find_last_not_of(L" \t") - first + 1);
     return trimmed.empty() || read.m_Name == trimmed ? "" : "GIMP changes the name";
 }
 

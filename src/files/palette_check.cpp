@@ -148,6 +148,7 @@ private:
     std::optional<OpenPalette> m_palette;
     std::unordered_map<CString, std::size_t> m_firstLineOfName;
     std::size_t m_headers = 0;
+    std::size_t m_textBytes = 0; // of the names and descriptions so far
     bool m_sawHeader = false;
 };
 
@@ -157,10 +158,13 @@ bool PaletteChecker::CheckLine(std::size_t line, std::string_view text) {
                      L"line feed as one line");
     }
     if (const std::optional<DefFileHeader> header = ParseDefFileHeader(text)) {
-        if (++m_headers > kMaxPalettes) {
+        m_textBytes += header->name.size() + header->description.size();
+        const bool tooMany = ++m_headers > kMaxPalettes;
+        if (tooMany || m_textBytes > kMaxPaletteTextBytes) {
             m_palette.reset();
-            ReportError(line, FromUtf8(kTooManyPalettesText) +
-                                  L" from this line on; the editor cannot open this file");
+            ReportError(line, (tooMany ? FromUtf8(kTooManyPalettesText) + L" from this line on"
+                                       : FromUtf8(kTooMuchPaletteText) + L" by this line") +
+                                  L"; the editor cannot open this file");
             return false;
         }
         CheckHeader(line, text, *header);

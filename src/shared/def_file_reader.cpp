@@ -79,6 +79,7 @@ bool CVeldraDefFileReader::Open(const CString& path) {
     Close();
     m_error.clear();
     m_tooMany = false;
+    m_textBytes = 0;
     m_file = OpenForReading(path, &m_error);
     if (m_file == nullptr) {
         return false;
@@ -112,15 +113,15 @@ bool CVeldraDefFileReader::IndexFile() {
             begin = end + 1;
             ++lines;
         }
-        if (m_tooMany) {
+        if (got == 0 && begin < filled) {
+            // The last line may lack its line end.
+            IndexLine({block.data() + begin, filled - begin}, blockStart + begin,
+                      blockStart + filled);
+        }
+        if (m_tooMany || !m_error.empty()) {
             return false;
         }
         if (got == 0) {
-            // The last line may lack its line end.
-            if (begin < filled) {
-                IndexLine({block.data() + begin, filled - begin}, blockStart + begin,
-                          blockStart + filled);
-            }
             if (!m_items.empty()) {
                 m_items.back().bodyEnd = blockStart + filled;
             }
@@ -149,6 +150,11 @@ void CVeldraDefFileReader::IndexLine(std::string_view line, std::uint64_t lineBe
     }
     if (m_items.size() == m_itemLimit) {
         m_tooMany = true;
+        return;
+    }
+    m_textBytes += header->name.size() + header->description.size();
+    if (m_textBytes > kMaxPaletteTextBytes) {
+        m_error = kTooMuchPaletteText;
         return;
     }
     if (!m_items.empty()) {

@@ -39,7 +39,8 @@ public:
     virtual ~CVeldraDefFileReader();
 
     // True when the file can be read (a folder, a missing file and one with a line longer
-    // than kMaxLineBytes cannot); otherwise Error() says why.
+    // than kMaxLineBytes or names longer than kMaxPaletteTextBytes cannot); otherwise
+    // Error() says why.
     bool Open(const CString& path);
     const std::string& Error() const { return m_error; }
     // Open refuses a file of more items than this, rather than run out of memory on it.
@@ -82,6 +83,7 @@ private:
     std::string m_error;
     std::size_t m_itemLimit = SIZE_MAX;
     bool m_tooMany = false;
+    std::size_t m_textBytes = 0; // of all names and descriptions
     std::size_t m_bodyPos = 0;
     std::uint64_t m_bodyLeft = 0; // bytes of the item not yet in m_body
 };

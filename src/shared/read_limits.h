@@ -7,6 +7,11 @@
 #include <string>
 
 inline constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;
+// The same for the names and descriptions of all palettes of a file together: each is held
+// as wide text, four times its size, for as long as the palettes are.
+inline constexpr std::size_t kMaxPaletteTextBytes = kMaxLineBytes;
+inline constexpr const char* kTooMuchPaletteText =
+    "the palette names and descriptions take more than 64 MiB together";
 
 // "line 12: longer than 64 MiB", the reason given for such a file.
 inline std::string LineTooLongText(std::size_t line) {

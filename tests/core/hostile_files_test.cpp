@@ -139,6 +139,8 @@ const HostileFile kHostileFiles[] = {
      PaletteReadStatus::TooMany},
     {"TenThousandPalettesOfOneName", File([] { return ManyPalettes(10000, true); }),
      PaletteReadStatus::Ok, 10000, ManyPalettesRead(true)},
+    {"NamesOf66MB", File([] { return Repeated("*" + std::string(33 * kMegabyte, 'n') + "\n", 2); }),
+     PaletteReadStatus::OpenFailed},
     {"PenLinesOfTenThousandFields", File(PenLinesOfTenThousandFields), PaletteReadStatus::Ok, 1,
      EveryPenSet},
     {"Folder",
@@ -253,6 +255,10 @@ TEST(ForeignReaders, RefuseHugeInputAtTheLimit) {
          kMegabyte},
         {PaletteFormat::Json, manyPalettes + "}", "palettes[100000]: more than 100,000 palettes",
          palettes},
+        {PaletteFormat::Json,
+         "{\"palettes\":[{\"name\":\"" + huge.substr(0, 33 * kMegabyte) + "\"},{\"name\":\"" +
+             huge.substr(0, 33 * kMegabyte) + "\"}]}",
+         "palettes[1].name: the palette names and descriptions take more than 64 MiB", palettes},
     };
     for (const auto& [format, input, error, heap] : inputs) {
         std::size_t at = 0;
@@ -279,16 +285,26 @@ TEST(StreamedOutput, NeedsNoMemoryForWhatItHasPrinted) {
     EXPECT_EQ(CheckPaletteStream(file, [](const PaletteFinding&) {}), 200001u);
     EXPECT_LE(g_heapPeak - before, kMegabyte);
     std::fclose(file);
-    // A line longer than the reader reads ends the check with that one error.
-    WriteBytes(folder.Path("long.pal"), "*Name\n" + std::string(65 * kMegabyte, ' '));
-    file = OpenForReading(folder.File("long.pal"));
-    std::vector<PaletteFinding> findings;
-    CheckPaletteStream(file,
-                       [&findings](const PaletteFinding& found) { findings.push_back(found); });
-    std::fclose(file);
-    EXPECT_EQ(findings, (std::vector<PaletteFinding>{
-                            {2, FindingKind::Error,
-                             L"line 2: longer than 64 MiB; the editor cannot open this file"}}));
+    // A line longer than the reader reads, or names longer in all than it holds, end the
+    // check with that one error.
+    const std::string name(33 * kMegabyte, 'n');
+    for (const auto& [text, finding] : {
+             std::pair<std::string, PaletteFinding>{
+                 "*Name\n" + std::string(65 * kMegabyte, ' '),
+                 {2, FindingKind::Error,
+                  L"line 2: longer than 64 MiB; the editor cannot open this file"}},
+             {"*" + name + "\n*" + name + "\n",
+              {2, FindingKind::Error,
+               L"the palette names and descriptions take more than 64 MiB together by this "
+               L"line; the editor cannot open this file"}},
+         }) {
+        WriteBytes(folder.Path("long.pal"), text);
+        file = OpenForReading(folder.File("long.pal"));
+        std::vector<PaletteFinding> findings;
+        CheckPaletteStream(file, [&](const PaletteFinding& found) { findings.push_back(found); });
+        std::fclose(file);
+        EXPECT_EQ(findings, std::vector<PaletteFinding>{finding});
+    }
 
     UI_LIST list(nullptr);
     for (int palette = 0; palette < 2000; ++palette) { // 10 MB of JSON

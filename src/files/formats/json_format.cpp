@@ -111,7 +111,8 @@ private:
     std::size_t m_linesBefore = 0; // line ends before m_window
     std::size_t m_lineStart = 0;   // where the line of m_window's start begins in the input
     bool m_ended = false;
-    std::string m_scratch; // a colour's text, reused for each
+    std::size_t m_textBytes = 0; // of the names and descriptions so far
+    std::string m_scratch;       // a colour's text, reused for each
     FormatReadResult m_result;
 };
 
@@ -268,6 +269,10 @@ bool JsonPaletteReader::ReadText(const std::string& place, CString& text) {
     std::string utf8;
     if (!ReadString(&utf8)) {
         return false;
+    }
+    m_textBytes += utf8.size();
+    if (m_textBytes > kMaxPaletteTextBytes) {
+        return FailAt(place, kTooMuchPaletteText);
     }
     text = FromUtf8(utf8);
     const std::string problem = UnstorableTextProblem(text);
