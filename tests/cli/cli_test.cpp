@@ -281,8 +281,9 @@ TEST_F(CliTest, PaletteNamedAfterAFileNameOfAnyEncoding) {
     for (const auto& [file, expected] :
          {std::pair<std::string, std::string>{"caf\xe9.hex",
                                               "{\"palettes\":[{\"name\":\"caf\xc3\xa9\""},
-          {"\xe4\xb8\xad.hex", "file name: the character U+4E2D cannot be stored"}}) {
-        std::ofstream(Path(file)) << "102030\n";
+          {"\xe4\xb8\xad.hex", "file name: the character U+4E2D cannot be stored"},
+          {"\xe4\xb8\xad.gpl", "file name: the character U+4E2D cannot be stored"}}) {
+        std::ofstream(Path(file)) << (file.ends_with("gpl") ? "GIMP Palette\n1 2 3\n" : "102030\n");
         const CliRun run = Run({"convert", "@" + file, "-", "--to", "json"});
         EXPECT_TRUE((run.out + run.err).find(expected) != std::string::npos) << run.err;
     }

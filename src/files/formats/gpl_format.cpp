@@ -92,9 +92,10 @@ FormatReadResult GplReader::Read(const ByteSource& source, const CString& fallba
         Fail(lines.Number(), "no colours (one \"R G B name\" row per colour)");
         return std::move(m_result);
     }
-    CString name = m_name && !m_name->empty() ? *m_name : fallbackName;
+    const bool named = m_name && !m_name->empty();
+    CString name = named ? *m_name : fallbackName;
     if (const std::string problem = UnstorableTextProblem(name); !problem.empty()) {
-        m_result.error = "Name: " + problem;
+        m_result.error = (named ? "Name: " : "file name: ") + problem;
         return std::move(m_result);
     }
     m_result.palettes.push_back(
