@@ -36,9 +36,15 @@ std::string LegacyColourTableProblem(const CString& iniPath) {
     if (file == nullptr) {
         return reason;
     }
-    const long size = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+    // Counted by reading rather than seeking: a long cannot hold every file's size.
+    std::size_t size = 0;
+    char block[1 << 16];
+    for (std::size_t got = 1; got > 0 && size <= kMaxLineBytes;) {
+        got = std::fread(block, 1, sizeof block, file);
+        size += got;
+    }
     std::fclose(file);
-    if (size < 0 || static_cast<unsigned long>(size) > kMaxLineBytes) {
+    if (size > kMaxLineBytes) {
         return "larger than 64 MiB; not a Veldra 3 colour table";
     }
     if (!TINIFile(iniPath.c_str()).HasSection(L"COLORS")) {
