@@ -38,15 +38,10 @@ PaletteListPtr ReadPalettesAs(const std::string& path, PaletteFormat format, std
     if (!file) {
         return nullptr;
     }
-    // Read a piece at a time: the readers keep what they need, never the whole file.
-    std::string piece(1 << 16, '\0');
-    const ByteSource source = [&piece, &file]() {
-        return std::string_view(piece.data(),
-                                std::fread(piece.data(), 1, piece.size(), file.get()));
-    };
     // Standard input has no file name to name the palette after.
     const CString name = IsStandardStream(path) ? L"Imported" : TextFromFileName(StemOf(path));
-    FormatReadResult result = ReadForeignPalettes(format, source, name);
+    // Read a piece at a time: the readers keep what they need, never the whole file.
+    FormatReadResult result = ReadForeignPalettes(format, SourceOf(file.get()), name);
     if (std::ferror(file.get()) != 0) {
         ReportFileError(err, path, SystemErrorText(errno));
         return nullptr;

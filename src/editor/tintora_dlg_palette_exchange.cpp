@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QString>
 #include <array>
+#include <cerrno>
+#include <cstdio>
 
 #include "editor/tintora_dlg.h"
 #include "filedialog/file_dialog_ex.h"
@@ -52,11 +54,18 @@ FormatReadResult ReadImportFile(const CString& path) {
         result.error = "the file is not a .gpl, .hex or .json file";
         return result;
     }
-    const std::optional<std::string> bytes = ReadFileBytes(path, &result.error);
-    if (!bytes) {
+    std::FILE* file = OpenForReading(path, &result.error);
+    if (file == nullptr) {
         return result;
     }
-    return ReadForeignPalettes(*format, *bytes, TextFromFileName(StemOf(utf8Path)));
+    // Read as it comes: however large the file, only what the palettes need is kept.
+    result = ReadForeignPalettes(*format, SourceOf(file), TextFromFileName(StemOf(utf8Path)));
+    if (std::ferror(file) != 0) {
+        result.palettes.clear();
+        result.error = SystemErrorText(errno);
+    }
+    std::fclose(file);
+    return result;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 #include "files/palette_file.h"
@@ -105,6 +106,14 @@ std::string UnstorableTextProblem(const CString& text) {
 
 ByteSource SourceOf(std::string_view bytes) {
     return [bytes]() mutable { return std::exchange(bytes, std::string_view()); };
+}
+
+ByteSource SourceOf(std::FILE* file) {
+    auto buffer = std::make_shared<std::string>(std::size_t{1} << 16, '\0');
+    return [file, buffer] {
+        return std::string_view(buffer->data(),
+                                std::fread(buffer->data(), 1, buffer->size(), file));
+    };
 }
 
 bool RoomForAnotherPalette(FormatReadResult& result, const std::string& place) {

@@ -2,6 +2,7 @@
 // sink writers write to, and the rules for colours and texts that every format follows.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +42,9 @@ using ByteSink = std::function<bool(std::string_view)>;
 using ByteSource = std::function<std::string_view()>;
 // A source of all of bytes in one piece (bytes must outlive it).
 ByteSource SourceOf(std::string_view bytes);
+// A source of what file holds from where it stands, read a block at a time into a buffer of
+// the source's own; file must outlive it, and a read error ends the input (see ferror).
+ByteSource SourceOf(std::FILE* file);
 
 // False, with result's error set at place, when result already holds as many palettes as a
 // palette file may; readers of formats of many palettes ask before making another, so that
