@@ -23,11 +23,12 @@ void CommandTable::AddHelpFooter() {
     for (const std::string& example : m_examples) {
         footer += "  " + example + "\n";
     }
-    footer += "\nFILE, IN and OUT may be - for standard input or output.\n"
-              "\nExit status:\n"
-              "  0  success; for check, nothing to report\n"
-              "  1  failure, every file left as it was; for check, findings were reported\n"
-              "  2  wrong usage; for check, the file cannot be read\n";
+    footer +=
+        "\nFILE, IN and OUT may be - for standard input or output.\n"
+        "\nExit status:\n"
+        "  0  success; for check and audit, nothing to report\n"
+        "  1  failure, every file left as it was; for check and audit, findings were reported\n"
+        "  2  wrong usage; for check and audit, the file cannot be read\n";
     m_app.footer(footer);
 }
 

@@ -15,7 +15,8 @@
 
 namespace {
 
-const std::vector<std::string> kFormatNames = {"pal", "json", "gpl", "hex", "css"};
+const std::vector<std::string> kFormatNames = {"pal", "json", "gpl",  "hex", "css",
+                                               "ase", "aco",  "jasc", "riff"};
 
 // The chosen palette alone, as a list of its own (a copy: the list owns its palettes).
 PaletteListPtr ChosenOnly(const ConvertRequest& request, const UI_LIST& list, std::ostream& err) {
@@ -38,11 +39,6 @@ int ConvertPalettes(const ConvertRequest& request, std::ostream& err) {
     const std::optional<PaletteFormat> from = FormatFor(request.input, request.from, "--from", err);
     const std::optional<PaletteFormat> to = FormatFor(request.output, request.to, "--to", err);
     if (!from || !to) {
-        return kExitUsage;
-    }
-    if (*from == PaletteFormat::Css) {
-        ReportFileError(err, request.input,
-                        "CSS is written, not read; convert from another format");
         return kExitUsage;
     }
     // A .pal file is locked from before the read (IN may be OUT) to the write, as import
@@ -77,7 +73,9 @@ void AddConvertCommand(CommandTable& table) {
     auto request = std::make_shared<ConvertRequest>();
     auto background = std::make_shared<std::string>("light");
     CLI::App& command = table.Add(
-        "convert", "Convert palettes between .pal, JSON, GIMP (.gpl), hex lists and CSS",
+        "convert",
+        "Convert palettes between .pal, JSON, GIMP (.gpl), hex lists, CSS, Adobe swatches (.ase, "
+        ".aco), JASC and RIFF palettes",
         "tintora-cli convert colours.pal colours.gpl --palette Pastels", [request, background] {
             request->dark = *background == "dark";
             return ConvertPalettes(*request, std::cerr);
@@ -87,16 +85,19 @@ void AddConvertCommand(CommandTable& table) {
     AddPaletteChoiceOptions(command, request->choice);
     command
         .add_option("--background", *background,
-                    "Which colours go to .gpl and .hex, which hold one variant (default light)")
+                    "Which colours go to the formats that hold one variant: gpl, hex, aco, jasc, "
+                    "riff (default light)")
         ->check(CLI::IsMember({"light", "dark"}));
     command
         .add_option("--from", request->from,
-                    "Format of IN when its extension does not say: pal, json, gpl or hex")
+                    "Format of IN when its extension does not say: pal, json, gpl, hex, css, ase, "
+                    "aco, jasc or riff (a .pal holding JASC or RIFF is told by its content)")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
     command
         .add_option("--to", request->to,
-                    "Format of OUT when its extension does not say: pal, json, gpl, hex or css")
+                    "Format of OUT when its extension does not say: pal, json, gpl, hex, css, ase, "
+                    "aco, jasc or riff (a .pal is written as Tintora's own unless jasc or riff)")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
 }

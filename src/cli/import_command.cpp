@@ -40,9 +40,9 @@ PaletteListPtr LegacyPalettes(const std::string& iniFile, std::ostream& err) {
     return list;
 }
 
-// Sources in a format of their own, by extension (or --from): palette files, .gpl, .hex and
-// .json; CSS is refused, as it is only written. Anything else is the older product's INI
-// file, as it always was.
+// Sources in a format of their own, by extension (or --from): palette files (JASC and RIFF
+// ones too), .gpl, .hex, .json, .css, .ase and .aco. Anything else is the older product's
+// INI file, as it always was.
 PaletteListPtr SourcePalettes(const std::string& source, const std::optional<std::string>& from,
                               std::ostream& err) {
     std::optional<PaletteFormat> format =
@@ -76,7 +76,8 @@ int ExtendStandardInput(UI_LIST& source, std::ostream& err) {
     return WritePalettes("-", *list, err) ? kExitSuccess : kExitFailure;
 }
 
-// The exit code of a locked update, after reporting why it failed.
+} // namespace
+
 int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
                  std::ostream& err) {
     switch (result.status) {
@@ -96,8 +97,6 @@ int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& resu
     }
     return kExitFailure;
 }
-
-} // namespace
 
 int ImportPalettes(const ImportRequest& request, std::ostream& err) {
     if (IsStandardStream(request.source) && IsStandardStream(request.paletteFile)) {
@@ -124,7 +123,9 @@ int ImportPalettes(const ImportRequest& request, std::ostream& err) {
 void AddImportCommand(CommandTable& table) {
     auto request = std::make_shared<ImportRequest>();
     CLI::App& command = table.Add(
-        "import", "Append the palettes of SOURCE (.pal, .gpl, .hex, .json or an INI file) to FILE",
+        "import",
+        "Append the palettes of SOURCE (.pal, .gpl, .hex, .json, .css, .ase, .aco or an INI "
+        "file) to FILE",
         "tintora-cli import Web.gpl colours.pal",
         [request] { return ImportPalettes(*request, std::cerr); });
     command
@@ -138,7 +139,10 @@ void AddImportCommand(CommandTable& table) {
         ->required();
     command
         .add_option("--from", request->from,
-                    "Format of SOURCE when its extension does not say: ini, pal, gpl, hex or json")
+                    "Format of SOURCE when its extension does not say: ini, pal, gpl, hex, json, "
+                    "css, ase, aco, jasc or riff")
         ->option_text("FMT")
-        ->check(CLI::IsMember({"ini", "pal", "gpl", "hex", "json"}, CLI::ignore_case));
+        ->check(
+            CLI::IsMember({"ini", "pal", "gpl", "hex", "json", "css", "ase", "aco", "jasc", "riff"},
+                          CLI::ignore_case));
 }

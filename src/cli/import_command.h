@@ -18,3 +18,10 @@ struct ImportRequest {
 int ImportPalettes(const ImportRequest& request, std::ostream& err);
 
 void AddImportCommand(CommandTable& table);
+
+struct PaletteUpdateResult;
+
+// The exit code of a locked update of paletteFile (UpdatePaletteFile), after reporting why
+// it failed; a change that declined has reported its own reason.
+int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
+                 std::ostream& err);

@@ -4,11 +4,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/audit_command.h"
 #include "cli/check_command.h"
 #include "cli/cli_platform.h"
 #include "cli/command_table.h"
 #include "cli/convert_command.h"
 #include "cli/default_command.h"
+#include "cli/derive_command.h"
 #include "cli/dump_command.h"
 #include "cli/import_command.h"
 #ifdef TINTORA_CLI_RENDER
@@ -25,6 +27,7 @@ constexpr std::array kCommands = {
     CommandRegistration{&AddDefaultCommand}, CommandRegistration{&AddDumpCommand},
     CommandRegistration{&AddImportCommand},  CommandRegistration{&AddCheckCommand},
     CommandRegistration{&AddConvertCommand}, CommandRegistration{&AddRenderCommand},
+    CommandRegistration{&AddAuditCommand},   CommandRegistration{&AddDeriveCommand},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // CTintoraDlg: the exchange of palettes with other tools. Import Palette appends the
-// palettes of a GIMP palette, a hex list or a JSON file; Export Palette writes the current
-// palette, in the shown variant, in the format of the file dialog's filter.
+// palettes of a file in any format Tintora reads (a .pal file by its content: JASC, RIFF or
+// our own); Export Palette writes the current palette, in the shown variant, in the format
+// of the file dialog's filter.
 #include <QFileDialog>
 #include <QString>
 #include <array>
@@ -10,6 +11,7 @@
 #include "editor/tintora_dlg.h"
 #include "filedialog/file_dialog_ex.h"
 #include "files/formats/foreign_palettes.h"
+#include "files/palette_file.h"
 #include "platform/qt_text.h"
 #include "shared/file_io.h"
 #include "shared/paths.h"
@@ -24,19 +26,30 @@ struct ExchangeFormat {
 };
 
 // In the order of the export dialog's filter.
-constexpr std::array<ExchangeFormat, 4> kExportFormats = {{
+constexpr std::array<ExchangeFormat, 8> kExportFormats = {{
     {PaletteFormat::Gpl, L"gpl"},
     {PaletteFormat::Hex, L"hex"},
     {PaletteFormat::Css, L"css"},
     {PaletteFormat::Json, L"json"},
+    {PaletteFormat::Ase, L"ase"},
+    {PaletteFormat::Aco, L"aco"},
+    {PaletteFormat::Jasc, L"pal"},
+    {PaletteFormat::Riff, L"pal"},
 }};
 
-const wchar_t kImportFilter[] = L"Palettes of other tools (*.gpl;*.hex;*.json)|*.gpl;*.hex;*.json|"
-                                L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
-                                L"JSON palettes (*.json)|*.json||";
+const wchar_t kImportFilter[] =
+    L"Palettes of other tools (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)|"
+    L"*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal|"
+    L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
+    L"JSON palettes (*.json)|*.json|CSS custom properties (*.css)|*.css|"
+    L"Adobe Swatch Exchange (*.ase)|*.ase|Photoshop swatches (*.aco)|*.aco|"
+    L"JASC, RIFF or Tintora palettes (*.pal)|*.pal||";
 const wchar_t kExportFilter[] = L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
                                 L"CSS custom properties (*.css)|*.css|"
-                                L"JSON palettes (*.json)|*.json||";
+                                L"JSON palettes (*.json)|*.json|"
+                                L"Adobe Swatch Exchange (*.ase)|*.ase|"
+                                L"Photoshop swatches (*.aco)|*.aco|"
+                                L"JASC palette (*.pal)|*.pal|RIFF palette (*.pal)|*.pal||";
 
 // Without a shared folder of its own the site's shared folder is the user's.
 bool SharedFolderAvailable() {
@@ -44,19 +57,52 @@ bool SharedFolderAvailable() {
                .compare(ToQString(coreGetUserAppPath()), Qt::CaseInsensitive) != 0;
 }
 
+// The palettes of a palette file of our own, as Import takes them.
+FormatReadResult ReadOwnPaletteFile(const CString& path) {
+    FormatReadResult result;
+    const PaletteReadResult read = ReadPaletteFile(path);
+    if (read.status != PaletteReadStatus::Ok) {
+        result.error = read.status == PaletteReadStatus::OpenFailed ? read.reason
+                       : read.status == PaletteReadStatus::NoNames
+                           ? "the file names no palette"
+                           : "the file names too many palettes";
+        return result;
+    }
+    const std::unique_ptr<UI_LIST> list(read.list);
+    while (UI_ELEMENT* palette = list->First()) {
+        result.palettes.emplace_back(static_cast<PaletteEntry*>(list->Subtract(palette)));
+    }
+    return result;
+}
+
 // The palettes of the file at path, or an error that says what went wrong where.
 FormatReadResult ReadImportFile(const CString& path) {
     const std::string utf8Path = ToUtf8(path);
-    const std::optional<PaletteFormat> format = FormatFromPath(utf8Path);
+    std::optional<PaletteFormat> format = FormatFromPath(utf8Path);
     FormatReadResult result;
-    if (format != PaletteFormat::Gpl && format != PaletteFormat::Hex &&
-        format != PaletteFormat::Json) {
-        result.error = "the file is not a .gpl, .hex or .json file";
+    if (!format) {
+        result.error = "the file's extension names no palette format Tintora reads";
         return result;
     }
     std::FILE* file = OpenForReading(path, &result.error);
     if (file == nullptr) {
         return result;
+    }
+    if (format == PaletteFormat::Pal) {
+        // Which of the .pal formats the file holds, its first bytes tell; then the reader
+        // starts from the first byte again.
+        std::array<char, 16> start{};
+        format = PalFormatOf(
+            std::string_view(start.data(), std::fread(start.data(), 1, start.size(), file)));
+        if (format == PaletteFormat::Pal) {
+            std::fclose(file);
+            return ReadOwnPaletteFile(path);
+        }
+        if (std::fseek(file, 0, SEEK_SET) != 0) {
+            result.error = SystemErrorText(errno);
+            std::fclose(file);
+            return result;
+        }
     }
     // Read as it comes: however large the file, only what the palettes need is kept.
     result = ReadForeignPalettes(*format, SourceOf(file), TextFromFileName(StemOf(utf8Path)));
@@ -130,11 +176,12 @@ void CTintoraDlg::OnExportPalette() {
         kExportFormats[static_cast<std::size_t>(std::max<qsizetype>(index, 0))].format;
     const CString path = dlg.GetPathName();
     SafeFileWriter file(path);
-    const bool written =
-        file.IsOpen() &&
-        WriteForeignPalette(format, *m_pCurrentPalette, m_nBackground,
-                            [&file](std::string_view bytes) { return file.Write(bytes); }) &&
-        file.Commit();
+    const bool written = file.IsOpen() &&
+                         WriteForeignPalette(
+                             format, *m_pCurrentPalette, m_nBackground,
+                             [&file](std::string_view bytes) { return file.Write(bytes); },
+                             FromUtf8(StemOf(ToUtf8(path)))) &&
+                         file.Commit();
     if (!written) {
         // The writer's own reason follows, as it does for the other file commands.
         const CString text =

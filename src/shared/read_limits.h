@@ -13,6 +13,12 @@ inline constexpr std::size_t kMaxPaletteTextBytes = kMaxLineBytes;
 inline constexpr const char* kTooMuchPaletteText =
     "the palette names and descriptions take more than 64 MiB together";
 
+// The binary swatch formats are read whole, as their blocks point back and forth; no swatch
+// file comes anywhere near this size.
+inline constexpr std::size_t kMaxBinaryFileBytes = std::size_t{16} << 20;
+inline constexpr const char* kBinaryFileTooLong =
+    "the file is longer than 16 MiB, far more than any palette of this format needs";
+
 // "line 12: longer than 64 MiB", the reason given for such a file.
 inline std::string LineTooLongText(std::size_t line) {
     return "line " + std::to_string(line) + ": longer than 64 MiB";

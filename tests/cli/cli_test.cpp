@@ -158,25 +158,51 @@ TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
 }
 
 // Each format's palettes join the file: Sky from the .hex file's name, Sea from the GIMP
-// palette's, the three of the JSON file, and the same three again from the palette file.
+// palette's, the three of the JSON file, the same three again from the palette file, then
+// one each from a JASC and a RIFF palette (told from ours by their content), an .ase file
+// and CSS. A name the palette header cannot hold is stored changed, with a warning, and the
+// file then passes check.
 TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
     Copy("default.pal");
     std::ofstream(Path("Sky.hex")) << "#102030\n";
-    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
-    ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
-    for (const std::string& source : std::vector<std::string>{"@Sky.hex", "@sea.gpl", "@three.json",
-                                                              kDataDir + "three_palettes.pal"}) {
+    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea, #2\n1 2 3\n";
+    const std::string three = kDataDir + "three_palettes.pal";
+    ASSERT_EQ(Run({"convert", three, "@three.json"}).exitCode, 0);
+    for (const std::vector<std::string>& made : std::vector<std::vector<std::string>>{
+             {"@jasc.pal", "--to", "jasc"},
+             {"@riff.pal", "--to", "riff", "--background", "dark"},
+             {"@Swatches.ase", "--index", "1"},
+             {"@Web #1.css", "--index", "2"}}) {
+        std::vector<std::string> args = {"convert", three};
+        args.insert(args.end(), made.begin(), made.end());
+        ASSERT_EQ(Run(args).exitCode, 0);
+    }
+    const std::string warning = ": warning: palette name ";
+    for (const auto& [source, warned] : std::vector<std::pair<std::string, std::string>>{
+             {"@Sky.hex", ""},
+             {"@sea.gpl", "\"Sea, #2\" stored as \"Sea; No.2\"\n"},
+             {"@three.json", ""},
+             {three, ""},
+             {"@jasc.pal", ""},
+             {"@riff.pal", ""},
+             {"@Swatches.ase", ""},
+             {"@Web #1.css", "\"Web #1\" stored as \"Web No.1\"\n"}}) {
         const CliRun run = Run({"import", source, "@default.pal"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.err.empty() ? "" : run.err.substr(run.err.find(warning) + warning.size()),
+                  warned);
     }
     EXPECT_EQ(Run({"dump", "@default.pal"}).out, ReadBytes(kImportDir + "other_formats.json"));
+    ASSERT_EQ(Run({"import", "@sea.gpl", "@sea.pal"}).exitCode, 0);
+    const CliRun check = Run({"check", "@sea.pal"});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
 }
 
 // render paints with the editor, which only the GUI build has.
 TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* command : {"default", "dump", "import", "check", "convert",
+    for (const char* command : {"default", "dump", "import", "check", "convert", "audit", "derive",
                                 TINTORA_CLI_RENDERS ? "render" : "check"}) {
         EXPECT_NE(run.out.find("\n  tintora-cli " + std::string(command) + " "), std::string::npos)
             << command;
@@ -208,6 +234,65 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     EXPECT_EQ(failures, std::vector<std::string>(failures.size()));
     EXPECT_EQ(Dump(Path("default.pal")).size(), 61u);
     EXPECT_EQ(Snapshot().size(), 2u) << "legacy.ini and default.pal alone";
+}
+
+// The findings of data/cases/cli_audit.txt, word for word.
+TEST_F(CliTest, AuditPrintsEachFindingOnce) {
+    Copy("default.pal");
+    Copy("three_palettes.pal");
+    for (const CaseRow& row : ReadCaseTable("cli_audit.txt")) {
+        SCOPED_TRACE(row.where);
+        const CliRun run = RunCliWords(row[0], m_dir + "/");
+        EXPECT_EQ(run.exitCode, row.Int(1)) << run.err;
+        EXPECT_EQ(run.out, InFolder(row[2], m_dir + "/"));
+    }
+}
+
+// derive changes the chosen palette's colours for one background and nothing else, the same
+// in place and into another file; every derived pen then passes an audit at that contrast.
+TEST_F(CliTest, DeriveReplacesOneVariantOfOnePalette) {
+    struct Case {
+        std::vector<std::string> options;
+        std::size_t palette;
+        const char* variant;
+        const char* background;
+    };
+    const Case cases[] = {{{"--to", "dark", "--index", "1"}, 1, "dark", "#000000"},
+                          {{"--to", "light", "--palette", "Alpha", "--min-contrast", "7",
+                            "--light-background", "#fffff0"},
+                           0,
+                           "light",
+                           "#fffff0"}};
+    for (const Case& c : cases) {
+        Copy("three_palettes.pal");
+        std::vector<std::string> args = {"derive", "@three_palettes.pal", "-o", "@out.pal"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(Run(args).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("three_palettes.pal")),
+                  ReadBytes(kDataDir + "three_palettes.pal"));
+        args.erase(args.begin() + 2, args.begin() + 4);
+        args[1] = "-"; // standard input to standard output
+        ASSERT_EQ(RunCli(args, Path("piped.pal"), Path("three_palettes.pal")).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("piped.pal")), ReadBytes(Path("out.pal")));
+        args[1] = Path("three_palettes.pal");
+        ASSERT_EQ(Run(args).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("three_palettes.pal")), ReadBytes(Path("out.pal")));
+
+        json expected = Dump(kDataDir + "three_palettes.pal");
+        json derived = Dump(Path("out.pal"));
+        EXPECT_EQ(derived[c.palette][c.variant][0], expected[c.palette][c.variant][0]);
+        EXPECT_NE(derived[c.palette][c.variant], expected[c.palette][c.variant]);
+        expected[c.palette][c.variant] = derived[c.palette][c.variant];
+        EXPECT_EQ(derived, expected);
+
+        const std::string ratio = c.options.size() > 4 ? "7" : "4.5";
+        const CliRun audit = Run({"audit", "@out.pal", "--index", std::to_string(c.palette),
+                                  "--json", "--min-contrast", ratio, "--min-difference", "0",
+                                  std::string("--") + c.variant + "-background", c.background});
+        for (const json& finding : json::parse(audit.out)["palettes"][0]["findings"]) {
+            EXPECT_NE(finding["background"], c.variant) << finding;
+        }
+    }
 }
 
 // The failures of data/cases/cli_failures.txt run among copies of the fixtures, which must

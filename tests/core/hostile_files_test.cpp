@@ -259,6 +259,12 @@ TEST(ForeignReaders, RefuseHugeInputAtTheLimit) {
          "{\"palettes\":[{\"name\":\"" + huge.substr(0, 33 * kMegabyte) + "\"},{\"name\":\"" +
              huge.substr(0, 33 * kMegabyte) + "\"}]}",
          "palettes[1].name: the palette names and descriptions take more than 64 MiB", palettes},
+        {PaletteFormat::Jasc, "JASC-PAL\r\n0100\r\n" + huge, "line 3: longer than 64 MiB", line},
+        {PaletteFormat::Css, ":root {" + Repeated(huge.substr(0, kMegabyte) + "\n", 65),
+         "line 1: a selector or declaration longer than 64 MiB", line},
+        {PaletteFormat::Css, Repeated("{\n", 16 << 20), "a block is not closed", kMegabyte},
+        {PaletteFormat::Ase, "ASEF" + huge, "byte 16777216: the file is longer than 16 MiB",
+         33 * kMegabyte},
     };
     for (const auto& [format, input, error, heap] : inputs) {
         std::size_t at = 0;

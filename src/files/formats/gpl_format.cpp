@@ -152,9 +152,11 @@ FormatReadResult ReadGplPalette(const ByteSource& source, const CString& fallbac
     return GplReader().Read(source, fallbackName);
 }
 
-bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink) {
-    std::string text = std::string(kMagic) + "\nName: " + VisibleUtf8(palette.m_Name) +
-                       "\nColumns: 16\n# " + VisibleUtf8(palette.m_Description) + "\n";
+bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink,
+                     const CString& fileName) {
+    const CString& name = palette.m_Name.empty() ? fileName : palette.m_Name;
+    std::string text = std::string(kMagic) + "\nName: " + VisibleUtf8(name) + "\nColumns: 16\n# " +
+                       VisibleUtf8(palette.m_Description) + "\n";
     for (int pen = 1; pen < kPenCount; ++pen) {
         const COLORREF colour = palette.m_Colours[variant][pen];
         char row[48];

@@ -13,5 +13,7 @@
 FormatReadResult ReadGplPalette(const ByteSource& source, const CString& fallbackName);
 
 // Pens 1 to 255 of one variant as rows "R G B<TAB>Pen k", after the header and the
-// description as a comment. Control characters in the texts are spelled out (VisibleUtf8).
-bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink);
+// description as a comment. Control characters in the texts are spelled out (VisibleUtf8). A
+// palette without a name is named fileName, as GIMP cannot use a palette named "".
+bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink,
+                     const CString& fileName = CString());

@@ -11,8 +11,6 @@
 #include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
-namespace {
-
 void AppendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -39,6 +37,8 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     }
     out += '"';
 }
+
+namespace {
 
 void AppendColours(std::string& out, const std::array<COLORREF, kPenCount>& colours) {
     out += '[';

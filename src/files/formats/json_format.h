@@ -3,10 +3,14 @@
 // with 256 colours per variant, pens 0 to 255 in order.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "files/formats/palette_format.h"
 #include "shared/ui_list.h"
+
+// Appends utf8 as a JSON string, quotes included.
+void AppendJsonString(std::string& out, std::string_view utf8);
 
 // Writes every palette of list as one line of UTF-8 JSON, a palette at a time, so that the
 // output is never held whole.

@@ -9,16 +9,21 @@
 #include <utility>
 
 #include "files/palette_file.h"
+#include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, PaletteFormat>, 5> kFormatNames = {{
+constexpr std::array<std::pair<std::string_view, PaletteFormat>, 9> kFormatNames = {{
     {"pal", PaletteFormat::Pal},
     {"json", PaletteFormat::Json},
     {"gpl", PaletteFormat::Gpl},
     {"hex", PaletteFormat::Hex},
     {"css", PaletteFormat::Css},
+    {"ase", PaletteFormat::Ase},
+    {"aco", PaletteFormat::Aco},
+    {"jasc", PaletteFormat::Jasc},
+    {"riff", PaletteFormat::Riff},
 }};
 
 int HexDigit(char c) {
@@ -54,7 +59,9 @@ std::optional<PaletteFormat> FormatFromPath(std::string_view path) {
     if (dot == std::string_view::npos || dot == 0) {
         return std::nullopt;
     }
-    return FormatFromName(name.substr(dot + 1));
+    // JASC and RIFF palettes are ".pal" files too; "jasc" and "riff" are names, no extensions.
+    const std::optional<PaletteFormat> format = FormatFromName(name.substr(dot + 1));
+    return format == PaletteFormat::Jasc || format == PaletteFormat::Riff ? std::nullopt : format;
 }
 
 std::string StemOf(std::string_view path) {
@@ -116,6 +123,21 @@ ByteSource SourceOf(std::FILE* file) {
     };
 }
 
+FormatReadResult ReadWhole(const ByteSource& source,
+                           const std::function<FormatReadResult(std::string_view)>& read) {
+    std::string bytes;
+    for (std::string_view piece = source(); !piece.empty(); piece = source()) {
+        if (piece.size() > kMaxBinaryFileBytes - bytes.size()) {
+            FormatReadResult refused;
+            refused.error = "byte " + std::to_string(kMaxBinaryFileBytes) + ": " +
+                            std::string(kBinaryFileTooLong);
+            return refused;
+        }
+        bytes.append(piece);
+    }
+    return read(bytes);
+}
+
 bool RoomForAnotherPalette(FormatReadResult& result, const std::string& place) {
     if (result.palettes.size() < kMaxPalettes) {
         return true;
@@ -157,26 +179,50 @@ CString TextFromForeignBytes(std::string_view bytes) {
     return IsValidUtf8(bytes) ? FromUtf8(bytes) : DecodeWindows1252(bytes);
 }
 
+namespace {
+
+std::unique_ptr<PaletteEntry> PaletteFromRows(CString name, CString description,
+                                              const std::vector<COLORREF>& rows,
+                                              std::size_t firstPen, const std::string& place,
+                                              std::vector<std::string>& warnings,
+                                              std::size_t counted) {
+    auto palette = std::make_unique<PaletteEntry>();
+    palette->m_Name = std::move(name);
+    palette->m_Description = std::move(description);
+    palette->SetDefaultColours();
+    const std::size_t used = std::min<std::size_t>(rows.size(), kPenCount - firstPen);
+    for (std::size_t k = 0; k < used; ++k) {
+        palette->m_Colours[kLightBackground][firstPen + k] = rows[k];
+        palette->m_Colours[kDarkBackground][firstPen + k] = rows[k];
+    }
+    if (rows.size() + counted > used) {
+        const std::size_t extra = rows.size() + counted - used;
+        const std::string last = firstPen == 0 ? "256th" : "255th";
+        warnings.push_back(
+            place + ": " + std::to_string(extra) +
+            (extra == 1 ? " colour after the " + last + " is ignored"
+                        : " colours after the " + last + " are ignored") +
+            (firstPen == 0 ? " (pens run from 0 to 255)" : " (pens run from 1 to 255)"));
+    }
+    return palette;
+}
+
+} // namespace
+
 std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
                                                     const std::vector<COLORREF>& rows,
                                                     const std::string& placeOfPen256,
                                                     std::vector<std::string>& warnings,
                                                     std::size_t counted) {
-    auto palette = std::make_unique<PaletteEntry>();
-    palette->m_Name = std::move(name);
-    palette->m_Description = std::move(description);
-    palette->SetDefaultColours();
-    const std::size_t used = std::min<std::size_t>(rows.size(), kPenCount - 1);
-    for (std::size_t k = 1; k <= used; ++k) {
-        palette->m_Colours[kLightBackground][k] = rows[k - 1];
-        palette->m_Colours[kDarkBackground][k] = rows[k - 1];
-    }
-    if (rows.size() + counted > used) {
-        const std::size_t extra = rows.size() + counted - used;
-        warnings.push_back(placeOfPen256 + ": " + std::to_string(extra) +
-                           (extra == 1 ? " colour after the 255th is ignored"
-                                       : " colours after the 255th are ignored") +
-                           " (pens run from 1 to 255)");
-    }
-    return palette;
+    return PaletteFromRows(std::move(name), std::move(description), rows, 1, placeOfPen256,
+                           warnings, counted);
+}
+
+std::unique_ptr<PaletteEntry> PaletteFromIndexedRows(CString name, CString description,
+                                                     const std::vector<COLORREF>& rows,
+                                                     const std::string& placeOfEntry257,
+                                                     std::vector<std::string>& warnings,
+                                                     std::size_t counted) {
+    return PaletteFromRows(std::move(name), std::move(description), rows, 0, placeOfEntry257,
+                           warnings, counted);
 }

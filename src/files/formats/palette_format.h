@@ -14,11 +14,13 @@
 #include "model/palette_entry.h"
 #include "shared/cstring.h"
 
-enum class PaletteFormat { Pal, Json, Gpl, Hex, Css };
+enum class PaletteFormat { Pal, Json, Gpl, Hex, Css, Ase, Aco, Jasc, Riff };
 
-// "pal", "json", "gpl", "hex" or "css", in any case; nullopt for anything else.
+// "pal", "json", "gpl", "hex", "css", "ase", "aco", "jasc" or "riff", in any case; nullopt
+// for anything else.
 std::optional<PaletteFormat> FormatFromName(std::string_view name);
-// The format a file name's extension names; nullopt when it names none.
+// The format a file name's extension names; nullopt when it names none. ".pal" is Pal: which
+// of the formats sharing that extension a file holds, its first bytes tell (PalFormatOf).
 std::optional<PaletteFormat> FormatFromPath(std::string_view path);
 // The file name of path without its folder and extension ("Web" for "/x/Web.gpl").
 std::string StemOf(std::string_view path);
@@ -45,6 +47,11 @@ ByteSource SourceOf(std::string_view bytes);
 // A source of what file holds from where it stands, read a block at a time into a buffer of
 // the source's own; file must outlive it, and a read error ends the input (see ferror).
 ByteSource SourceOf(std::FILE* file);
+
+// Reads the whole of what source hands out with read, as the binary formats need; input
+// longer than kMaxBinaryFileBytes is refused with an error before it fills the memory.
+FormatReadResult ReadWhole(const ByteSource& source,
+                           const std::function<FormatReadResult(std::string_view)>& read);
 
 // False, with result's error set at place, when result already holds as many palettes as a
 // palette file may; readers of formats of many palettes ask before making another, so that
@@ -82,3 +89,10 @@ std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString descri
                                                     const std::string& placeOfPen256,
                                                     std::vector<std::string>& warnings,
                                                     std::size_t counted = 0);
+
+// Like PaletteFromColourRows for the indexed formats, whose entry i is pen i (from 0).
+std::unique_ptr<PaletteEntry> PaletteFromIndexedRows(CString name, CString description,
+                                                     const std::vector<COLORREF>& rows,
+                                                     const std::string& placeOfEntry257,
+                                                     std::vector<std::string>& warnings,
+                                                     std::size_t counted = 0);
