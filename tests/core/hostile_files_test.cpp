@@ -262,6 +262,8 @@ TEST(ForeignReaders, RefuseHugeInputAtTheLimit) {
         {PaletteFormat::Jasc, "JASC-PAL\r\n0100\r\n" + huge, "line 3: longer than 64 MiB", line},
         {PaletteFormat::Css, ":root {" + Repeated(huge.substr(0, kMegabyte) + "\n", 65),
          "line 1: a selector or declaration longer than 64 MiB", line},
+        {PaletteFormat::Css, ":root { x: \"" + Repeated(huge.substr(0, kMegabyte) + "\\\n", 65),
+         "line 1: a selector or declaration longer than 64 MiB", line},
         {PaletteFormat::Css, Repeated("{\n", 16 << 20), "a block is not closed", kMegabyte},
         {PaletteFormat::Ase, "ASEF" + huge, "byte 16777216: the file is longer than 16 MiB",
          33 * kMegabyte},

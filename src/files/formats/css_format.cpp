@@ -130,7 +130,8 @@ FormatReadResult CssReader::Read(const ByteSource& source, const CString& name) 
 // Takes the characters, comments and quoted strings of one line; a comment, or a string whose
 // line end is escaped, goes on into the next.
 bool CssReader::ReadLine(std::string_view line) {
-    for (std::size_t at = 0; at < line.size();) {
+    bool escapedEnd = false;
+    for (std::size_t at = 0; at < line.size() && !escapedEnd;) {
         if (m_open == '*') {
             const std::size_t end = line.find("*/", at);
             m_open = end == std::string_view::npos ? '*' : 0;
@@ -143,7 +144,8 @@ bool CssReader::ReadLine(std::string_view line) {
             if (end > line.size()) { // a backslash before the line end
                 m_text += line.substr(at);
                 m_text += '\n';
-                return true;
+                escapedEnd = true;
+                continue;
             }
             if (end == line.size()) {
                 return Fail(m_openLine, "a string is not closed");
@@ -163,13 +165,13 @@ bool CssReader::ReadLine(std::string_view line) {
             return false;
         }
     }
-    if (InString()) {
+    if (InString() && !escapedEnd) {
         return Fail(m_openLine, "a string is not closed");
     }
     if (m_text.size() > kMaxLineBytes) {
         return Fail(m_textLine, "a selector or declaration longer than 64 MiB");
     }
-    return m_open == '*' || Character('\n');
+    return m_open != 0 || Character('\n');
 }
 
 bool CssReader::Character(char c) {
