@@ -3,6 +3,7 @@
 
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
+#include "shared/text_encoding.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ std::string CheckWrittenReadsBack(PaletteFormat format, const PaletteEntry& pale
             }
         }
     }
-    const CString trimmed = TrimmedName(palette.m_Name);
+    // The name line is written with line breaks and C1 controls spelled out.
+    const CString trimmed = TrimmedName(FromUtf8(VisibleUtf8(palette.m_Name)));
     return format != PaletteFormat::Gpl || trimmed.empty() || read.m_Name == trimmed
                ? ""
                : "GIMP changes the name";

@@ -1,12 +1,14 @@
 // Format dispatch for convert and import.
 #include "cli/format_io.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "cli/messages.h"
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
 #include "model/palette_entry.h"
+#include "shared/file_io.h"
 #include "shared/text_encoding.h"
 
 std::optional<PaletteFormat> FormatFor(const std::string& path,
@@ -51,13 +53,18 @@ PaletteListPtr ReadPalettesAs(const std::string& path, PaletteFormat format, std
         }
         format = *held;
     }
-    const std::optional<std::string> bytes = ReadInputBytes(path, err);
-    if (!bytes) {
+    const FilePtr file = OpenInput(path, err);
+    if (!file) {
         return nullptr;
     }
     // Standard input has no file name to name the palette after.
-    const CString name = FromUtf8(IsStandardStream(path) ? "Imported" : StemOf(path));
-    FormatReadResult result = ReadForeignPalettes(format, *bytes, name);
+    const CString name = IsStandardStream(path) ? L"Imported" : TextFromFileName(StemOf(path));
+    // Read a piece at a time: the readers keep what they need, never the whole file.
+    FormatReadResult result = ReadForeignPalettes(format, SourceOf(file.get()), name);
+    if (std::ferror(file.get()) != 0) {
+        ReportFileError(err, path, SystemErrorText(errno));
+        return nullptr;
+    }
     if (!result.Ok()) {
         ReportFileError(err, path, result.error);
         return nullptr;

@@ -21,9 +21,20 @@ PaletteListPtr LegacyPalettes(const std::string& iniFile, std::ostream& err) {
     if (!IsStandardStream(iniFile) && !OpenInput(iniFile, err)) {
         return nullptr;
     }
+    // Any file may be named here, and every file reads as a table of black pens: only one
+    // that holds the table is taken.
     PaletteListPtr list(new UI_LIST(nullptr));
-    if (!WithReadablePath(iniFile, err,
-                          [&list](const CString& path) { list->Add(NewLegacyPalette(path)); })) {
+    std::string problem;
+    if (!WithReadablePath(iniFile, err, [&](const CString& path) {
+            problem = LegacyColourTableProblem(path);
+            if (problem.empty()) {
+                list->Add(NewLegacyPalette(path));
+            }
+        })) {
+        return nullptr;
+    }
+    if (!problem.empty()) {
+        ReportFileError(err, iniFile, problem);
         return nullptr;
     }
     return list;

@@ -7,7 +7,6 @@
 
 inline constexpr std::string_view kProgramName = "tintora-cli";
 
-inline constexpr std::string_view kTooManyPalettesMessage = "more than 100,000 palettes";
 // A file that names palettes none of which could be read: rewriting it would lose them.
 inline constexpr std::string_view kNoPaletteReadMessage = "no palette in it could be read";
 

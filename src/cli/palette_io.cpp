@@ -159,24 +159,6 @@ FilePtr OpenInput(const std::string& path, std::ostream& err) {
     return file;
 }
 
-std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream& err) {
-    const FilePtr file = OpenInput(path, err);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[1 << 16];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        bytes.append(buffer, read);
-    }
-    if (std::ferror(file.get()) != 0) {
-        ReportFileError(err, path, SystemErrorText(errno));
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 bool WithReadablePath(const std::string& path, std::ostream& err,
                       const std::function<void(const CString&)>& read) {
     if (!IsStandardStream(path)) {
@@ -204,7 +186,7 @@ bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
         ReportFileError(err, path, kNoNames);
         break;
     case PaletteReadStatus::TooMany:
-        ReportFileError(err, path, kTooManyPalettesMessage);
+        ReportFileError(err, path, kTooManyPalettesText);
         break;
     }
     return true;

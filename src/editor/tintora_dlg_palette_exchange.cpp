@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QString>
 #include <array>
+#include <cerrno>
+#include <cstdio>
 
 #include "editor/tintora_dlg.h"
 #include "filedialog/file_dialog_ex.h"
@@ -82,16 +84,34 @@ FormatReadResult ReadImportFile(const CString& path) {
         result.error = "the file's extension names no palette format Tintora reads";
         return result;
     }
-    const std::optional<std::string> bytes = ReadFileBytes(path, &result.error);
-    if (!bytes) {
+    std::FILE* file = OpenForReading(path, &result.error);
+    if (file == nullptr) {
         return result;
     }
     if (format == PaletteFormat::Pal) {
-        format = PalFormatOf(*bytes);
+        // Which of the .pal formats the file holds, its first bytes tell; then the reader
+        // starts from the first byte again.
+        std::array<char, 16> start{};
+        format = PalFormatOf(
+            std::string_view(start.data(), std::fread(start.data(), 1, start.size(), file)));
+        if (format == PaletteFormat::Pal) {
+            std::fclose(file);
+            return ReadOwnPaletteFile(path);
+        }
+        if (std::fseek(file, 0, SEEK_SET) != 0) {
+            result.error = SystemErrorText(errno);
+            std::fclose(file);
+            return result;
+        }
     }
-    return format == PaletteFormat::Pal
-               ? ReadOwnPaletteFile(path)
-               : ReadForeignPalettes(*format, *bytes, FromUtf8(StemOf(utf8Path)));
+    // Read as it comes: however large the file, only what the palettes need is kept.
+    result = ReadForeignPalettes(*format, SourceOf(file), TextFromFileName(StemOf(utf8Path)));
+    if (std::ferror(file) != 0) {
+        result.palettes.clear();
+        result.error = SystemErrorText(errno);
+    }
+    std::fclose(file);
+    return result;
 }
 
 } // namespace

@@ -240,6 +240,12 @@ PaletteReadResult ReadPaletteFile(const CString& path) {
 bool WritePaletteFile(const CString& path, const UI_LIST& list, std::string* reason) {
     bool written = false;
     std::string why;
+    if (list.Count() > kMaxPalettes) {
+        if (reason != nullptr) {
+            *reason = kTooManyPalettesText;
+        }
+        return false;
+    }
     try {
         SafeFileWriter file(path);
         written = WritePalettes(file, list);

@@ -14,7 +14,7 @@
 
 enum class PaletteReadStatus {
     Ok,         // list holds the palettes read (possibly none, when no item could be read)
-    OpenFailed, // the file cannot be opened
+    OpenFailed, // the file cannot be opened, or has a line too long to read (reason says)
     NoNames,    // the file names no palette
     TooMany,    // the file names more than kMaxPalettes palettes
 };
@@ -22,6 +22,8 @@ enum class PaletteReadStatus {
 // Each palette takes some kilobytes however short its text; a file of more would exhaust
 // memory long before anyone could edit it.
 inline constexpr std::size_t kMaxPalettes = 100000;
+// Why a file, or a list about to be written, is refused for holding more.
+inline constexpr std::string_view kTooManyPalettesText = "more than 100,000 palettes";
 
 struct PaletteReadResult {
     PaletteReadStatus status = PaletteReadStatus::OpenFailed;
@@ -38,8 +40,8 @@ PaletteReadResult ReadPaletteFile(const CString& path);
 
 // Writes every palette of list, replacing the file at path. The old file is replaced only
 // once the new content is completely on disk; on any failure (cannot create, disk full, a
-// character Windows-1252 cannot hold) the old file is untouched and false is returned, with
-// the cause in *reason.
+// character Windows-1252 cannot hold, more palettes than a reader reads back) the old file is
+// untouched and false is returned, with the cause in *reason.
 bool WritePaletteFile(const CString& path, const UI_LIST& list, std::string* reason = nullptr);
 
 enum class PaletteUpdateStatus {

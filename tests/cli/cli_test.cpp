@@ -328,10 +328,13 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
     }
 #endif
     std::ofstream many(Path("many.pal"));
+    std::ofstream full(Path("full.pal"));
     for (int i = 0; i <= 100000; ++i) {
         many << "*P\n";
+        full << (i < 100000 ? "*P\n" : "");
     }
     many.close();
+    full.close();
     for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
         if ((row[0].starts_with("render") && !TINTORA_CLI_RENDERS) ||
             (row[0].find("@locked") != std::string::npos && !locked)) {
@@ -346,13 +349,47 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
             << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
+    // check names the palette beyond the limit, and checks no further.
+    const std::string tooMany = Run({"check", "@many.pal"}).out;
+    EXPECT_TRUE(tooMany.ends_with(Path("many.pal") +
+                                  ":100001: error: more than 100,000 palettes from this line on; "
+                                  "the editor cannot open this file\n"));
+    // An INI file is read whole: one larger than any colour table is not read at all.
+    const std::string huge = m_dir + "_huge.ini";
+    std::ofstream(Utf8Path(huge)) << "[COLORS]\n";
+    fs::resize_file(Utf8Path(huge), std::uintmax_t{65} << 20);
+    EXPECT_NE(Run({"import", huge, "@new.pal"}).err.find(huge + ": larger than 64 MiB"),
+              std::string::npos);
+    fs::remove(Utf8Path(huge));
 #ifndef _WIN32 // Windows has no device that is always full
     ::close(lockFd);
-    const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
-    EXPECT_EQ(full.exitCode, 1);
-    EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"dump", kDataDir + "default.pal"},
+          {"--help"},
+          {"--version"},
+          {"import", "--help"}}) {
+        const CliRun onFull = RunCli(args, "/dev/full");
+        EXPECT_EQ(onFull.exitCode, 1) << args[0];
+        EXPECT_EQ(onFull.err, "tintora-cli: standard output: No space left on device\n");
+    }
 #endif
 }
+
+#ifndef _WIN32 // Windows file names are always Unicode
+// A file name's bytes that are not UTF-8 are Windows-1252, as older systems wrote them; only
+// a character a palette file cannot hold is refused, and named.
+TEST_F(CliTest, PaletteNamedAfterAFileNameOfAnyEncoding) {
+    for (const auto& [file, expected] :
+         {std::pair<std::string, std::string>{"caf\xe9.hex",
+                                              "{\"palettes\":[{\"name\":\"caf\xc3\xa9\""},
+          {"\xe4\xb8\xad.hex", "file name: the character U+4E2D cannot be stored"},
+          {"\xe4\xb8\xad.gpl", "file name: the character U+4E2D cannot be stored"}}) {
+        std::ofstream(Path(file)) << (file.ends_with("gpl") ? "GIMP Palette\n1 2 3\n" : "102030\n");
+        const CliRun run = Run({"convert", "@" + file, "-", "--to", "json"});
+        EXPECT_TRUE((run.out + run.err).find(expected) != std::string::npos) << run.err;
+    }
+}
+#endif
 
 #ifndef _WIN32
 // Stopped part-way by a signal while it reads standard input (a pipe kept open), or ending on

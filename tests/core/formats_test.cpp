@@ -73,6 +73,20 @@ TEST(Formats, WrittenPalettesReadBackInEveryFormat) {
     }
 }
 
+// Formats without escapes get line breaks and C1 controls spelled out: raw, a line break
+// would end the line and a C1 control acts on the terminal that shows the file.
+TEST(Formats, ControlCharactersSpelledOutInGimpAndCss) {
+    PaletteEntry palette;
+    palette.m_Name = L"a\u009Db\rc";
+    palette.m_Description = L"\u0085";
+    EXPECT_NE(Written(PaletteFormat::Gpl, palette, 0)
+                  .find("Name: a\\x9Db\\x0Dc\n"
+                        "Columns: 16\n# \\x85\n"),
+              std::string::npos);
+    EXPECT_NE(Written(PaletteFormat::Css, palette, 0).find("/* a\\x9Db\\x0Dc: \\x85 */"),
+              std::string::npos);
+}
+
 // A GIMP palette needs a name, and CSS may be pasted into an HTML <style> element.
 TEST(Formats, WrittenTextsFitWhereTheyGo) {
     PaletteEntry palette;

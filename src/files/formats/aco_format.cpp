@@ -85,9 +85,7 @@ std::optional<Section> ReadSection(ByteReader& in, int version, std::string& err
     return section;
 }
 
-} // namespace
-
-FormatReadResult ReadAcoPalette(std::string_view bytes, const CString& name) {
+FormatReadResult ReadAco(std::string_view bytes, const CString& name) {
     FormatReadResult result;
     ByteReader in(bytes);
     std::optional<std::uint16_t> version = in.U16BE();
@@ -121,6 +119,12 @@ FormatReadResult ReadAcoPalette(std::string_view bytes, const CString& name) {
     result.palettes.push_back(PaletteFromColourRows(
         name, L"Imported Photoshop swatches", section->colours, "colour 256", result.warnings));
     return result;
+}
+
+} // namespace
+
+FormatReadResult ReadAcoPalette(const ByteSource& source, const CString& name) {
+    return ReadWhole(source, [&name](std::string_view bytes) { return ReadAco(bytes, name); });
 }
 
 bool WriteAcoPalette(const PaletteEntry& palette, int variant, const ByteSink& sink) {

@@ -2,14 +2,12 @@
 // followed by a version 2 section that repeats them with UTF-16 names.
 #pragma once
 
-#include <string_view>
-
 #include "files/formats/palette_format.h"
 
 // One palette named name (the file's name): colour k of the version 2 section where there is
 // one, else of version 1, is pen k in both variants. RGB, HSB, CMYK (with a warning: no colour
 // profile), Lab and greyscale colours are read.
-FormatReadResult ReadAcoPalette(std::string_view bytes, const CString& name);
+FormatReadResult ReadAcoPalette(const ByteSource& source, const CString& name);
 
 // Both sections: pens 1 to 255 of variant as RGB, named "Pen k" in version 2.
 bool WriteAcoPalette(const PaletteEntry& palette, int variant, const ByteSink& sink);

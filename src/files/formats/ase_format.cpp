@@ -212,8 +212,9 @@ std::string NameField(const std::string& name) {
 
 } // namespace
 
-FormatReadResult ReadAsePalette(std::string_view bytes, const CString& name) {
-    return AseReader().Read(bytes, name);
+FormatReadResult ReadAsePalette(const ByteSource& source, const CString& name) {
+    return ReadWhole(source,
+                     [&name](std::string_view bytes) { return AseReader().Read(bytes, name); });
 }
 
 bool WriteAsePalette(const PaletteEntry& palette, const ByteSink& sink) {

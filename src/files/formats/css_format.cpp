@@ -1,13 +1,14 @@
 // The CSS reader and writer.
 #include "files/formats/css_format.h"
 
-#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <string>
 #include <vector>
 
+#include "files/formats/text_lines.h"
+#include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -32,7 +33,7 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 // The palette's name in a comment: "*/" would end the comment early, and "</" would end an
 // HTML <style> element the CSS is pasted into.
 std::string CommentText(const PaletteEntry& palette) {
-    std::string text = ToUtf8(palette.m_Name) + ": " + ToUtf8(palette.m_Description);
+    std::string text = VisibleUtf8(palette.m_Name) + ": " + VisibleUtf8(palette.m_Description);
     ReplaceAll(text, "*/", "* /");
     ReplaceAll(text, "</", "< /");
     return text;
@@ -60,33 +61,51 @@ std::string_view Trimmed(std::string_view text) {
 
 class CssReader {
 public:
-    FormatReadResult Read(std::string_view bytes, const CString& name);
+    FormatReadResult Read(const ByteSource& source, const CString& name);
 
 private:
-    bool Step(std::string_view bytes, std::size_t& at);
+    bool ReadLine(std::string_view line);
+    bool Character(char c);
     bool Declaration();
+    bool InString() const { return m_open == '"' || m_open == '\''; }
     bool Fail(std::size_t line, const std::string& message) {
         m_result.error = "line " + std::to_string(line) + ": " + message;
         return false;
     }
 
     FormatReadResult m_result;
-    std::vector<std::string> m_blocks; // the compact preludes of the open blocks
-    std::string m_text;                // the text since the last '{', '}' or ';'
-    std::size_t m_line = 1;
+    // The compact preludes of the two outermost open blocks, and how many blocks are open:
+    // a pen is declared at most two blocks deep, so deeper preludes need not be kept.
+    std::array<std::string, 2> m_outer;
+    std::size_t m_depth = 0;
+    std::string m_text; // the text since the last '{', '}' or ';'
+    std::size_t m_line = 0;
     std::size_t m_textLine = 1; // where m_text's first visible character is
     bool m_textStarted = false; // whether m_text has one
+    char m_open = 0;            // '*' in a comment, the quote in a string, else 0
+    std::size_t m_openLine = 0; // where that comment or string began
     std::array<std::array<std::optional<COLORREF>, kPenCount>, 2> m_pens;
     bool m_anyPen = false;
 };
 
-FormatReadResult CssReader::Read(std::string_view bytes, const CString& name) {
-    for (std::size_t at = 0; at < bytes.size();) {
-        if (!Step(bytes, at)) {
+FormatReadResult CssReader::Read(const ByteSource& source, const CString& name) {
+    TextLines lines(source);
+    std::string_view line;
+    while (lines.Next(line)) {
+        m_line = lines.Number();
+        if (!ReadLine(line)) {
             return std::move(m_result);
         }
     }
-    if (!m_blocks.empty()) {
+    if (!lines.Error().empty()) {
+        m_result.error = lines.Error();
+        return std::move(m_result);
+    }
+    if (m_open != 0) {
+        Fail(m_openLine, m_open == '*' ? "a comment is not closed" : "a string is not closed");
+        return std::move(m_result);
+    }
+    if (m_depth > 0) {
         Fail(m_line, "a block is not closed with \"}\"");
         return std::move(m_result);
     }
@@ -108,31 +127,59 @@ FormatReadResult CssReader::Read(std::string_view bytes, const CString& name) {
     return std::move(m_result);
 }
 
-// Takes one character, comment or quoted string from bytes at at.
-bool CssReader::Step(std::string_view bytes, std::size_t& at) {
-    const char c = bytes[at];
-    if (bytes.substr(at, 2) == "/*" || c == '"' || c == '\'') {
-        const bool comment = c == '/';
-        std::size_t end = comment ? bytes.find("*/", at + 2) : at + 1;
-        while (!comment && end < bytes.size() && bytes[end] != c && bytes[end] != '\n') {
-            end += bytes[end] == '\\' ? 2 : 1;
+// Takes the characters, comments and quoted strings of one line; a comment, or a string whose
+// line end is escaped, goes on into the next.
+bool CssReader::ReadLine(std::string_view line) {
+    bool escapedEnd = false;
+    for (std::size_t at = 0; at < line.size() && !escapedEnd;) {
+        if (m_open == '*') {
+            const std::size_t end = line.find("*/", at);
+            m_open = end == std::string_view::npos ? '*' : 0;
+            at = end == std::string_view::npos ? line.size() : end + 2;
+        } else if (InString()) {
+            std::size_t end = at;
+            while (end < line.size() && line[end] != m_open) {
+                end += line[end] == '\\' ? 2 : 1;
+            }
+            if (end > line.size()) { // a backslash before the line end
+                m_text += line.substr(at);
+                m_text += '\n';
+                escapedEnd = true;
+                continue;
+            }
+            if (end == line.size()) {
+                return Fail(m_openLine, "a string is not closed");
+            }
+            m_text += line.substr(at, end + 1 - at);
+            m_open = 0;
+            at = end + 1;
+        } else if (line.substr(at, 2) == "/*") {
+            m_open = '*';
+            m_openLine = m_line;
+            at += 2;
+        } else if (line[at] == '"' || line[at] == '\'') {
+            m_open = line[at];
+            m_openLine = m_line;
+            m_text += line[at++];
+        } else if (!Character(line[at++])) {
+            return false;
         }
-        if (end >= bytes.size() || bytes[end] == '\n') {
-            return Fail(m_line, comment ? "a comment is not closed" : "a string is not closed");
-        }
-        end += comment ? 2 : 1;
-        m_line += static_cast<std::size_t>(
-            std::count(bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
-        if (!comment) {
-            m_text += bytes.substr(at, end - at);
-        }
-        at = end;
-        return true;
     }
-    ++at;
+    if (InString() && !escapedEnd) {
+        return Fail(m_openLine, "a string is not closed");
+    }
+    if (m_text.size() > kMaxLineBytes) {
+        return Fail(m_textLine, "a selector or declaration longer than 64 MiB");
+    }
+    return m_open != 0 || Character('\n');
+}
+
+bool CssReader::Character(char c) {
     if (c == '{') {
-        m_blocks.push_back(Compact(m_text));
+        if (m_depth < m_outer.size()) {
+            m_outer[m_depth] = Compact(m_text);
+        }
+        ++m_depth;
         m_text.clear();
         m_textStarted = false;
     } else if (c == ';' || c == '}') {
@@ -142,10 +189,10 @@ bool CssReader::Step(std::string_view bytes, std::size_t& at) {
         m_text.clear();
         m_textStarted = false;
         if (c == '}') {
-            if (m_blocks.empty()) {
+            if (m_depth == 0) {
                 return Fail(m_line, "\"}\" without a \"{\" before it");
             }
-            m_blocks.pop_back();
+            --m_depth;
         }
     } else {
         if (!m_textStarted && !std::isspace(static_cast<unsigned char>(c))) {
@@ -154,15 +201,14 @@ bool CssReader::Step(std::string_view bytes, std::size_t& at) {
         }
         m_text += c;
     }
-    m_line += c == '\n' ? 1 : 0;
     return true;
 }
 
 // m_text as a declaration: a "--pen-N" of :root, light or dark, is read; anything else is
 // some other rule's business.
 bool CssReader::Declaration() {
-    const bool light = m_blocks == std::vector<std::string>{":root"};
-    const bool dark = m_blocks == std::vector<std::string>{std::string(kDarkMedia), ":root"};
+    const bool light = m_depth == 1 && m_outer[0] == ":root";
+    const bool dark = m_depth == 2 && m_outer[0] == kDarkMedia && m_outer[1] == ":root";
     const std::string_view text = Trimmed(m_text);
     const std::size_t colon = text.find(':');
     if ((!light && !dark) || colon == std::string_view::npos) {
@@ -191,8 +237,8 @@ bool CssReader::Declaration() {
 
 } // namespace
 
-FormatReadResult ReadCssPalette(std::string_view bytes, const CString& name) {
-    return CssReader().Read(bytes, name);
+FormatReadResult ReadCssPalette(const ByteSource& source, const CString& name) {
+    return CssReader().Read(source, name);
 }
 
 bool WriteCssPalette(const PaletteEntry& palette, const ByteSink& sink) {

@@ -10,27 +10,28 @@
 #include "files/formats/json_format.h"
 #include "files/formats/palette_names.h"
 #include "files/formats/riff_format.h"
+#include "files/palette_file.h"
 
 namespace {
 
-FormatReadResult ReadAs(PaletteFormat format, std::string_view bytes, const CString& name) {
+FormatReadResult ReadAs(PaletteFormat format, const ByteSource& source, const CString& name) {
     switch (format) {
     case PaletteFormat::Json:
-        return ReadJsonPalettes(bytes);
+        return ReadJsonPalettes(source);
     case PaletteFormat::Gpl:
-        return ReadGplPalette(bytes, name);
+        return ReadGplPalette(source, name);
     case PaletteFormat::Hex:
-        return ReadHexPalette(bytes, name);
+        return ReadHexPalette(source, name);
     case PaletteFormat::Css:
-        return ReadCssPalette(bytes, name);
+        return ReadCssPalette(source, name);
     case PaletteFormat::Ase:
-        return ReadAsePalette(bytes, name);
+        return ReadAsePalette(source, name);
     case PaletteFormat::Aco:
-        return ReadAcoPalette(bytes, name);
+        return ReadAcoPalette(source, name);
     case PaletteFormat::Jasc:
-        return ReadJascPalette(bytes, name);
+        return ReadJascPalette(source, name);
     case PaletteFormat::Riff:
-        return ReadRiffPalette(bytes, name);
+        return ReadRiffPalette(source, name);
     case PaletteFormat::Pal:
         break;
     }
@@ -48,11 +49,22 @@ PaletteFormat PalFormatOf(std::string_view bytes) {
     return LooksLikeRiffPalette(bytes) ? PaletteFormat::Riff : PaletteFormat::Pal;
 }
 
-FormatReadResult ReadForeignPalettes(PaletteFormat format, std::string_view bytes,
+FormatReadResult ReadForeignPalettes(PaletteFormat format, const ByteSource& source,
                                      const CString& name) {
-    FormatReadResult result = ReadAs(format, bytes, name);
+    FormatReadResult result = ReadAs(format, source, name);
+    // The readers of many palettes refuse more as they read (RoomForAnotherPalette); this
+    // holds the limit for any reader that does not.
+    if (result.palettes.size() > kMaxPalettes) {
+        result.palettes.clear();
+        result.error = std::string(kTooManyPalettesText);
+    }
     MakeTextsStorable(result);
     return result;
+}
+
+FormatReadResult ReadForeignPalettes(PaletteFormat format, std::string_view bytes,
+                                     const CString& name) {
+    return ReadForeignPalettes(format, SourceOf(bytes), name);
 }
 
 bool WriteForeignPalette(PaletteFormat format, const PaletteEntry& palette, int variant,

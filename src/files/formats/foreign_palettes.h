@@ -9,9 +9,13 @@
 // least) hold: JASC, RIFF, or else Tintora's own palette file.
 PaletteFormat PalFormatOf(std::string_view bytes);
 
-// The palettes of bytes in format (any but .pal, which is refused with an error). name names
-// the palette of a format that holds no name (the file's name). Names and descriptions come
-// back fit for a palette file, with a warning for each one changed.
+// The palettes of the input source hands out in format (any but .pal, which is refused with
+// an error). name names the palette of a format that holds no name (the file's name). More
+// palettes than a palette file may hold are refused, in every format. Names and descriptions
+// come back fit for a palette file, with a warning for each one changed.
+FormatReadResult ReadForeignPalettes(PaletteFormat format, const ByteSource& source,
+                                     const CString& name);
+// The same for input held whole.
 FormatReadResult ReadForeignPalettes(PaletteFormat format, std::string_view bytes,
                                      const CString& name);
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "files/formats/text_lines.h"
+
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -48,7 +50,7 @@ std::optional<COLORREF> ColourRow(std::string_view text) {
 
 } // namespace
 
-FormatReadResult ReadJascPalette(std::string_view bytes, const CString& name) {
+FormatReadResult ReadJascPalette(const ByteSource& source, const CString& name) {
     FormatReadResult result;
     const auto fail = [&result](std::size_t line, const std::string& message) {
         result.error = "line " + std::to_string(line) + ": " + message;
@@ -56,33 +58,36 @@ FormatReadResult ReadJascPalette(std::string_view bytes, const CString& name) {
     };
     std::vector<COLORREF> rows;
     std::optional<int> count;
-    std::size_t line = 0;
     std::size_t lineOfEntry257 = 0;
-    for (std::size_t begin = 0;
-         begin < bytes.size() && (!count || rows.size() < std::size_t(*count));) {
-        std::size_t end = std::min(bytes.find('\n', begin), bytes.size());
-        const std::string_view text = Trimmed(bytes.substr(begin, end - begin));
-        begin = end + 1;
-        ++line;
-        if (line == 1 && text != kJascMagic) {
-            return fail(line, "not a JASC palette (the first line is not \"JASC-PAL\")");
+    TextLines lines(source);
+    std::string_view row;
+    while ((!count || rows.size() < std::size_t(*count)) && lines.Next(row)) {
+        const std::string_view text = Trimmed(row);
+        const std::size_t number = lines.Number();
+        if (number == 1 && text != kJascMagic) {
+            return fail(number, "not a JASC palette (the first line is not \"JASC-PAL\")");
         }
-        if (line == 2 && text != "0100") {
-            return fail(line, "not a JASC palette of version 0100");
+        if (number == 2 && text != "0100") {
+            return fail(number, "not a JASC palette of version 0100");
         }
-        if (line == 3 && !(count = Number(text, 65535))) {
-            return fail(line, "not a count of colours");
+        if (number == 3 && !(count = Number(text, 65535))) {
+            return fail(number, "not a count of colours");
         }
-        if (line <= 3 || text.empty()) {
+        if (number <= 3 || text.empty()) {
             continue;
         }
         const std::optional<COLORREF> colour = ColourRow(text);
         if (!colour) {
-            return fail(line, "not a colour row \"R G B\" with components 0 to 255");
+            return fail(number, "not a colour row \"R G B\" with components 0 to 255");
         }
         rows.push_back(*colour);
-        lineOfEntry257 = rows.size() == kPenCount + 1 ? line : lineOfEntry257;
+        lineOfEntry257 = rows.size() == kPenCount + 1 ? number : lineOfEntry257;
     }
+    if (!lines.Error().empty()) {
+        result.error = lines.Error();
+        return result;
+    }
+    const std::size_t line = lines.Number();
     if (!count) {
         return fail(line + 1, "the file ends before the count of colours");
     }

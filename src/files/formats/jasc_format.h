@@ -9,7 +9,7 @@
 constexpr std::string_view kJascMagic = "JASC-PAL";
 
 // One palette named name (the file's name), entry i as pen i in both variants.
-FormatReadResult ReadJascPalette(std::string_view bytes, const CString& name);
+FormatReadResult ReadJascPalette(const ByteSource& source, const CString& name);
 
 // 256 entries, pens 0 to 255 of variant.
 bool WriteJascPalette(const PaletteEntry& palette, int variant, const ByteSink& sink);

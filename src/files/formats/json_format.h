@@ -18,7 +18,8 @@ bool WriteJsonPalettes(const UI_LIST& list, const ByteSink& sink);
 // The same document holding one palette.
 bool WriteJsonPalette(const PaletteEntry& palette, const ByteSink& sink);
 
-// Reads that shape. Keys it does not know are skipped; a palette needs a name, and a missing
-// description, variant or trailing colour keeps the empty text or the default colours.
-// Errors name their place, e.g. "palettes[2].light[17]: not a #rrggbb colour".
-FormatReadResult ReadJsonPalettes(std::string_view bytes);
+// Reads that shape, a piece of the input at a time. Keys it does not know are skipped (but
+// must be valid JSON); a palette needs a name, and a missing description, variant or
+// trailing colour keeps the empty text or the default colours. Errors name their place,
+// e.g. "palettes[2].light[17]: not a #rrggbb colour".
+FormatReadResult ReadJsonPalettes(const ByteSource& source);

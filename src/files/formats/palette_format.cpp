@@ -5,7 +5,11 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
+#include "files/palette_file.h"
+#include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -107,6 +111,70 @@ std::string UnstorableTextProblem(const CString& text) {
     return {};
 }
 
+ByteSource SourceOf(std::string_view bytes) {
+    return [bytes]() mutable { return std::exchange(bytes, std::string_view()); };
+}
+
+ByteSource SourceOf(std::FILE* file) {
+    auto buffer = std::make_shared<std::string>(std::size_t{1} << 16, '\0');
+    return [file, buffer] {
+        return std::string_view(buffer->data(),
+                                std::fread(buffer->data(), 1, buffer->size(), file));
+    };
+}
+
+FormatReadResult ReadWhole(const ByteSource& source,
+                           const std::function<FormatReadResult(std::string_view)>& read) {
+    std::string bytes;
+    for (std::string_view piece = source(); !piece.empty(); piece = source()) {
+        if (piece.size() > kMaxBinaryFileBytes - bytes.size()) {
+            FormatReadResult refused;
+            refused.error = "byte " + std::to_string(kMaxBinaryFileBytes) + ": " +
+                            std::string(kBinaryFileTooLong);
+            return refused;
+        }
+        bytes.append(piece);
+    }
+    return read(bytes);
+}
+
+bool RoomForAnotherPalette(FormatReadResult& result, const std::string& place) {
+    if (result.palettes.size() < kMaxPalettes) {
+        return true;
+    }
+    if (result.error.empty()) {
+        result.error = place + ": " + std::string(kTooManyPalettesText);
+    }
+    return false;
+}
+
+CString TextFromFileName(std::string_view bytes) {
+    CString text = FromUtf8(bytes);
+    // FromUtf8 keeps each stray byte as U+DC80 to U+DCFF, the byte in its low bits.
+    for (wchar_t& c : text) {
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            c = DecodeWindows1252(std::string(1, static_cast<char>(c & 0xFF))).front();
+        }
+    }
+    return text;
+}
+
+std::string VisibleUtf8(const CString& text) {
+    std::string out;
+    CString run; // converted whole, as a character may take two wchar_t
+    for (const wchar_t c : text) {
+        if (c == L'\r' || c == L'\n' || (c >= 0x80 && c <= 0x9F)) {
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\x%02X", static_cast<unsigned>(c));
+            out += ToUtf8(run) + escaped.data();
+            run.clear();
+        } else {
+            run += c;
+        }
+    }
+    return out + ToUtf8(run);
+}
+
 CString TextFromForeignBytes(std::string_view bytes) {
     return IsValidUtf8(bytes) ? FromUtf8(bytes) : DecodeWindows1252(bytes);
 }
@@ -116,7 +184,8 @@ namespace {
 std::unique_ptr<PaletteEntry> PaletteFromRows(CString name, CString description,
                                               const std::vector<COLORREF>& rows,
                                               std::size_t firstPen, const std::string& place,
-                                              std::vector<std::string>& warnings) {
+                                              std::vector<std::string>& warnings,
+                                              std::size_t counted) {
     auto palette = std::make_unique<PaletteEntry>();
     palette->m_Name = std::move(name);
     palette->m_Description = std::move(description);
@@ -126,8 +195,8 @@ std::unique_ptr<PaletteEntry> PaletteFromRows(CString name, CString description,
         palette->m_Colours[kLightBackground][firstPen + k] = rows[k];
         palette->m_Colours[kDarkBackground][firstPen + k] = rows[k];
     }
-    if (rows.size() > used) {
-        const std::size_t extra = rows.size() - used;
+    if (rows.size() + counted > used) {
+        const std::size_t extra = rows.size() + counted - used;
         const std::string last = firstPen == 0 ? "256th" : "255th";
         warnings.push_back(
             place + ": " + std::to_string(extra) +
@@ -143,15 +212,17 @@ std::unique_ptr<PaletteEntry> PaletteFromRows(CString name, CString description,
 std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
                                                     const std::vector<COLORREF>& rows,
                                                     const std::string& placeOfPen256,
-                                                    std::vector<std::string>& warnings) {
+                                                    std::vector<std::string>& warnings,
+                                                    std::size_t counted) {
     return PaletteFromRows(std::move(name), std::move(description), rows, 1, placeOfPen256,
-                           warnings);
+                           warnings, counted);
 }
 
 std::unique_ptr<PaletteEntry> PaletteFromIndexedRows(CString name, CString description,
                                                      const std::vector<COLORREF>& rows,
                                                      const std::string& placeOfEntry257,
-                                                     std::vector<std::string>& warnings) {
+                                                     std::vector<std::string>& warnings,
+                                                     std::size_t counted) {
     return PaletteFromRows(std::move(name), std::move(description), rows, 0, placeOfEntry257,
-                           warnings);
+                           warnings, counted);
 }

@@ -6,6 +6,10 @@
 
 #include "files/formats/byte_reader.h"
 
+bool LooksLikeRiffPalette(std::string_view bytes) {
+    return bytes.size() >= 12 && bytes.starts_with("RIFF") && bytes.substr(8, 4) == "PAL ";
+}
+
 namespace {
 
 constexpr std::uint16_t kVersion = 0x0300;
@@ -34,13 +38,7 @@ std::optional<std::vector<COLORREF>> Entries(std::string_view data, std::size_t 
     return entries;
 }
 
-} // namespace
-
-bool LooksLikeRiffPalette(std::string_view bytes) {
-    return bytes.size() >= 12 && bytes.starts_with("RIFF") && bytes.substr(8, 4) == "PAL ";
-}
-
-FormatReadResult ReadRiffPalette(std::string_view bytes, const CString& name) {
+FormatReadResult ReadRiff(std::string_view bytes, const CString& name) {
     FormatReadResult result;
     if (!LooksLikeRiffPalette(bytes)) {
         result.error = "byte 0: not a RIFF palette (no \"RIFF\" ... \"PAL \" header)";
@@ -72,6 +70,12 @@ FormatReadResult ReadRiffPalette(std::string_view bytes, const CString& name) {
     }
     result.error = BytePlace(in.Offset()) + ": no \"data\" chunk with the colours";
     return result;
+}
+
+} // namespace
+
+FormatReadResult ReadRiffPalette(const ByteSource& source, const CString& name) {
+    return ReadWhole(source, [&name](std::string_view bytes) { return ReadRiff(bytes, name); });
 }
 
 bool WriteRiffPalette(const PaletteEntry& palette, int variant, const ByteSink& sink) {

@@ -3,8 +3,6 @@
 // pen i.
 #pragma once
 
-#include <string_view>
-
 #include "files/formats/palette_format.h"
 
 // True when bytes begin as a RIFF palette does.
@@ -12,7 +10,7 @@ bool LooksLikeRiffPalette(std::string_view bytes);
 
 // One palette named name (the file's name), entry i as pen i in both variants. Chunks other
 // than "data" are skipped.
-FormatReadResult ReadRiffPalette(std::string_view bytes, const CString& name);
+FormatReadResult ReadRiffPalette(const ByteSource& source, const CString& name);
 
 // 256 entries, pens 0 to 255 of variant, with flags 0.
 bool WriteRiffPalette(const PaletteEntry& palette, int variant, const ByteSink& sink);
