@@ -6,20 +6,13 @@
 #include <cmath>
 
 #include "colour/cielab.h"
+#include "shared/fields.h"
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // A pen number, or -1 with error set.
 int ParsePen(std::string_view text, std::string& error) {
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     int pen = -1;
     const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), pen);
     if (text.empty() || code != std::errc() || end != text.data() + text.size() || pen < 0 ||
@@ -47,7 +40,7 @@ bool AddItem(std::string_view item, std::vector<int>& pens, std::string& error) 
     }
     if (last < first) {
         std::string message("the range '");
-        message.append(Trimmed(item)).append("' runs backwards");
+        message.append(TrimBlanks(item)).append("' runs backwards");
         error = std::move(message);
         return false;
     }

@@ -100,3 +100,11 @@ int coreGetFieldInt(const wchar_t* text, int defaultValue, int index, wchar_t se
 int WToI(std::wstring_view text) {
     return ReadInt(text);
 }
+
+std::string_view TrimBlanks(std::string_view text, std::string_view blanks) {
+    const std::size_t begin = text.find_first_not_of(blanks);
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(begin, text.find_last_not_of(blanks) - begin + 1);
+}

@@ -24,3 +24,6 @@ int coreGetFieldInt(const wchar_t* text, int defaultValue, int index, wchar_t se
 
 // _wtoi: the conversion both callers above rely on.
 int WToI(std::wstring_view text);
+
+// text without the characters of blanks at its start and end (" \t" by default).
+std::string_view TrimBlanks(std::string_view text, std::string_view blanks = " \t");

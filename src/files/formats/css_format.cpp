@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/formats/text_lines.h"
+#include "shared/fields.h"
 #include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
@@ -49,14 +50,6 @@ std::string Compact(std::string_view text) {
         }
     }
     return out;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(" \t\r\n\f");
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(begin, text.find_last_not_of(" \t\r\n\f") - begin + 1);
 }
 
 class CssReader {
@@ -209,12 +202,12 @@ bool CssReader::Character(char c) {
 bool CssReader::Declaration() {
     const bool light = m_depth == 1 && m_outer[0] == ":root";
     const bool dark = m_depth == 2 && m_outer[0] == kDarkMedia && m_outer[1] == ":root";
-    const std::string_view text = Trimmed(m_text);
+    const std::string_view text = TrimBlanks(m_text, " \t\r\n\f");
     const std::size_t colon = text.find(':');
     if ((!light && !dark) || colon == std::string_view::npos) {
         return true;
     }
-    const std::string_view property = Trimmed(text.substr(0, colon));
+    const std::string_view property = TrimBlanks(text.substr(0, colon), " \t\r\n\f");
     if (!property.starts_with("--pen-")) {
         return true;
     }
@@ -225,7 +218,7 @@ bool CssReader::Declaration() {
         pen >= kPenCount) {
         return true; // not one of ours, such as --pen-size
     }
-    const std::string_view value = Trimmed(text.substr(colon + 1));
+    const std::string_view value = TrimBlanks(text.substr(colon + 1), " \t\r\n\f");
     const std::optional<COLORREF> colour = ParseHexColour(value, true);
     if (!colour || !value.starts_with('#')) {
         return Fail(m_textLine, std::string(property) + ": not a #rrggbb colour");

@@ -5,18 +5,7 @@
 #include <vector>
 
 #include "files/formats/text_lines.h"
-
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
-}
-
-} // namespace
+#include "shared/fields.h"
 
 FormatReadResult ReadHexPalette(const ByteSource& source, const CString& name) {
     FormatReadResult result;
@@ -30,7 +19,7 @@ FormatReadResult ReadHexPalette(const ByteSource& source, const CString& name) {
     TextLines lines(source);
     std::string_view line;
     while (lines.Next(line)) {
-        const std::string_view text = Trimmed(line);
+        const std::string_view text = TrimBlanks(line, " \t\r");
         if (text.empty()) {
             continue;
         }

@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "files/formats/text_lines.h"
+#include "shared/fields.h"
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
-}
 
 // The whole of text as a number from 0 to limit.
 std::optional<int> Number(std::string_view text, int limit) {
@@ -33,7 +26,7 @@ std::optional<int> Number(std::string_view text, int limit) {
 std::optional<COLORREF> ColourRow(std::string_view text) {
     std::array<int, 4> values{};
     std::size_t count = 0;
-    while (!(text = Trimmed(text)).empty()) {
+    while (!(text = TrimBlanks(text, " \t\r")).empty()) {
         const std::size_t end = std::min(text.find_first_of(" \t"), text.size());
         const std::optional<int> value = Number(text.substr(0, end), 255);
         if (!value || count == values.size()) {
@@ -62,7 +55,7 @@ FormatReadResult ReadJascPalette(const ByteSource& source, const CString& name) 
     TextLines lines(source);
     std::string_view row;
     while ((!count || rows.size() < std::size_t(*count)) && lines.Next(row)) {
-        const std::string_view text = Trimmed(row);
+        const std::string_view text = TrimBlanks(row, " \t\r");
         const std::size_t number = lines.Number();
         if (number == 1 && text != kJascMagic) {
             return fail(number, "not a JASC palette (the first line is not \"JASC-PAL\")");
