@@ -1,15 +1,17 @@
 // The undoable changes of the editor's document.
 #include "editor/document_commands.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace {
 
 QString PenColourText(int pen) {
-    return pen == 0 ? QStringLiteral("Marker Pen Colour")
-                    : QStringLiteral("Pen %1 Colour").arg(pen);
+    return pen == 0 ? QCoreApplication::translate("Tintora", "Marker Pen Colour")
+                    : QCoreApplication::translate("Tintora", "Pen %1 Colour").arg(pen);
 }
 
 } // namespace
@@ -42,7 +44,7 @@ void PenColourCommand::redo() {
 
 PaletteTextsCommand::PaletteTextsCommand(PaletteDocument& document, std::array<CString, 2> before,
                                          std::array<CString, 2> after)
-    : QUndoCommand(QStringLiteral("Rename Palette")), m_document(document),
+    : QUndoCommand(QCoreApplication::translate("Tintora", "Rename Palette")), m_document(document),
       m_nPalette(document.CurrentPaletteIndex()), m_before(std::move(before)),
       m_after(std::move(after)) {}
 
@@ -56,8 +58,8 @@ void PaletteTextsCommand::redo() {
 
 AppendPalettesCommand::AppendPalettesCommand(PaletteDocument& document, const CString& text,
                                              std::vector<PaletteCopy> palettes)
-    : QUndoCommand(ToQString(text)), m_document(document), m_palettes(std::move(palettes)),
-      m_nCurrentBefore(document.CurrentPaletteIndex()) {}
+    : QUndoCommand(Translated(ToQString(text))), m_document(document),
+      m_palettes(std::move(palettes)), m_nCurrentBefore(document.CurrentPaletteIndex()) {}
 
 void AppendPalettesCommand::undo() {
     m_document.RemoveLastPalettes(static_cast<int>(m_palettes.size()), m_nCurrentBefore);
@@ -69,9 +71,9 @@ void AppendPalettesCommand::redo() {
 
 ReplacePalettesCommand::ReplacePalettesCommand(PaletteDocument& document, const CString& text,
                                                std::vector<PaletteCopy> after, int currentAfter)
-    : QUndoCommand(ToQString(text)), m_document(document), m_before(document.CopyPalettes()),
-      m_after(std::move(after)), m_nCurrentBefore(document.CurrentPaletteIndex()),
-      m_nCurrentAfter(currentAfter) {}
+    : QUndoCommand(Translated(ToQString(text))), m_document(document),
+      m_before(document.CopyPalettes()), m_after(std::move(after)),
+      m_nCurrentBefore(document.CurrentPaletteIndex()), m_nCurrentAfter(currentAfter) {}
 
 void ReplacePalettesCommand::undo() {
     m_document.RestorePalettes(m_before, m_nCurrentBefore);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/dialog_font.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void PaintSwatch(QPainter& painter, const GridRect& rect, COLORREF colour) {
     painter.fillRect(ToQRect(rect), ToQColor(colour));
     const QFont previous = painter.font();
     painter.setFont(SwatchFont());
-    DrawShadowedText(painter, ToQRect(rect), QString::fromWCharArray(kSwatchText));
+    DrawShadowedText(painter, ToQRect(rect), Translated(kSwatchText));
     painter.setFont(previous);
 }
 

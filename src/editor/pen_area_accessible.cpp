@@ -2,6 +2,7 @@
 #include "editor/pen_area_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <array>
@@ -17,7 +18,7 @@ constexpr int kMarkerChild = kPenChildren + 1;
 constexpr int kChildCount = kPenChildren + 2;
 
 QString ColourDescription(COLORREF colour) {
-    return QStringLiteral("R %1, G %2, B %3")
+    return QCoreApplication::translate("Tintora", "R %1, G %2, B %3")
         .arg(RedOf(colour))
         .arg(GreenOf(colour))
         .arg(BlueOf(colour));
@@ -63,7 +64,7 @@ public:
             return {};
         }
         if (t == QAccessible::Name) {
-            return QStringLiteral("Pen %1").arg(m_nPen);
+            return QCoreApplication::translate("Tintora", "Pen %1").arg(m_nPen);
         }
         return t == QAccessible::Description ? ColourDescription(Host()->ShownColour(m_nPen))
                                              : QString();
@@ -96,8 +97,9 @@ public:
             return {};
         }
         if (t == QAccessible::Name) {
-            return m_bMarker ? QStringLiteral("Marker pen")
-                             : QStringLiteral("Selected pen %1").arg(Host()->SelectedPen());
+            return m_bMarker ? QCoreApplication::translate("Tintora", "Marker pen")
+                             : QCoreApplication::translate("Tintora", "Selected pen %1")
+                                   .arg(Host()->SelectedPen());
         }
         return t == QAccessible::Description ? ColourDescription(Host()->ShownColour(Pen()))
                                              : QString();

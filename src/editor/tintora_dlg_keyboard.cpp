@@ -1,12 +1,15 @@
 // CTintoraDlg: the editor without a mouse. The pen area is the tab stop after the
 // background buttons; the menu items carry the platform's standard shortcuts.
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <array>
 #include <utility>
 
 #include "editor/tintora_dlg.h"
+#include "platform/translation.h"
 #include "resources/resource.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -34,21 +37,21 @@ constexpr std::array kShortcuts = {
 
 void CTintoraDlg::SetUpKeyboard() {
     m_pPenArea = new PenArea(*this, Client());
-    m_pPenArea->setAccessibleName(QStringLiteral("Pens"));
-    m_pPenArea->setAccessibleDescription(
-        QStringLiteral("Arrow keys, Home and End select a pen; Space changes its colour, "
-                       "Shift+Space the marker pen's"));
+    m_pPenArea->setAccessibleName(QCoreApplication::translate("Tintora", "Pens"));
+    m_pPenArea->setAccessibleDescription(QCoreApplication::translate(
+        "Tintora", "Arrow keys, Home and End select a pen; Space changes its colour, "
+                   "Shift+Space the marker pen's"));
     m_pPenArea->show();
     // The frames under the pens are borders only; named, they no longer read as blanks.
     const std::pair<CStatic*, const char*> frames[] = {
-        {&m_wndMainGrid, "Main grid, pens 1 to 9"},
-        {&m_wndSecondaryGrid, "Secondary grid, pens 10 to 15"},
-        {&m_wndStandardGrid, "Standard grid, pens 16 to 255"},
-        {&m_wndPenSwatch, "Selected pen swatch"},
-        {&m_wndMarkerSwatch, "Marker pen swatch"},
+        {&m_wndMainGrid, QT_TRANSLATE_NOOP("Tintora", "Main grid, pens 1 to 9")},
+        {&m_wndSecondaryGrid, QT_TRANSLATE_NOOP("Tintora", "Secondary grid, pens 10 to 15")},
+        {&m_wndStandardGrid, QT_TRANSLATE_NOOP("Tintora", "Standard grid, pens 16 to 255")},
+        {&m_wndPenSwatch, QT_TRANSLATE_NOOP("Tintora", "Selected pen swatch")},
+        {&m_wndMarkerSwatch, QT_TRANSLATE_NOOP("Tintora", "Marker pen swatch")},
     };
     for (const auto& [frame, name] : frames) {
-        frame->GetSafeHwnd()->setAccessibleName(QString::fromLatin1(name));
+        frame->GetSafeHwnd()->setAccessibleName(Translated(QString::fromLatin1(name)));
     }
     if (QWidget* lastButton = GetDlgItem(IDC_DARK_BACKGROUND)) {
         setTabOrder(lastButton, m_pPenArea);

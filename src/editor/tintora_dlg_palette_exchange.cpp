@@ -8,10 +8,13 @@
 #include "editor/tintora_dlg.h"
 #include "filedialog/file_dialog_ex.h"
 #include "files/formats/foreign_palettes.h"
+#include "platform/format_text.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "shared/file_io.h"
 #include "shared/paths.h"
 #include "shared/text_encoding.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 namespace {
@@ -29,12 +32,34 @@ constexpr std::array<ExchangeFormat, 4> kExportFormats = {{
     {PaletteFormat::Json, L"json"},
 }};
 
-const wchar_t kImportFilter[] = L"Palettes of other tools (*.gpl;*.hex;*.json)|*.gpl;*.hex;*.json|"
-                                L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
-                                L"JSON palettes (*.json)|*.json||";
-const wchar_t kExportFilter[] = L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
-                                L"CSS custom properties (*.css)|*.css|"
-                                L"JSON palettes (*.json)|*.json||";
+// The descriptions are marked one by one: the file dialog translates each on its own.
+const wchar_t kImportFilter[] =
+    L"" QT_TRANSLATE_NOOP(
+        "Tintora", "Palettes of other tools "
+                   "(*.gpl;*.hex;*.json)") "|*.gpl;*.hex;*."
+                                           "json"
+                                           "|" QT_TRANSLATE_NOOP("Tintora", "GIMP Palette (*.gpl)") "|*.gpl|" QT_TRANSLATE_NOOP(
+                                               "Tintora",
+                                               "Hex colour "
+                                               "list (*.hex)") "|*.hex|" QT_TRANSLATE_NOOP("Tintor"
+                                                                                           "a",
+                                                                                           "JSON "
+                                                                                           "palette"
+                                                                                           "s "
+                                                                                           "(*."
+                                                                                           "json)") "|*.json||";
+const wchar_t kExportFilter[] =
+    L"" QT_TRANSLATE_NOOP("Tintora", "GIMP Palette (*.gpl)") "|*.gpl|" QT_TRANSLATE_NOOP(
+        "Tintora",
+        "Hex colour list (*.hex)") "|*.hex|" QT_TRANSLATE_NOOP("Tintora",
+                                                               "CSS custom properties "
+                                                               "(*.css)") "|*."
+                                                                          "css"
+                                                                          "|" QT_TRANSLATE_NOOP(
+                                                                              "Tintora",
+                                                                              "JSON palettes "
+                                                                              "(*.json)") "|*.json|"
+                                                                                          "|";
 
 // Without a shared folder of its own the site's shared folder is the user's.
 bool SharedFolderAvailable() {
@@ -68,7 +93,8 @@ void CTintoraDlg::AppendImportedPalettes(PaletteVector palettes) {
         copies.push_back(PaletteCopy::Of(*palette));
     }
     // However many palettes the file held, one undo takes them all back.
-    m_undoStack.push(new AppendPalettesCommand(*this, L"Import Palette", std::move(copies)));
+    m_undoStack.push(new AppendPalettesCommand(
+        *this, L"" QT_TRANSLATE_NOOP("Tintora", "Import Palette"), std::move(copies)));
     m_bModified = true;
     Invalidate();
 }
@@ -83,9 +109,15 @@ void CTintoraDlg::OnImportPalette() {
     FormatReadResult result = ReadImportFile(path);
     const CString file = coreExtractFileName(path);
     if (!result.Ok() || result.palettes.empty()) {
-        const std::string reason = result.Ok() ? "the file holds no palette" : result.error;
-        const CString text = L"Failed to import " + file + L": " + FromUtf8(reason);
-        XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
+        const CString reason =
+            result.Ok()
+                ? TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "the file holds no palette"))
+                : FromUtf8(result.error);
+        const CString text =
+            FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Failed to import %ls: %ls"), file.c_str(),
+                       reason.c_str());
+        XMessageBox(GetSafeHwnd(), text.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Error"),
+                    MB_ICONEXCLAMATION, nullptr);
         return;
     }
     AppendImportedPalettes(std::move(result.palettes));
@@ -94,7 +126,8 @@ void CTintoraDlg::OnImportPalette() {
         for (const std::string& warning : result.warnings) {
             notes += L"\n" + FromUtf8(warning);
         }
-        XMessageBox(GetSafeHwnd(), notes.c_str(), L"Info", MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(), notes.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Info"),
+                    MB_ICONEXCLAMATION, nullptr);
     }
 }
 
@@ -128,9 +161,14 @@ void CTintoraDlg::OnExportPalette() {
         file.Commit();
     if (!written) {
         // The writer's own reason follows, as it does for the other file commands.
+        const CString reason =
+            file.Error().empty()
+                ? TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "the palette cannot be made"))
+                : FromUtf8(file.Error());
         const CString text =
-            L"Failed to write " + coreExtractFileName(path) + L"\n" +
-            FromUtf8(file.Error().empty() ? "the palette cannot be made" : file.Error());
-        XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
+            FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Failed to write %ls\n%ls"),
+                       coreExtractFileName(path).c_str(), reason.c_str());
+        XMessageBox(GetSafeHwnd(), text.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Error"),
+                    MB_ICONEXCLAMATION, nullptr);
     }
 }

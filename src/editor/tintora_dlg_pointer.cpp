@@ -6,6 +6,7 @@
 #include "platform/colour_dialog.h"
 #include "platform/format_text.h"
 #include "platform/profile.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -25,9 +26,10 @@ void CTintoraDlg::OnMouseMove(unsigned int, QPoint point) {
         return;
     }
     const COLORREF colour = ShownColours()[static_cast<std::size_t>(pen)];
-    m_wndPenOver.SetWindowText(FormatText(L"Pen Over: %d", pen));
+    m_wndPenOver.SetWindowText(FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Pen Over: %d"), pen));
     m_wndRGBOver.SetWindowText(
-        FormatText(L"RGB Over: %03d,%03d,%03d", RedOf(colour), GreenOf(colour), BlueOf(colour)));
+        FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "RGB Over: %03d,%03d,%03d"), RedOf(colour),
+                   GreenOf(colour), BlueOf(colour)));
     ShowHoverMark(static_cast<std::uint16_t>(pen), true);
     m_nHoverPen = pen;
 }
