@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>DOUBLE CLICK TO EDIT</source>
-        <translation>ZUM BEARBEITEN DOPPELKLICKEN</translation>
+        <translation>DOPPELKLICK ZUM ÄNDERN</translation>
     </message>
     <message>
         <source>R %1, G %2, B %3</source>

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>DOUBLE CLICK TO EDIT</source>
-        <translation>DOUBLE-CLIQUER POUR MODIFIER</translation>
+        <translation>DOUBLE-CLIC POUR MODIFIER</translation>
     </message>
     <message>
         <source>R %1, G %2, B %3</source>

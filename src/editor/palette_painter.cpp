@@ -1,6 +1,7 @@
 // Cell, mark and swatch drawing.
 #include "editor/palette_painter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <QTextLayout>
@@ -116,8 +117,15 @@ void PaintStandardCellMark(QPainter& painter, const GridRect& frame, const PenCo
 void PaintSwatch(QPainter& painter, const GridRect& rect, COLORREF colour) {
     painter.fillRect(ToQRect(rect), ToQColor(colour));
     const QFont previous = painter.font();
-    painter.setFont(SwatchFont());
-    DrawShadowedText(painter, ToQRect(rect), Translated(kSwatchText));
+    const QString text = Translated(kSwatchText);
+    QFont font = SwatchFont();
+    // A translation longer than the swatch is set smaller rather than cut at both ends.
+    const int room = ToQRect(rect).width() - 4;
+    if (const int width = QFontMetrics(font).horizontalAdvance(text); width > room) {
+        font.setPointSizeF(font.pointSizeF() * room / width);
+    }
+    painter.setFont(font);
+    DrawShadowedText(painter, ToQRect(rect), text);
     painter.setFont(previous);
 }
 

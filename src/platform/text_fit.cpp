@@ -42,16 +42,24 @@ bool SameRow(const QRect& a, const QRect& b) {
     return a.top() < b.bottom() && b.top() < a.bottom();
 }
 
-// Widens control by extra pixels, moving the controls to its right on its row along; adds
-// every control it touches to touched.
+// Widens control by extra pixels, moving the controls to its right on its row along, and
+// the controls aligned with them in other rows (an edit's column, say); adds every control
+// it touches to touched.
 void Widen(QWidget& control, int extra, const std::vector<QWidget*>& controls,
            std::vector<QWidget*>& touched) {
     const QRect before = control.geometry();
     control.resize(before.width() + extra, before.height());
     touched.push_back(&control);
+    std::vector<int> columns; // the left edges of what moved, where other rows align
     for (QWidget* other : controls) {
         const QRect rect = other->geometry();
         if (other != &control && rect.left() >= before.right() && SameRow(rect, before)) {
+            columns.push_back(rect.left());
+        }
+    }
+    for (QWidget* other : controls) {
+        const QRect rect = other->geometry();
+        if (other != &control && std::ranges::count(columns, rect.left()) > 0) {
             other->move(rect.x() + extra, rect.y());
             touched.push_back(other);
         }
