@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QString>
 #include <QTextLayout>
+#include <algorithm>
 #include <utility>
 
 #include "platform/dialog_font.h"
@@ -122,7 +123,7 @@ void PaintSwatch(QPainter& painter, const GridRect& rect, COLORREF colour) {
     // A translation longer than the swatch is set smaller rather than cut at both ends.
     const int room = ToQRect(rect).width() - 4;
     if (const int width = QFontMetrics(font).horizontalAdvance(text); width > room) {
-        font.setPointSizeF(font.pointSizeF() * room / width);
+        font.setPixelSize(std::max(1, font.pixelSize() * room / width));
     }
     painter.setFont(font);
     DrawShadowedText(painter, ToQRect(rect), text);
