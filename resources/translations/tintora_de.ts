@@ -587,5 +587,9 @@ Recover them?</source>
         <source>&lt;h1&gt;Tintora Help&lt;/h1&gt;&lt;p&gt;The help pages are not installed: there is no file &lt;code&gt;%1&lt;/code&gt;.&lt;/p&gt;</source>
         <translation>&lt;h1&gt;Tintora-Hilfe&lt;/h1&gt;&lt;p&gt;Die Hilfeseiten sind nicht installiert: Die Datei &lt;code&gt;%1&lt;/code&gt; fehlt.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -585,7 +585,11 @@ Les récupérer ?</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Tintora Help&lt;/h1&gt;&lt;p&gt;The help pages are not installed: there is no file &lt;code&gt;%1&lt;/code&gt;.&lt;/p&gt;</source>
-        <translation>&lt;h1&gt;Aide de Tintora&lt;/h1&gt;&lt;p&gt;Les pages d’aide ne sont pas installées : le fichier &lt;code&gt;%1&lt;/code&gt; est introuvable.&lt;/p&gt;</translation>
+        <translation>&lt;h1&gt;Aide de Tintora&lt;/h1&gt;&lt;p&gt;Les pages d’aide ne sont pas installées&#xa0;: le fichier &lt;code&gt;%1&lt;/code&gt; est introuvable.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

@@ -92,7 +92,7 @@ void CAddPaletteDlg::DoDataExchange(CDataExchange* pDX) {
 bool CAddPaletteDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (!m_bAddMode) {
-        SetWindowText(L"" QT_TRANSLATE_NOOP("Tintora", "Rename Palette"));
+        SetWindowText(TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "Rename Palette")));
     }
     UpdateData(false);
     // The preset name is selected, so that typing replaces it.

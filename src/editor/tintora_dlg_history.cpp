@@ -2,6 +2,7 @@
 // Undo and Redo items of the Edit menu, and the modified flag kept in step with the history:
 // back at the state last opened or saved, the palette counts as unchanged again.
 #include <QAction>
+#include <QCoreApplication>
 
 #include "editor/tintora_dlg.h"
 #include "platform/qt_text.h"
@@ -42,7 +43,10 @@ void CTintoraDlg::UpdateHistoryItems() {
     for (const auto& item : items) {
         if (QAction* action = GetMenuItem(item.id)) {
             const QString verb = Translated(QString::fromLatin1(item.verb));
-            action->setText(item.can ? verb + QLatin1Char(' ') + item.text : verb);
+            // The verb and what it takes back: "Undo Pen 7 Colour".
+            const QString both =
+                QCoreApplication::translate("Tintora", "%1 %2").arg(verb, item.text);
+            action->setText(item.can ? both : verb);
             action->setEnabled(item.can);
         }
     }
