@@ -67,6 +67,7 @@ protected:
         coreSetAppFolder(CString());
         EditorTest::TearDown();
     }
+    PseudoTranslator pseudo; // outlives its installation, which TearDown ends
 };
 
 TEST_F(Translations, EveryWindowFitsItsTextsAndKeepsThePens) {
@@ -75,7 +76,6 @@ TEST_F(Translations, EveryWindowFitsItsTextsAndKeepsThePens) {
                          IDC_MARKER_SWATCH}) {
         english[id] = dlg->GetDlgItem(id)->geometry();
     }
-    PseudoTranslator pseudo;
     const struct {
         const char* language;
         const char* cancel; // Qt's own button, from Qt's translation
