@@ -1,6 +1,7 @@
 // The editor's responsiveness on the offscreen platform: one pointer move over the grids
 // (hover mark and the two pointer labels, delivered as the window system delivers it and
-// painted to the screen) and one full repaint of the client area.
+// painted to the screen) and one full repaint of the client area; both again with the pens
+// drawn through a simulated colour vision and the low-contrast signs shown.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "editor/tintora_dlg.h"
 #include "platform/profile.h"
 #include "platform/win_app.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -91,6 +93,32 @@ void BM_FullRepaint(benchmark::State& state, bool throughEventLoop) {
     }
 }
 
+// The View menu's dearest choice while a case runs: every colour simulated, every pen's
+// contrast measured and the signs drawn. Undone afterwards, whatever case runs next.
+class SimulatedView {
+public:
+    SimulatedView() {
+        g_editor->SendCommand(ID_VIEW_DEUTERANOPIA);
+        g_editor->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
+    }
+    ~SimulatedView() {
+        g_editor->SendCommand(ID_VIEW_NORMAL);
+        g_editor->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
+    }
+    SimulatedView(const SimulatedView&) = delete;
+    SimulatedView& operator=(const SimulatedView&) = delete;
+};
+
+void BM_SimulatedPointerMove(benchmark::State& state, const PointerCase& c) {
+    const SimulatedView view;
+    BM_PointerMove(state, c);
+}
+
+void BM_SimulatedRepaint(benchmark::State& state) {
+    const SimulatedView view;
+    BM_FullRepaint(state, false);
+}
+
 // On a shared machine the fastest of several repetitions is the best estimate of the
 // undisturbed time; the median and mean carry the other users' load.
 double Fastest(const std::vector<double>& times) {
@@ -107,6 +135,11 @@ void RegisterBenchmarks() {
     all.push_back(benchmark::RegisterBenchmark("BM_FullRepaint/repaint", BM_FullRepaint, false));
     all.push_back(benchmark::RegisterBenchmark("BM_FullRepaint/Invalidate_and_event_loop",
                                                BM_FullRepaint, true));
+    // The hover mark's own repaint of a small grid simulates its colours again.
+    all.push_back(benchmark::RegisterBenchmark("BM_SimulatedPointerMove/main_grid_cell_to_cell",
+                                               BM_SimulatedPointerMove, PointerCases()[0]));
+    all.push_back(benchmark::RegisterBenchmark("BM_SimulatedRepaint/deuteranopia_marked",
+                                               BM_SimulatedRepaint));
     for (benchmark::internal::Benchmark* b : all) {
         b->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Fastest);
     }

@@ -3,8 +3,34 @@
 
 #include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
+#include "shared/text_encoding.h"
 
 namespace {
+
+constexpr PaletteFormat kReadable[] = {PaletteFormat::Json, PaletteFormat::Gpl, PaletteFormat::Hex,
+                                       PaletteFormat::Css,  PaletteFormat::Ase, PaletteFormat::Aco,
+                                       PaletteFormat::Jasc, PaletteFormat::Riff};
+
+// What a writer carries: pens from firstPen, of both variants or of the light one alone.
+struct Carried {
+    int firstPen;
+    bool bothVariants;
+};
+
+Carried CarriedBy(PaletteFormat format) {
+    switch (format) {
+    case PaletteFormat::Json:
+    case PaletteFormat::Css:
+        return {0, true};
+    case PaletteFormat::Ase:
+        return {1, true};
+    case PaletteFormat::Jasc:
+    case PaletteFormat::Riff:
+        return {0, false};
+    default:
+        return {1, false};
+    }
+}
 
 std::string Written(PaletteFormat format, const PaletteEntry& palette) {
     std::string text;
@@ -15,12 +41,20 @@ std::string Written(PaletteFormat format, const PaletteEntry& palette) {
     return text;
 }
 
-// What reading one palette's own output must give back: everything for JSON, the name and
-// pens 1 to 255 of the written variant for GIMP.
+// The name line is read without the blanks around it, and an empty one is no name.
+CString TrimmedName(const CString& name) {
+    const std::size_t first = name.find_first_not_of(L" \t\r");
+    return first == CString::npos ? CString()
+                                  : name.substr(first, name.find_last_not_of(L" \t\r") - first + 1);
+}
+
+// What reading one palette's own output must give back: everything for JSON, the pens the
+// format carries for the others, and the name for GIMP.
 std::string CheckWrittenReadsBack(PaletteFormat format, const PaletteEntry& palette) {
     const FormatReadResult back = ReadForeignPalettes(format, Written(format, palette), L"x");
+    const std::string name = "written as format " + std::to_string(static_cast<int>(format));
     if (!back.Ok() || back.palettes.size() != 1) {
-        return "its own output is refused: " + back.error;
+        return name + ", its own output is refused: " + back.error;
     }
     const PaletteEntry& read = *back.palettes[0];
     if (format == PaletteFormat::Json) {
@@ -29,25 +63,26 @@ std::string CheckWrittenReadsBack(PaletteFormat format, const PaletteEntry& pale
                    ? ""
                    : "JSON does not read back the same";
     }
-    for (int pen = 1; pen < kPenCount; ++pen) {
-        if (read.m_Colours[kLightBackground][pen] != palette.m_Colours[kLightBackground][pen]) {
-            return "GIMP does not read back pen " + std::to_string(pen);
+    const Carried carried = CarriedBy(format);
+    for (const int variant : {kLightBackground, kDarkBackground}) {
+        for (int pen = carried.firstPen; pen < kPenCount; ++pen) {
+            if ((variant == kLightBackground || carried.bothVariants) &&
+                read.m_Colours[variant][pen] != palette.m_Colours[variant][pen]) {
+                return name + ", pen " + std::to_string(pen) + " does not read back";
+            }
         }
     }
-    // The name line is read without the blanks around it, and an empty one is no name.
-    const std::size_t first = palette.m_Name.find_first_not_of(L" \t\r");
-    const CString trimmed =
-        first == CString::npos
-            ? CString()
-            : palette.m_Name.substr(first, palette.m_Name.find_last_not_of(L" \t\r") - first + 1);
-    return trimmed.empty() || read.m_Name == trimmed ? "" : "GIMP changes the name";
+    // The name line is written with line breaks and C1 controls spelled out.
+    const CString trimmed = TrimmedName(FromUtf8(VisibleUtf8(palette.m_Name)));
+    return format != PaletteFormat::Gpl || trimmed.empty() || read.m_Name == trimmed
+               ? ""
+               : "GIMP changes the name";
 }
 
 } // namespace
 
 std::string CheckFormatsInput(std::string_view bytes, const std::filesystem::path& /*folder*/) {
-    for (const PaletteFormat format :
-         {PaletteFormat::Json, PaletteFormat::Gpl, PaletteFormat::Hex}) {
+    for (const PaletteFormat format : kReadable) {
         const FormatReadResult result = ReadForeignPalettes(format, bytes, L"file");
         const std::string name = std::to_string(static_cast<int>(format));
         if (!result.Ok()) {
@@ -61,10 +96,12 @@ std::string CheckFormatsInput(std::string_view bytes, const std::filesystem::pat
         }
         for (const auto& palette : result.palettes) {
             if (!UnstorableTextProblem(palette->m_Name).empty() ||
-                !UnstorableTextProblem(palette->m_Description).empty()) {
-                return "format " + name + ": a text a palette file cannot hold";
+                !UnstorableTextProblem(palette->m_Description).empty() ||
+                palette->m_Name.find_first_of(L",#") != CString::npos ||
+                palette->m_Description.find(L'#') != CString::npos) {
+                return "format " + name + ": a text a palette header cannot hold";
             }
-            for (const PaletteFormat out : {PaletteFormat::Json, PaletteFormat::Gpl}) {
+            for (const PaletteFormat out : kReadable) {
                 if (std::string failure = CheckWrittenReadsBack(out, *palette); !failure.empty()) {
                     return "format " + name + ": " + failure;
                 }

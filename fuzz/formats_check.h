@@ -1,5 +1,6 @@
-// The formats fuzz target's check of one input: the JSON, GIMP and hex readers each give
-// palettes or an error with a place, and what they read writes out and reads back the same.
+// The formats fuzz target's check of one input: every reader beside .pal gives
+// palettes or an error with a place, and what it reads writes out in every format and reads
+// back the same.
 #pragma once
 
 #include <filesystem>

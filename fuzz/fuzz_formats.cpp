@@ -1,4 +1,4 @@
-// libFuzzer target: any bytes as a JSON file, a GIMP palette and a hex list, each read and
+// libFuzzer target: any bytes as a file of every format beside .pal, each read and
 // what was read written back and read again.
 #include <cstddef>
 #include <cstdint>

@@ -56,6 +56,13 @@ inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_PASTE = 57637;
 inline constexpr int ID_EDIT_UNDO = 57643;
 inline constexpr int ID_EDIT_REDO = 57644;
+inline constexpr int ID_DERIVE_DARK = 32785;
+inline constexpr int ID_DERIVE_LIGHT = 32786;
+inline constexpr int ID_VIEW_NORMAL = 32787; // the four visions in the order of Vision
+inline constexpr int ID_VIEW_PROTANOPIA = 32788;
+inline constexpr int ID_VIEW_DEUTERANOPIA = 32789;
+inline constexpr int ID_VIEW_TRITANOPIA = 32790;
+inline constexpr int ID_VIEW_MARK_LOW_CONTRAST = 32791;
 
 // Shortcut buttons of the file dialog.
 inline constexpr int ID_OPEN_SHARED_FOLDER = 40791;

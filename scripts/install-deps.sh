@@ -14,6 +14,11 @@ packages+=(desktop-file-utils appstream shared-mime-info libglib2.0-bin)
 if [ "${1:-}" = --coverage ]; then
     packages+=(gcovr)
 fi
+# scripts/check-desktop.sh: a virtual display, keys and the clipboard from outside, and a
+# listener on the accessibility bus.
+if [ "${TINTORA_WITH_DESKTOP_CHECKS:-0}" = 1 ]; then
+    packages+=(xvfb xauth xdotool xclip dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+fi
 if [ "${TINTORA_WITH_CLANG:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

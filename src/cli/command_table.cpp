@@ -1,10 +1,14 @@
 // Registration and dispatch of tintora-cli's subcommands, and the usage-error report.
 #include "cli/command_table.h"
 
+#include <cerrno>
 #include <iostream>
 #include <new>
 
 #include <CLI/CLI.hpp>
+
+#include "cli/messages.h"
+#include "shared/file_io.h"
 
 CLI::App& CommandTable::Add(const std::string& name, const std::string& description,
                             const std::string& example, CommandAction action) {
@@ -19,11 +23,12 @@ void CommandTable::AddHelpFooter() {
     for (const std::string& example : m_examples) {
         footer += "  " + example + "\n";
     }
-    footer += "\nFILE, IN and OUT may be - for standard input or output.\n"
-              "\nExit status:\n"
-              "  0  success; for check, nothing to report\n"
-              "  1  failure, every file left as it was; for check, findings were reported\n"
-              "  2  wrong usage; for check, the file cannot be read\n";
+    footer +=
+        "\nFILE, IN and OUT may be - for standard input or output.\n"
+        "\nExit status:\n"
+        "  0  success; for check and audit, nothing to report\n"
+        "  1  failure, every file left as it was; for check and audit, findings were reported\n"
+        "  2  wrong usage; for check and audit, the file cannot be read\n";
     m_app.footer(footer);
 }
 
@@ -47,7 +52,16 @@ int CommandTable::RunChosen() const {
 
 int CommandTable::ReportParseError(const CLI::ParseError& error) const {
     if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
-        return m_app.exit(error); // --help or --version, printed on standard output
+        // --help or --version, printed on standard output; a script must learn when it
+        // could not be (a full disk, a closed pipe).
+        errno = 0; // the failed write leaves the system's reason here, maybe at an endl
+        const int code = m_app.exit(error);
+        if (!std::cout.flush()) {
+            ReportFileError(std::cerr, "standard output",
+                            SystemErrorText(errno != 0 ? errno : EIO));
+            return kExitFailure;
+        }
+        return code;
     }
     // The first word after the program's name that is no option and no command.
     if (m_app.get_subcommands().empty()) {

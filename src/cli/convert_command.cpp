@@ -15,7 +15,8 @@
 
 namespace {
 
-const std::vector<std::string> kFormatNames = {"pal", "json", "gpl", "hex", "css"};
+const std::vector<std::string> kFormatNames = {"pal", "json", "gpl",  "hex", "css",
+                                               "ase", "aco",  "jasc", "riff"};
 
 // The chosen palette alone, as a list of its own (a copy: the list owns its palettes).
 PaletteListPtr ChosenOnly(const ConvertRequest& request, const UI_LIST& list, std::ostream& err) {
@@ -40,20 +41,12 @@ int ConvertPalettes(const ConvertRequest& request, std::ostream& err) {
     if (!from || !to) {
         return kExitUsage;
     }
-    if (*from == PaletteFormat::Css) {
-        ReportFileError(err, request.input,
-                        "CSS is written, not read; convert from another format");
-        return kExitUsage;
-    }
-    // A .pal file is locked from before the read (IN may be OUT) to the write, as import
-    // locks it, so that a conversion and imports into one file never lose each other's work.
-    std::optional<FileLock> lock;
-    if (*to == PaletteFormat::Pal && !IsStandardStream(request.output)) {
-        lock.emplace(PathFromArgument(request.output));
-        if (!lock->IsLocked()) {
-            ReportFileError(err, request.output, lock->Error());
-            return kExitFailure;
-        }
+    // OUT is locked from before the read (IN may be OUT) to the write, as import locks it,
+    // so that a conversion and imports into one file never lose each other's work.
+    std::unique_ptr<FileLock> lock;
+    if (!IsStandardStream(request.output) &&
+        !(lock = LockForWriting(request.output, request.lockTimeout, err))) {
+        return kExitFailure;
     }
     PaletteListPtr list = ReadPalettesAs(request.input, *from, err);
     if (!list) {
@@ -77,7 +70,9 @@ void AddConvertCommand(CommandTable& table) {
     auto request = std::make_shared<ConvertRequest>();
     auto background = std::make_shared<std::string>("light");
     CLI::App& command = table.Add(
-        "convert", "Convert palettes between .pal, JSON, GIMP (.gpl), hex lists and CSS",
+        "convert",
+        "Convert palettes between .pal, JSON, GIMP (.gpl), hex lists, CSS, Adobe swatches (.ase, "
+        ".aco), JASC and RIFF palettes",
         "tintora-cli convert colours.pal colours.gpl --palette Pastels", [request, background] {
             request->dark = *background == "dark";
             return ConvertPalettes(*request, std::cerr);
@@ -87,16 +82,20 @@ void AddConvertCommand(CommandTable& table) {
     AddPaletteChoiceOptions(command, request->choice);
     command
         .add_option("--background", *background,
-                    "Which colours go to .gpl and .hex, which hold one variant (default light)")
+                    "Which colours go to the formats that hold one variant: gpl, hex, aco, jasc, "
+                    "riff (default light)")
         ->check(CLI::IsMember({"light", "dark"}));
     command
         .add_option("--from", request->from,
-                    "Format of IN when its extension does not say: pal, json, gpl or hex")
+                    "Format of IN when its extension does not say: pal, json, gpl, hex, css, ase, "
+                    "aco, jasc or riff (a .pal holding JASC or RIFF is told by its content)")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
     command
         .add_option("--to", request->to,
-                    "Format of OUT when its extension does not say: pal, json, gpl, hex or css")
+                    "Format of OUT when its extension does not say: pal, json, gpl, hex, css, ase, "
+                    "aco, jasc or riff (a .pal is written as Tintora's own unless jasc or riff)")
         ->option_text("FMT")
         ->check(CLI::IsMember(kFormatNames, CLI::ignore_case));
+    AddLockTimeoutOption(command, request->lockTimeout);
 }

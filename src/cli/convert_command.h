@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/command_table.h"
+#include "cli/lock_option.h"
 #include "cli/palette_choice.h"
 
 struct ConvertRequest {
@@ -16,6 +17,7 @@ struct ConvertRequest {
     bool dark = false;
     std::optional<std::string> from; // format names; the extensions decide when absent
     std::optional<std::string> to;
+    LockTimeout lockTimeout;
 };
 
 int ConvertPalettes(const ConvertRequest& request, std::ostream& err);

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "cli/command_table.h"
+#include "cli/lock_option.h"
 
-int WriteDefaultPalette(const std::string& file, std::ostream& err);
+int WriteDefaultPalette(const std::string& file, const LockTimeout& timeout, std::ostream& err);
 
 void AddDefaultCommand(CommandTable& table);

@@ -17,8 +17,9 @@ std::optional<PaletteFormat> FormatFor(const std::string& path,
                                        const std::optional<std::string>& given, const char* role,
                                        std::ostream& err);
 
-// The palettes of path in format (not CSS, which is only written); null after reporting
-// why there are none. Warnings (colours left out) are reported and reading goes on.
+// The palettes of path in format; null after reporting why there are none. A .pal file
+// that holds a JASC or RIFF palette is read as one. Warnings (colours left out, names
+// changed) are reported and reading goes on.
 PaletteListPtr ReadPalettesAs(const std::string& path, PaletteFormat format, std::ostream& err);
 
 // Writes the palettes of list to path in format: all of them for .pal and JSON, the first

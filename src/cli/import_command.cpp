@@ -21,17 +21,28 @@ PaletteListPtr LegacyPalettes(const std::string& iniFile, std::ostream& err) {
     if (!IsStandardStream(iniFile) && !OpenInput(iniFile, err)) {
         return nullptr;
     }
+    // Any file may be named here, and every file reads as a table of black pens: only one
+    // that holds the table is taken.
     PaletteListPtr list(new UI_LIST(nullptr));
-    if (!WithReadablePath(iniFile, err,
-                          [&list](const CString& path) { list->Add(NewLegacyPalette(path)); })) {
+    std::string problem;
+    if (!WithReadablePath(iniFile, err, [&](const CString& path) {
+            problem = LegacyColourTableProblem(path);
+            if (problem.empty()) {
+                list->Add(NewLegacyPalette(path));
+            }
+        })) {
+        return nullptr;
+    }
+    if (!problem.empty()) {
+        ReportFileError(err, iniFile, problem);
         return nullptr;
     }
     return list;
 }
 
-// Sources in a format of their own, by extension (or --from): palette files, .gpl, .hex and
-// .json; CSS is refused, as it is only written. Anything else is the older product's INI
-// file, as it always was.
+// Sources in a format of their own, by extension (or --from): palette files (JASC and RIFF
+// ones too), .gpl, .hex, .json, .css, .ase and .aco. Anything else is the older product's
+// INI file, as it always was.
 PaletteListPtr SourcePalettes(const std::string& source, const std::optional<std::string>& from,
                               std::ostream& err) {
     std::optional<PaletteFormat> format =
@@ -65,7 +76,8 @@ int ExtendStandardInput(UI_LIST& source, std::ostream& err) {
     return WritePalettes("-", *list, err) ? kExitSuccess : kExitFailure;
 }
 
-// The exit code of a locked update, after reporting why it failed.
+} // namespace
+
 int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& result,
                  std::ostream& err) {
     switch (result.status) {
@@ -77,6 +89,9 @@ int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& resu
     case PaletteUpdateStatus::NoneReadable:
         ReportFileError(err, paletteFile, kNoPaletteReadMessage);
         break;
+    case PaletteUpdateStatus::LockTimedOut:
+        ReportFileError(err, paletteFile, kStillLockedMessage);
+        break;
     case PaletteUpdateStatus::LockFailed:
     case PaletteUpdateStatus::Declined:
     case PaletteUpdateStatus::WriteFailed:
@@ -85,8 +100,6 @@ int ReportUpdate(const std::string& paletteFile, const PaletteUpdateResult& resu
     }
     return kExitFailure;
 }
-
-} // namespace
 
 int ImportPalettes(const ImportRequest& request, std::ostream& err) {
     if (IsStandardStream(request.source) && IsStandardStream(request.paletteFile)) {
@@ -102,18 +115,22 @@ int ImportPalettes(const ImportRequest& request, std::ostream& err) {
     }
     // Locked from the read to the write: imports running at once must each add their
     // palettes to what the one before wrote.
-    const PaletteUpdateResult result =
-        UpdatePaletteFile(PathFromArgument(request.paletteFile), [&source](UI_LIST& list) {
+    const PaletteUpdateResult result = UpdatePaletteFile(
+        PathFromArgument(request.paletteFile),
+        [&source](UI_LIST& list) {
             MoveAll(*source, list);
             return true;
-        });
+        },
+        WaitFor(request.paletteFile, request.lockTimeout, err));
     return ReportUpdate(request.paletteFile, result, err);
 }
 
 void AddImportCommand(CommandTable& table) {
     auto request = std::make_shared<ImportRequest>();
     CLI::App& command = table.Add(
-        "import", "Append the palettes of SOURCE (.pal, .gpl, .hex, .json or an INI file) to FILE",
+        "import",
+        "Append the palettes of SOURCE (.pal, .gpl, .hex, .json, .css, .ase, .aco or an INI "
+        "file) to FILE",
         "tintora-cli import Web.gpl colours.pal",
         [request] { return ImportPalettes(*request, std::cerr); });
     command
@@ -127,7 +144,11 @@ void AddImportCommand(CommandTable& table) {
         ->required();
     command
         .add_option("--from", request->from,
-                    "Format of SOURCE when its extension does not say: ini, pal, gpl, hex or json")
+                    "Format of SOURCE when its extension does not say: ini, pal, gpl, hex, json, "
+                    "css, ase, aco, jasc or riff")
         ->option_text("FMT")
-        ->check(CLI::IsMember({"ini", "pal", "gpl", "hex", "json"}, CLI::ignore_case));
+        ->check(
+            CLI::IsMember({"ini", "pal", "gpl", "hex", "json", "css", "ase", "aco", "jasc", "riff"},
+                          CLI::ignore_case));
+    AddLockTimeoutOption(command, request->lockTimeout);
 }

@@ -40,10 +40,16 @@ bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::
     return false;
 }
 
-// A new, empty temporary file, removed again when this goes.
+// A new, empty temporary file, removed again when this goes, or when a signal (a closed
+// pipe on standard output among them) ends the process: a copy of standard input or of
+// output can be large.
 class TemporaryFile {
 public:
-    TemporaryFile() : m_file(CreateTemporaryFile(m_path, m_problem)) {}
+    TemporaryFile() : m_file(CreateTemporaryFile(m_path, m_problem)) {
+        if (m_file != nullptr) {
+            m_guard = std::make_unique<RemoveOnSignal>(m_path);
+        }
+    }
     ~TemporaryFile() {
         Close();
         if (!m_path.empty()) {
@@ -89,6 +95,7 @@ private:
     CString m_path;
     std::string m_problem;
     std::FILE* m_file = nullptr;
+    std::unique_ptr<RemoveOnSignal> m_guard;
 };
 
 // The .pal writer writes files; standard output gets a copy of one it wrote, a piece at a
@@ -152,24 +159,6 @@ FilePtr OpenInput(const std::string& path, std::ostream& err) {
     return file;
 }
 
-std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream& err) {
-    const FilePtr file = OpenInput(path, err);
-    if (!file) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[1 << 16];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        bytes.append(buffer, read);
-    }
-    if (std::ferror(file.get()) != 0) {
-        ReportFileError(err, path, SystemErrorText(errno));
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 bool WithReadablePath(const std::string& path, std::ostream& err,
                       const std::function<void(const CString&)>& read) {
     if (!IsStandardStream(path)) {
@@ -197,7 +186,7 @@ bool ReportUnreadPalettes(const std::string& path, PaletteReadStatus status,
         ReportFileError(err, path, kNoNames);
         break;
     case PaletteReadStatus::TooMany:
-        ReportFileError(err, path, kTooManyPalettesMessage);
+        ReportFileError(err, path, kTooManyPalettesText);
         break;
     }
     return true;

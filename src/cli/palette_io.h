@@ -36,9 +36,6 @@ CString PathFromArgument(const std::string& argument);
 // than waited on.
 FilePtr OpenInput(const std::string& path, std::ostream& err);
 
-// All bytes of the file (or standard input); nullopt after reporting why they cannot be read.
-std::optional<std::string> ReadInputBytes(const std::string& path, std::ostream& err);
-
 // Runs read with a path to read: path itself, or for "-" a temporary copy of standard input
 // (the core's readers of .pal and INI files seek in their file). False after reporting a
 // failure to make that copy.

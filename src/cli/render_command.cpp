@@ -48,9 +48,17 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
     if (!list) {
         return kExitFailure;
     }
-    const PaletteEntry* palette = ChosenPalette(request.choice, *list, request.file, err);
-    if (palette == nullptr) {
+    const PaletteEntry* chosen = ChosenPalette(request.choice, *list, request.file, err);
+    if (chosen == nullptr) {
         return kExitFailure;
+    }
+    // The pens as the chosen eyes see them; the grids and swatches show nothing but these.
+    PaletteEntry palette;
+    palette.m_Colours = chosen->m_Colours;
+    for (auto& colours : palette.m_Colours) {
+        for (COLORREF& colour : colours) {
+            colour = SimulateVision(colour, request.vision);
+        }
     }
     // No display is needed, nor used when there is one: the picture must not depend on the
     // desktop the command happens to run on.
@@ -61,7 +69,7 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
     InitCommonControls();
-    const std::optional<std::string> png = PngBytes(PalettePicture(*palette, request.dark ? 1 : 0));
+    const std::optional<std::string> png = PngBytes(PalettePicture(palette, request.dark ? 1 : 0));
     if (!png) {
         ReportFileError(err, request.output, "the picture cannot be encoded as PNG");
         return kExitFailure;
@@ -75,16 +83,23 @@ int RenderPaletteFile(const RenderRequest& request, std::ostream& err) {
 void AddRenderCommand(CommandTable& table) {
     auto request = std::make_shared<RenderRequest>();
     auto background = std::make_shared<std::string>("light");
-    CLI::App& command = table.Add(
-        "render", "Write a PNG of one palette of FILE as the editor shows it",
-        "tintora-cli render colours.pal -o colours.png --background dark", [request, background] {
-            request->dark = *background == "dark";
-            return RenderPaletteFile(*request, std::cerr);
-        });
+    auto vision = std::make_shared<std::string>("normal");
+    CLI::App& command =
+        table.Add("render", "Write a PNG of one palette of FILE as the editor shows it",
+                  "tintora-cli render colours.pal -o colours.png --background dark",
+                  [request, background, vision] {
+                      request->dark = *background == "dark";
+                      request->vision = VisionFromName(*vision).value_or(Vision::Normal);
+                      return RenderPaletteFile(*request, std::cerr);
+                  });
     command.add_option("FILE", request->file, "Palette file to read")->required();
     AddPaletteChoiceOptions(command, request->choice);
     command.add_option("--background", *background, "Which colours to show (default light)")
         ->check(CLI::IsMember({"light", "dark"}));
+    command
+        .add_option("--vision", *vision,
+                    "Show the colours as protanopia, deuteranopia or tritanopia shows them")
+        ->check(CLI::IsMember({"normal", "protanopia", "deuteranopia", "tritanopia"}));
     command.add_option("-o,--output", request->output, "PNG file to write (- for standard output)")
         ->option_text("OUT.png|-")
         ->required();

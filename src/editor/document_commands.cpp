@@ -42,6 +42,22 @@ void PenColourCommand::redo() {
     m_document.StorePenColour(m_nPalette, m_nVariant, m_nPen, m_after);
 }
 
+VariantColoursCommand::VariantColoursCommand(PaletteDocument& document, const CString& text,
+                                             int variant,
+                                             const std::array<COLORREF, kPenCount>& before,
+                                             const std::array<COLORREF, kPenCount>& after)
+    : QUndoCommand(ToQString(text)), m_document(document),
+      m_nPalette(document.CurrentPaletteIndex()), m_nVariant(variant), m_before(before),
+      m_after(after) {}
+
+void VariantColoursCommand::undo() {
+    m_document.StoreVariantColours(m_nPalette, m_nVariant, m_before);
+}
+
+void VariantColoursCommand::redo() {
+    m_document.StoreVariantColours(m_nPalette, m_nVariant, m_after);
+}
+
 PaletteTextsCommand::PaletteTextsCommand(PaletteDocument& document, std::array<CString, 2> before,
                                          std::array<CString, 2> after)
     : QUndoCommand(QCoreApplication::translate("Tintora", "Rename Palette")), m_document(document),

@@ -4,6 +4,7 @@
 //
 //   m_undoStack.push(new AppendPalettesCommand(*this, L"Import Palettes", palettes));
 //   m_undoStack.push(new ReplacePalettesCommand(*this, L"Sort Palettes", sorted, 0));
+//   m_undoStack.push(new VariantColoursCommand(*this, L"Derive Dark Colours", 1, old, new));
 #pragma once
 
 #include <QUndoCommand>
@@ -31,6 +32,9 @@ public:
     virtual void StorePenColour(int palette, int variant, int pen, COLORREF colour) = 0;
     virtual void StorePaletteTexts(int palette, const CString& name,
                                    const CString& description) = 0;
+    // Every colour of one variant of a palette at once.
+    virtual void StoreVariantColours(int palette, int variant,
+                                     const std::array<COLORREF, kPenCount>& colours) = 0;
     virtual std::vector<PaletteCopy> CopyPalettes() const = 0;
     // Replaces every palette of the list; current becomes the current one.
     virtual void RestorePalettes(const std::vector<PaletteCopy>& palettes, int current) = 0;
@@ -58,6 +62,23 @@ private:
     int m_nPen;
     COLORREF m_before;
     COLORREF m_after;
+};
+
+// All the colours of one variant of the current palette (Derive Dark Colours, say).
+class VariantColoursCommand : public QUndoCommand {
+public:
+    VariantColoursCommand(PaletteDocument& document, const CString& text, int variant,
+                          const std::array<COLORREF, kPenCount>& before,
+                          const std::array<COLORREF, kPenCount>& after);
+    void undo() override;
+    void redo() override;
+
+private:
+    PaletteDocument& m_document;
+    int m_nPalette;
+    int m_nVariant;
+    std::array<COLORREF, kPenCount> m_before;
+    std::array<COLORREF, kPenCount> m_after;
 };
 
 // The current palette's name and description.

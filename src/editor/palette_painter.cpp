@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "colour/contrast.h"
 #include "platform/dialog_font.h"
 #include "platform/translation.h"
 
@@ -49,6 +50,19 @@ void DrawShadowedText(QPainter& painter, const QRect& rect, const QString& text,
         for (int strike = 0; strike < strikes; ++strike) {
             layout.draw(&painter, origin + offset + QPoint(strike, 0));
         }
+    }
+}
+
+// A right triangle filling the corner of cell, its legs two fifths of the cell's shorter
+// side, in whole pixels row by row so that it looks the same on every display.
+void PaintCornerSign(QPainter& painter, const GridRect& cell, COLORREF colour) {
+    const COLORREF black = 0x000000;
+    const COLORREF white = 0xFFFFFF;
+    const QColor sign =
+        ToQColor(ContrastRatio(colour, black) >= ContrastRatio(colour, white) ? black : white);
+    const int legs = std::min(cell.Width(), cell.Height()) * 2 / 5;
+    for (int row = 0; row < legs; ++row) {
+        painter.fillRect(QRect(cell.left, cell.top + row, legs - row, 1), sign);
     }
 }
 
@@ -112,6 +126,18 @@ void PaintStandardCellMark(QPainter& painter, const GridRect& frame, const PenCo
         PaintMarkedCell(painter, drawn, colour);
     } else {
         painter.fillRect(ToQRect(drawn), colour);
+    }
+}
+
+void PaintLowContrastSigns(QPainter& painter, PenGrid grid, const GridRect& frame,
+                           const PenColours& colours, const std::bitset<kPenCount>& pens) {
+    for (int row = 0; row < GridRows(grid); ++row) {
+        for (int column = 0; column < GridColumns(grid); ++column) {
+            const int pen = PenAt(grid, row, column);
+            if (pens.test(static_cast<std::size_t>(pen))) {
+                PaintCornerSign(painter, DrawnCell(grid, frame, row, column), colours[pen]);
+            }
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QRect>
 #include <array>
+#include <bitset>
 
 #include "editor/pen_grid_layout.h"
 #include "model/colour.h"
@@ -36,6 +37,10 @@ void PaintSmallGrid(QPainter& painter, PenGrid grid, const GridRect& frame,
 // The hover mark of a standard-grid pen (on), or the plain cell again (off).
 void PaintStandardCellMark(QPainter& painter, const GridRect& frame, const PenColours& colours,
                            int pen, bool on);
+// The low-contrast sign on every cell of grid whose pen is in pens: a triangle in the drawn
+// cell's top-left corner, black or white, whichever stands out more from the cell's colour.
+void PaintLowContrastSigns(QPainter& painter, PenGrid grid, const GridRect& frame,
+                           const PenColours& colours, const std::bitset<kPenCount>& pens);
 // A swatch: the whole rectangle in colour, with the double-click hint in white on a shadow.
 void PaintSwatch(QPainter& painter, const GridRect& rect, COLORREF colour);
 // The five areas of an editor window, unmarked.

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
 #include "editor/pen_grid_layout.h"
 #include "model/colour.h"
+#include "model/palette_entry.h"
 
 // What the pen area needs of the editor window.
 class PenAreaHost {
@@ -21,6 +24,8 @@ public:
     // Opens the colour chooser for pen as a double click on its swatch does (the selected
     // pen, or 0 for the marker pen).
     virtual void EditPen(int pen) = 0;
+    // Whether the window marks pen as standing out too little from its background.
+    virtual bool ShowsLowContrast(int pen) const = 0;
 
 protected:
     ~PenAreaHost() = default;
@@ -35,9 +40,14 @@ public:
     // The drawn cell of pen (1 to 255) in this widget's coordinates; the two swatches.
     QRect PenRect(int pen) const;
     QRect SwatchRect(bool marker) const;
+    QRect FrameRect(PenGrid grid) const;
 
     // Tells the pen area (and assistive technology) that the selection moved from oldPen.
     void SelectionChanged(int oldPen);
+    // Tells assistive technology which shown colours changed since it was last told. Every
+    // change of a shown colour repaints the window, whatever caused it, so the painting
+    // calls this.
+    void ColoursShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,7 +57,18 @@ protected:
 
 private:
     QRect FromClient(const GridRect& rect) const;
+    // The focus ring of pen: the one-pixel line just outside its cell.
+    QRect RingRect(int pen) const;
+    void UpdateRing(int pen);
     void Step(int pen);
+    // Digits typed within a second of each other select the pen of that number.
+    void TypeDigit(int digit, quint64 time);
+
+    static constexpr int kNoTypedNumber = -1;
 
     PenAreaHost* m_pHost;
+    int m_nTypedNumber = kNoTypedNumber;
+    quint64 m_typedAt = 0;
+    // The colours assistive technology was last told of; empty before the first painting.
+    std::optional<std::array<COLORREF, kPenCount>> m_announced;
 };

@@ -1,21 +1,22 @@
-// The accessible interfaces of the pen area: the area itself, a pen, a swatch.
+// The accessible interfaces of the pen area: the area itself, its three tables of pens, a
+// pen cell and a swatch.
 #include "editor/pen_area_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
-#include <array>
+#include <vector>
 
 #include "editor/pen_area.h"
 #include "model/colour.h"
 
 namespace {
 
-constexpr int kPenChildren = 255; // pens 1 to 255 are children 0 to 254
-constexpr int kSwatchChild = kPenChildren;
-constexpr int kMarkerChild = kPenChildren + 1;
-constexpr int kChildCount = kPenChildren + 2;
+// Children of the pen area: the three tables in the order of PenGrid, then the swatches.
+constexpr int kSwatchChild = static_cast<int>(kAllGrids.size());
+constexpr int kMarkerChild = kSwatchChild + 1;
+constexpr int kChildCount = kMarkerChild + 1;
 
 QString ColourDescription(COLORREF colour) {
     return QCoreApplication::translate("Tintora", "R %1, G %2, B %3")
@@ -24,7 +25,60 @@ QString ColourDescription(COLORREF colour) {
         .arg(BlueOf(colour));
 }
 
-// A part of the pen area that has no widget of its own: a pen or a swatch.
+QString TableName(PenGrid grid) {
+    switch (grid) {
+    case PenGrid::Main:
+        return QStringLiteral("Main pens");
+    case PenGrid::Secondary:
+        return QStringLiteral("Secondary pens");
+    case PenGrid::Standard:
+        break;
+    }
+    return QStringLiteral("Standard pens");
+}
+
+// The interfaces of parts that have no widget of their own, made on first use under one
+// accessible id each (events name them by it) and deleted with their owner.
+class PartIds {
+public:
+    explicit PartIds(int count) : m_ids(static_cast<std::size_t>(count), 0) {}
+    ~PartIds() {
+        for (const QAccessible::Id id : m_ids) {
+            if (id != 0) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+    PartIds(const PartIds&) = delete;
+    PartIds& operator=(const PartIds&) = delete;
+
+    template <typename Make>
+    QAccessibleInterface* Get(int index, Make make) {
+        if (index < 0 || index >= Count()) {
+            return nullptr;
+        }
+        QAccessible::Id& id = m_ids[static_cast<std::size_t>(index)];
+        if (id == 0) {
+            id = QAccessible::registerAccessibleInterface(make());
+        }
+        return QAccessible::accessibleInterface(id);
+    }
+    int IndexOf(const QAccessibleInterface* part) const {
+        for (int i = 0; i < Count(); ++i) {
+            const QAccessible::Id id = m_ids[static_cast<std::size_t>(i)];
+            if (id != 0 && QAccessible::accessibleInterface(id) == part) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    int Count() const { return static_cast<int>(m_ids.size()); }
+
+private:
+    std::vector<QAccessible::Id> m_ids;
+};
+
+// A part of the pen area without a widget: a table, a pen or a swatch.
 class AreaPart : public QAccessibleInterface {
 public:
     explicit AreaPart(PenArea* area) : m_area(area) {}
@@ -55,9 +109,11 @@ protected:
     QPointer<PenArea> m_area;
 };
 
-class PenPart : public AreaPart {
+class PenCell : public AreaPart, public QAccessibleTableCellInterface {
 public:
-    PenPart(PenArea* area, int pen) : AreaPart(area), m_nPen(pen) {}
+    PenCell(PenArea* area, PenGrid grid, int row, int column)
+        : AreaPart(area), m_grid(grid), m_nRow(row), m_nColumn(column),
+          m_nPen(PenAt(grid, row, column)) {}
 
     QString text(QAccessible::Text t) const override {
         if (Host() == nullptr) {
@@ -66,26 +122,128 @@ public:
         if (t == QAccessible::Name) {
             return QCoreApplication::translate("Tintora", "Pen %1").arg(m_nPen);
         }
-        return t == QAccessible::Description ? ColourDescription(Host()->ShownColour(m_nPen))
-                                             : QString();
+        if (t != QAccessible::Description) {
+            return {};
+        }
+        // What the sign on the cell tells the eye.
+        return ColourDescription(Host()->ShownColour(m_nPen)) +
+               (Host()->ShowsLowContrast(m_nPen) ? QStringLiteral(", low contrast") : QString());
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.selectable = true;
         state.focusable = true;
-        if (Host() != nullptr && Host()->SelectedPen() == m_nPen) {
+        if (isSelected()) {
             state.selected = true;
             state.focused = m_area->hasFocus();
         }
         return state;
     }
+    QAccessibleInterface* parent() const override {
+        QAccessibleInterface* area = AreaPart::parent();
+        return area != nullptr ? area->child(static_cast<int>(m_grid)) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override {
+        return Host() != nullptr && Host()->SelectedPen() == m_nPen;
+    }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_nColumn; }
+    int rowIndex() const override { return m_nRow; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
 
 protected:
     QRect LocalRect() const override { return m_area->PenRect(m_nPen); }
 
 private:
+    PenGrid m_grid;
+    int m_nRow;
+    int m_nColumn;
     int m_nPen;
+};
+
+class PenTable : public AreaPart, public QAccessibleTableInterface {
+public:
+    PenTable(PenArea* area, PenGrid grid)
+        : AreaPart(area), m_grid(grid), m_cells(GridRows(grid) * GridColumns(grid)) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? TableName(m_grid) : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::State state() const override { return {}; }
+    int childCount() const override { return m_cells.Count(); }
+    QAccessibleInterface* child(int index) const override {
+        const int columns = GridColumns(m_grid);
+        return m_cells.Get(index, [this, index, columns] {
+            return new PenCell(m_area.data(), m_grid, index / columns, index % columns);
+        });
+    }
+    int indexOfChild(const QAccessibleInterface* cell) const override {
+        return m_cells.IndexOf(cell);
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = 0; i < childCount(); ++i) {
+            QAccessibleInterface* cell = child(i);
+            if (cell->rect().contains(x, y)) {
+                return cell;
+            }
+        }
+        return nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : nullptr;
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+            return nullptr;
+        }
+        return child(row * columnCount() + column);
+    }
+    int columnCount() const override { return GridColumns(m_grid); }
+    int rowCount() const override { return GridRows(m_grid); }
+    int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        const std::optional<GridCell> cell =
+            Host() != nullptr ? CellOfPen(Host()->SelectedPen()) : std::nullopt;
+        if (!cell || cell->grid != m_grid) {
+            return {};
+        }
+        return {cellAt(cell->row, cell->column)};
+    }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+protected:
+    QRect LocalRect() const override { return m_area->FrameRect(m_grid); }
+
+private:
+    PenGrid m_grid;
+    mutable PartIds m_cells;
 };
 
 class SwatchPart : public AreaPart, public QAccessibleActionInterface {
@@ -143,66 +301,47 @@ private:
 
 class PenAreaInterface : public QAccessibleWidget {
 public:
-    explicit PenAreaInterface(PenArea* area) : QAccessibleWidget(area, QAccessible::Grouping) {
-        m_ids.fill(0);
-    }
-    ~PenAreaInterface() override {
-        for (const QAccessible::Id id : m_ids) {
-            if (id != 0) {
-                QAccessible::deleteAccessibleInterface(id);
-            }
-        }
-    }
+    explicit PenAreaInterface(PenArea* area)
+        : QAccessibleWidget(area, QAccessible::Grouping), m_parts(kChildCount) {}
 
     int childCount() const override { return kChildCount; }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= kChildCount) {
-            return nullptr;
-        }
-        QAccessible::Id& id = m_ids[static_cast<std::size_t>(index)];
-        if (id == 0) {
-            id = QAccessible::registerAccessibleInterface(MakePart(index));
-        }
-        return QAccessible::accessibleInterface(id);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < kChildCount; ++i) {
-            const QAccessible::Id id = m_ids[static_cast<std::size_t>(i)];
-            if (id != 0 && QAccessible::accessibleInterface(id) == child) {
-                return i;
+        return m_parts.Get(index, [this, index]() -> QAccessibleInterface* {
+            if (index < kSwatchChild) {
+                return new PenTable(Area(), kAllGrids[static_cast<std::size_t>(index)]);
             }
-        }
-        return -1;
+            return new SwatchPart(Area(), index == kMarkerChild);
+        });
+    }
+    int indexOfChild(const QAccessibleInterface* part) const override {
+        return m_parts.IndexOf(part);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint local = Area()->mapFromGlobal(QPoint(x, y));
         for (int i = 0; i < kChildCount; ++i) {
-            if (LocalRectOf(i).contains(local)) {
-                return child(i);
+            QAccessibleInterface* part = child(i);
+            if (part->rect().contains(x, y)) {
+                return part;
             }
         }
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return Area()->hasFocus() ? child(Area()->Host().SelectedPen() - 1) : nullptr;
+        return Area()->hasFocus() ? PenInterface(Area()->Host().SelectedPen()) : nullptr;
+    }
+
+    QAccessibleInterface* PenInterface(int pen) const {
+        const std::optional<GridCell> cell = CellOfPen(pen);
+        if (!cell) {
+            return nullptr;
+        }
+        auto* table = child(static_cast<int>(cell->grid))->tableInterface();
+        return table->cellAt(cell->row, cell->column);
     }
 
 private:
     PenArea* Area() const { return static_cast<PenArea*>(widget()); }
-    QAccessibleInterface* MakePart(int index) const {
-        if (index < kPenChildren) {
-            return new PenPart(Area(), index + 1);
-        }
-        return new SwatchPart(Area(), index == kMarkerChild);
-    }
-    QRect LocalRectOf(int index) const {
-        if (index < kPenChildren) {
-            return Area()->PenRect(index + 1);
-        }
-        return Area()->SwatchRect(index == kMarkerChild);
-    }
 
-    mutable std::array<QAccessible::Id, kChildCount> m_ids{};
+    mutable PartIds m_parts;
 };
 
 QAccessibleInterface* PenAreaFactory(const QString&, QObject* object) {
@@ -212,9 +351,30 @@ QAccessibleInterface* PenAreaFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-void Notify(QAccessibleEvent& event, int child) {
-    event.setChild(child);
-    QAccessible::updateAccessibility(&event);
+PenAreaInterface* InterfaceOf(PenArea& area) {
+    return static_cast<PenAreaInterface*>(QAccessible::queryAccessibleInterface(&area));
+}
+
+PenAreaListener g_listener = nullptr;
+
+// Without a screen reader the reports go nowhere; the interfaces they name need not be made.
+bool Listened() {
+    return g_listener != nullptr || QAccessible::isActive();
+}
+
+void Report(QAccessibleEvent& event) {
+    if (g_listener != nullptr) {
+        g_listener(&event);
+    } else {
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void Send(QAccessibleInterface* part, QAccessible::Event type) {
+    if (part != nullptr) {
+        QAccessibleEvent event(part, type);
+        Report(event);
+    }
 }
 
 } // namespace
@@ -227,20 +387,46 @@ void InstallPenAreaAccessibility() {
     static_cast<void>(installed);
 }
 
+void ListenToPenArea(PenAreaListener listener) {
+    g_listener = listener;
+}
+
 void NotifyPenSelection(PenArea& area, int oldPen, int newPen) {
-    if (!QAccessible::isActive()) {
-        return; // nobody listens
+    if (!Listened()) {
+        return;
     }
+    PenAreaInterface* pens = InterfaceOf(area);
     QAccessible::State selected;
     selected.selected = true;
     for (const int pen : {oldPen, newPen}) {
-        QAccessibleStateChangeEvent change(&area, selected);
-        Notify(change, pen - 1);
+        if (QAccessibleInterface* cell = pens->PenInterface(pen)) {
+            QAccessibleStateChangeEvent change(cell, selected);
+            Report(change);
+        }
     }
-    QAccessibleEvent renamed(&area, QAccessible::NameChanged);
-    Notify(renamed, kSwatchChild);
+    // The swatch now shows another pen: its name and its colour.
+    Send(pens->child(kSwatchChild), QAccessible::NameChanged);
+    Send(pens->child(kSwatchChild), QAccessible::DescriptionChanged);
     if (area.hasFocus()) {
-        QAccessibleEvent focus(&area, QAccessible::Focus);
-        Notify(focus, newPen - 1);
+        Send(pens->PenInterface(newPen), QAccessible::Focus);
+    }
+}
+
+void NotifyPenFocus(PenArea& area) {
+    if (Listened() && area.hasFocus()) {
+        Send(InterfaceOf(area)->PenInterface(area.Host().SelectedPen()), QAccessible::Focus);
+    }
+}
+
+void NotifyColourChanged(PenArea& area, int pen) {
+    if (!Listened()) {
+        return;
+    }
+    PenAreaInterface* pens = InterfaceOf(area);
+    Send(pens->PenInterface(pen), QAccessible::DescriptionChanged);
+    if (pen == 0) {
+        Send(pens->child(kMarkerChild), QAccessible::DescriptionChanged);
+    } else if (pen == area.Host().SelectedPen()) {
+        Send(pens->child(kSwatchChild), QAccessible::DescriptionChanged);
     }
 }

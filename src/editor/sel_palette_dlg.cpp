@@ -45,10 +45,12 @@ bool CSelPaletteDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The list box is not sorted, so line i is the palette at position i: the chosen line
     // is used as a list position as it is.
+    CStringArray lines;
     for (const UI_ELEMENT* element = m_pList != nullptr ? m_pList->First() : nullptr;
          element != nullptr; element = element->Next()) {
-        m_wndPaletteList.AddString(ListLine(dynamic_cast<const PaletteEntry*>(element)));
+        lines.push_back(ListLine(dynamic_cast<const PaletteEntry*>(element)));
     }
+    m_wndPaletteList.AddStrings(lines);
     return true;
 }
 

@@ -25,6 +25,7 @@ CTintoraDlg::CTintoraDlg(QWidget* pParent) : CDialog(IDD_TINTORA_DIALOG, pParent
     m_nBackground = 0;
     LoadDefaultPalette();
     ConnectHistory();
+    ConnectRecovery();
     setAcceptDrops(true);
 }
 
@@ -76,12 +77,13 @@ bool CTintoraDlg::OnInitDialog() {
     CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_LIGHT_BACKGROUND);
     UpdateData(false);
     SetUpKeyboard();
+    LoadViewSettings();
 
     if (GetProfileInt(L"DialogData\\Tintora", L"ShowWarning", 1) != 0) {
         CWarningDlg warning(this);
         warning.DoModal();
     }
-    if (!m_strStartFile.empty()) {
+    if (!OfferRecovery(m_strStartFile) && !m_strStartFile.empty()) {
         OpenFromOutside(m_strStartFile);
     }
     return true;

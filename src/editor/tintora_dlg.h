@@ -21,20 +21,27 @@
 //   tintora_dlg_keyboard.cpp     the pen area (keys, focus, screen readers), the shortcuts
 //   tintora_dlg_clipboard.cpp    copying and pasting the selected pen's colour
 //   tintora_dlg_outside.cpp      palette files dropped on the window
+//   tintora_dlg_view.cpp         the View menu: a simulated colour vision, the low-contrast
+//                                sign, both remembered in the profile
+//   tintora_dlg_derive.cpp       Derive Dark Colours and Derive Light Colours
+//   tintora_dlg_recovery.cpp     the copy of unsaved work: keeping it, offering it back
 // A new command gets its handler declared below, defined in a file of its concern, and
 // one line in the message map.
 #pragma once
 
 #include <QIcon>
 #include <QUndoStack>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "colour/vision.h"
 #include "editor/document_commands.h"
 #include "editor/palette_painter.h"
 #include "editor/pen_area.h"
 #include "editor/pen_grid_layout.h"
+#include "editor/recovery_keeper.h"
 #include "editor/tool_info.h"
 #include "files/formats/palette_format.h"
 #include "model/palette_entry.h"
@@ -78,11 +85,13 @@ public:
     void SelectPen(int pen) override;
     COLORREF ShownColour(int pen) const override;
     void EditPen(int pen) override;
+    bool ShowsLowContrast(int pen) const override;
 
     // PaletteDocument: what the undo commands change.
     int CurrentPaletteIndex() const override;
     void StorePenColour(int palette, int variant, int pen, COLORREF colour) override;
     void StorePaletteTexts(int palette, const CString& name, const CString& description) override;
+    void StoreVariantColours(int palette, int variant, const PenColours& colours) override;
     std::vector<PaletteCopy> CopyPalettes() const override;
     void RestorePalettes(const std::vector<PaletteCopy>& palettes, int current) override;
     void AppendPalettes(const std::vector<PaletteCopy>& palettes) override;
@@ -159,6 +168,15 @@ protected:
     void OnEditRedo();
     void OnEditCopy();
     void OnEditPaste();
+    void OnDeriveDark();
+    void OnDeriveLight();
+
+    // The View menu.
+    void OnViewNormal();
+    void OnViewProtanopia();
+    void OnViewDeuteranopia();
+    void OnViewTritanopia();
+    void OnViewMarkLowContrast();
 
     // A palette file dropped on the window.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -175,6 +193,11 @@ private:
 
     GridFrames Frames() const;
     const PenColours& ShownColours() const;
+    // The shown colours as they are drawn: through the chosen vision.
+    const PenColours& PaintedColours() const;
+    // The pens that carry the low-contrast sign; none while the sign is off.
+    const std::bitset<kPenCount>& SignedPens() const;
+    void PaintSigns(QPainter& dc, PenGrid grid, const PenColours& painted);
     void SetPaletteLabel();
     GridRect ControlRect(const CWnd& control) const;
     void PaintAreas(QPainter& dc, const QRegion& region);
@@ -206,10 +229,38 @@ private:
     void ConnectHistory();
     void UpdateHistoryItems();
     void SetUpKeyboard();
+    void LoadViewSettings();
+    void ShowVision(Vision vision);
+    void UpdateViewItems();
+    // Replaces the colours of variant in the current palette by those derived from the
+    // other variant's, as one step named text.
+    void DeriveVariant(int variant, const CString& text);
+
+    // The recovery copy: what it is made of, and the history and closing that drive it.
+    RecoveryKeeper::Document RecoveryDocument() const;
+    void ConnectRecovery();
+    // At start: offers the copies kept (of startFile only, when one is given) and opens the
+    // first one accepted; false when none was.
+    bool OfferRecovery(const CString& startFile);
+    bool OpenRecovered(const RecoveryCopy& copy);
 
     // Set only while ShowHoverMark repaints its rectangle.
     std::optional<HoverMark> m_markRequest;
     QUndoStack m_undoStack;
+    RecoveryKeeper m_recovery{[this]() { return RecoveryDocument(); }};
     PenArea* m_pPenArea = nullptr; // a child of the client area
     CString m_strStartFile;
+    Vision m_vision = Vision::Normal;
+    bool m_bMarkLowContrast = false;
+    // What the View menu's choices make of the shown colours, and what they were made from.
+    struct ViewOfColours {
+        PenColours shown;
+        Vision vision;
+        int background;
+        bool mark;
+        PenColours painted;
+        std::bitset<kPenCount> signs;
+    };
+    const ViewOfColours& CurrentView() const;
+    mutable std::optional<ViewOfColours> m_view;
 };

@@ -47,7 +47,8 @@ CString InitialOpenPath(const CString& openFile) {
     return buffer;
 }
 
-// The specified text, and on a second line what the system said, when it said anything.
+// The message, and on a second line what the system said about the failure, when it said
+// anything.
 CString WithCause(const wchar_t* text, const std::string& cause) {
     // The text is translated here, before the cause (which is not) joins it.
     const CString translated = TranslatedText(text);
@@ -136,18 +137,32 @@ void CTintoraDlg::OpenPaletteFile(const CString& path) {
     m_pCurrentPalette = nullptr;
     m_undoStack.clear();
 
+    // A file left half-written by a save that was killed is put back as it was by the read;
+    // the user should know that the last save did not happen.
+    bool putBack = false;
+    RecoveryNotice previous =
+        SetRecoveryNotice([&putBack](const CString& /*file*/) { putBack = true; });
     PaletteReadResult result = ReadPaletteFile(m_strPathName);
+    SetRecoveryNotice(std::move(previous));
+    if (putBack) {
+        XMessageBox(GetSafeHwnd(),
+                    L"A save of this palette file was interrupted. The file has been put back "
+                    L"as it was before that save.",
+                    L"Info", MB_ICONEXCLAMATION, nullptr);
+    }
     if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
         // Names listed but no palette readable: there is nothing to make current, which is
         // as good as no names at all.
         DiscardPaletteList(result.list);
-        result = {PaletteReadStatus::NoNames, nullptr, {}};
+        result = {PaletteReadStatus::NoNames, nullptr, {}, {}};
     }
     if (result.status == PaletteReadStatus::Ok) {
         m_pPaletteList = result.list;
         SetCurrentPalette(0);
         ShowFileInCaption();
-        m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
+        // The version read, not the one on disk now: a change made while the file was read
+        // must still count as another program's.
+        m_diskVersion = {m_strPathName, result.stamp};
     } else {
         XMessageBox(GetSafeHwnd(), ReadFailureText(result).c_str(),
                     L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_ICONEXCLAMATION, nullptr);
@@ -221,8 +236,14 @@ void CTintoraDlg::OnFileSaveAs() {
 }
 
 void CTintoraDlg::OnExit() {
-    if (m_bModified && AskToSave() == IDCANCEL) {
+    const int answer = m_bModified ? AskToSave() : IDNO;
+    if (answer == IDCANCEL) {
         return;
+    }
+    // Saved, or given up after the question. Only a save that failed leaves the work
+    // modified, and then closing keeps its copy.
+    if (answer == IDNO || !m_bModified) {
+        m_recovery.Stop();
     }
     OnOK();
 }

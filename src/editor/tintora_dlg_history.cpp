@@ -20,6 +20,8 @@ void CTintoraDlg::ConnectHistory() {
 void CTintoraDlg::SetUnmodified() {
     m_bModified = false;
     m_undoStack.setClean();
+    // Saved, or left after the question: the copy of the work has served.
+    m_recovery.Discard();
 }
 
 void CTintoraDlg::ForceModified() {
@@ -89,6 +91,24 @@ void CTintoraDlg::StorePenColour(int palette, int variant, int pen, COLORREF col
     }
     if (pen != 0 && pen != m_nSelectedPen) {
         SelectPen(pen);
+    }
+    Invalidate();
+}
+
+void CTintoraDlg::StoreVariantColours(int palette, int variant, const PenColours& colours) {
+    PaletteEntry* entry = PaletteAt(*m_pPaletteList, palette);
+    if (entry == nullptr) {
+        return;
+    }
+    entry->m_Colours[static_cast<std::size_t>(variant)] = colours;
+    // Shown where it was made, on the background whose colours changed; the selected pen
+    // stays, unless the palette changes.
+    if (entry != m_pCurrentPalette) {
+        SetCurrentPalette(palette);
+    }
+    if (variant != m_nBackground) {
+        m_nBackground = variant;
+        CheckRadioButton(IDC_LIGHT_BACKGROUND, IDC_DARK_BACKGROUND, IDC_LIGHT_BACKGROUND + variant);
     }
     Invalidate();
 }

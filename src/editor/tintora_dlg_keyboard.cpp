@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "editor/tintora_dlg.h"
+#include "platform/covered_controls.h"
 #include "platform/translation.h"
 #include "resources/resource.h"
 #include "shared/translatable.h"
@@ -39,20 +40,20 @@ void CTintoraDlg::SetUpKeyboard() {
     m_pPenArea = new PenArea(*this, Client());
     m_pPenArea->setAccessibleName(QCoreApplication::translate("Tintora", "Pens"));
     m_pPenArea->setAccessibleDescription(QCoreApplication::translate(
-        "Tintora", "Arrow keys, Home and End select a pen; Space changes its colour, "
-                   "Shift+Space the marker pen's"));
+        "Tintora", "Arrow keys, Home, End and pen numbers select a pen; Space or Enter "
+                   "changes its colour, Shift+Space or Shift+Enter the marker pen's"));
     m_pPenArea->show();
-    // The frames under the pens are borders only; named, they no longer read as blanks.
-    const std::pair<CStatic*, const char*> frames[] = {
-        {&m_wndMainGrid, QT_TRANSLATE_NOOP("Tintora", "Main grid, pens 1 to 9")},
-        {&m_wndSecondaryGrid, QT_TRANSLATE_NOOP("Tintora", "Secondary grid, pens 10 to 15")},
-        {&m_wndStandardGrid, QT_TRANSLATE_NOOP("Tintora", "Standard grid, pens 16 to 255")},
-        {&m_wndPenSwatch, QT_TRANSLATE_NOOP("Tintora", "Selected pen swatch")},
-        {&m_wndMarkerSwatch, QT_TRANSLATE_NOOP("Tintora", "Marker pen swatch")},
-    };
-    for (const auto& [frame, name] : frames) {
-        frame->GetSafeHwnd()->setAccessibleName(Translated(QString::fromLatin1(name)));
+    // The frames under the pens are borders only: the pen area's tables and swatches stand
+    // for them, so screen readers meet each thing once.
+    for (const CStatic* frame : {&m_wndMainGrid, &m_wndSecondaryGrid, &m_wndStandardGrid,
+                                 &m_wndPenSwatch, &m_wndMarkerSwatch}) {
+        HideFromScreenReaders(frame->GetSafeHwnd());
     }
+    // Their text is empty while the pointer is over no pen; named, they never read as blanks.
+    m_wndPenOver.GetSafeHwnd()->setAccessibleName(
+        QCoreApplication::translate("Tintora", "Pen under the pointer"));
+    m_wndRGBOver.GetSafeHwnd()->setAccessibleName(
+        QCoreApplication::translate("Tintora", "Colour under the pointer"));
     if (QWidget* lastButton = GetDlgItem(IDC_DARK_BACKGROUND)) {
         setTabOrder(lastButton, m_pPenArea);
     }

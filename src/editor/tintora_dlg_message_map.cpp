@@ -39,6 +39,13 @@ bool CTintoraDlg::OnCommand(int id, int code) {
         CommandEntry{ID_EDIT_REDO, BN_CLICKED, &CTintoraDlg::OnEditRedo},
         CommandEntry{ID_EDIT_COPY, BN_CLICKED, &CTintoraDlg::OnEditCopy},
         CommandEntry{ID_EDIT_PASTE, BN_CLICKED, &CTintoraDlg::OnEditPaste},
+        CommandEntry{ID_DERIVE_DARK, BN_CLICKED, &CTintoraDlg::OnDeriveDark},
+        CommandEntry{ID_DERIVE_LIGHT, BN_CLICKED, &CTintoraDlg::OnDeriveLight},
+        CommandEntry{ID_VIEW_NORMAL, BN_CLICKED, &CTintoraDlg::OnViewNormal},
+        CommandEntry{ID_VIEW_PROTANOPIA, BN_CLICKED, &CTintoraDlg::OnViewProtanopia},
+        CommandEntry{ID_VIEW_DEUTERANOPIA, BN_CLICKED, &CTintoraDlg::OnViewDeuteranopia},
+        CommandEntry{ID_VIEW_TRITANOPIA, BN_CLICKED, &CTintoraDlg::OnViewTritanopia},
+        CommandEntry{ID_VIEW_MARK_LOW_CONTRAST, BN_CLICKED, &CTintoraDlg::OnViewMarkLowContrast},
     };
     for (const CommandEntry& entry : kMessageMap) {
         if (entry.id == id && entry.code == code) {

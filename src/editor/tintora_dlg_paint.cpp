@@ -3,6 +3,9 @@
 // Qt draws on a widget only inside its paint event, so drawing "at once" (the hover mark)
 // sets the mark to draw and repaints exactly its rectangle synchronously. A true-colour
 // display has no use for a logical palette, so none is selected.
+//
+// Cells and swatches are filled with the painted colours (the View menu's vision); the labels
+// always give the real ones.
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -14,6 +17,15 @@ namespace {
 
 constexpr int kIconSize = 32;
 
+bool TouchesCells(PenGrid grid, const GridRect& frame, const QRegion& region) {
+    for (int column = 0; column < GridColumns(grid); ++column) {
+        if (region.intersects(ToQRect(DrawnCell(grid, frame, 0, column)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void CTintoraDlg::OnPaint(QPaintEvent* event) {
@@ -21,6 +33,9 @@ void CTintoraDlg::OnPaint(QPaintEvent* event) {
     if (isMinimized()) {
         PaintMinimised(dc);
         return;
+    }
+    if (m_pPenArea != nullptr) {
+        m_pPenArea->ColoursShown();
     }
     QRegion region = event->region();
     if (region.isEmpty()) {
@@ -46,15 +61,20 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
     if (m_rcSecondaryGrid.Intersects(clip)) {
         DrawSecondaryGrid(dc, 0);
     }
-    // A small grid is always drawn whole; if only part of it was invalid, the rest follows
-    // in a repaint of its own (its hover mark goes, as with a full repaint).
-    for (const GridRect* frame : {&m_rcMainGrid, &m_rcSecondaryGrid}) {
-        if (frame->Intersects(clip) && !region.contains(ToQRect(*frame))) {
-            InvalidateRect(ToQRect(*frame));
+    // A small grid is always drawn whole; if only some of its cells were invalid, the rest
+    // follows in a repaint of its own (its hover mark goes, as with a full repaint). The gaps
+    // between the cells alone (the keyboard focus ring) do not count.
+    for (const PenGrid grid : {PenGrid::Main, PenGrid::Secondary}) {
+        const GridRect& frame = Frames().Of(grid);
+        if (frame.Intersects(clip) && !region.contains(ToQRect(frame)) &&
+            TouchesCells(grid, frame, region)) {
+            InvalidateRect(ToQRect(frame));
         }
     }
     if (m_rcStandardGrid.Intersects(clip)) {
-        PaintStandardGrid(dc, m_rcStandardGrid, ShownColours());
+        const PenColours& painted = PaintedColours();
+        PaintStandardGrid(dc, m_rcStandardGrid, painted);
+        PaintSigns(dc, PenGrid::Standard, painted);
     }
     if (m_rcPenSwatch.Intersects(clip)) {
         DrawPenSwatch(dc);
@@ -65,11 +85,22 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
 }
 
 void CTintoraDlg::DrawMainGrid(QPainter& dc, std::uint16_t markPen) {
-    PaintSmallGrid(dc, PenGrid::Main, m_rcMainGrid, ShownColours(), markPen);
+    const PenColours& painted = PaintedColours();
+    PaintSmallGrid(dc, PenGrid::Main, m_rcMainGrid, painted, markPen);
+    PaintSigns(dc, PenGrid::Main, painted);
 }
 
 void CTintoraDlg::DrawSecondaryGrid(QPainter& dc, std::uint16_t markPen) {
-    PaintSmallGrid(dc, PenGrid::Secondary, m_rcSecondaryGrid, ShownColours(), markPen);
+    const PenColours& painted = PaintedColours();
+    PaintSmallGrid(dc, PenGrid::Secondary, m_rcSecondaryGrid, painted, markPen);
+    PaintSigns(dc, PenGrid::Secondary, painted);
+}
+
+void CTintoraDlg::PaintSigns(QPainter& dc, PenGrid grid, const PenColours& painted) {
+    const std::bitset<kPenCount>& pens = SignedPens();
+    if (pens.any()) {
+        PaintLowContrastSigns(dc, grid, Frames().Of(grid), painted, pens);
+    }
 }
 
 void CTintoraDlg::ShowHoverMark(std::uint16_t pen, bool on) {
@@ -94,13 +125,19 @@ void CTintoraDlg::PaintHoverMark(QPainter& dc, const HoverMark& mark) {
     } else if (mark.pen >= 10 && mark.pen <= 15) {
         DrawSecondaryGrid(dc, markPen);
     } else {
-        PaintStandardCellMark(dc, m_rcStandardGrid, ShownColours(), mark.pen, mark.on);
+        const PenColours& painted = PaintedColours();
+        PaintStandardCellMark(dc, m_rcStandardGrid, painted, mark.pen, mark.on);
+        // Refilling the cell took its sign; it comes back.
+        if (SignedPens().test(mark.pen)) {
+            PaintLowContrastSigns(dc, PenGrid::Standard, m_rcStandardGrid, painted,
+                                  std::bitset<kPenCount>().set(mark.pen));
+        }
     }
 }
 
 void CTintoraDlg::DrawPenSwatch(QPainter& dc) {
     const COLORREF colour = ShownColours()[static_cast<std::size_t>(m_nSelectedPen)];
-    PaintSwatch(dc, m_rcPenSwatch, colour);
+    PaintSwatch(dc, m_rcPenSwatch, SimulateVision(colour, m_vision));
     m_strPenRGB = FormatRGB(colour);
     m_wndPenLabel.SetWindowText(
         FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Pen: %d"), m_nSelectedPen));
@@ -109,7 +146,7 @@ void CTintoraDlg::DrawPenSwatch(QPainter& dc) {
 
 void CTintoraDlg::DrawMarkerSwatch(QPainter& dc) {
     const COLORREF colour = ShownColours()[0];
-    PaintSwatch(dc, m_rcMarkerSwatch, colour);
+    PaintSwatch(dc, m_rcMarkerSwatch, SimulateVision(colour, m_vision));
     m_strMarkerRGB = FormatRGB(colour);
     UpdateData(false);
 }

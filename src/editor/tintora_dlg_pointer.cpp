@@ -14,6 +14,13 @@ CString CustomColourKey(int index) {
     return FormatText(L"Custom%d", index + 1);
 }
 
+// "Pen 69 – Light Background": the chooser says which pen and which of its two colours it
+// changes, since the editor behind it is covered.
+CString ChooserTitle(std::uint16_t pen, int background) {
+    const CString what = pen == 0 ? CString(L"Marker Pen") : FormatText(L"Pen %d", pen);
+    return what + (background == 0 ? L" \u2013 Light Background" : L" \u2013 Dark Background");
+}
+
 } // namespace
 
 void CTintoraDlg::OnMouseMove(unsigned int, QPoint point) {
@@ -80,6 +87,7 @@ void CTintoraDlg::EditPenColour(std::uint16_t pen) {
     const COLORREF colour = ShownColour(pen);
     CColorDialog dlg(colour, CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR, this);
     dlg.m_cc.lpCustColors = custom.data();
+    dlg.SetTitle(ChooserTitle(pen, m_nBackground));
     if (dlg.DoModal() != IDOK) {
         return;
     }

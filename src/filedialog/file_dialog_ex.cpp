@@ -114,6 +114,7 @@ void CFileDialogEx::InstallShortcuts() {
     for (QToolButton* button : replaced) {
         button->hide();
     }
+    QWidget* previous = lookIn;
     for (std::size_t position = 0; position < kShortcuts.size(); ++position) {
         const Shortcut& shortcut = kShortcuts[position];
         auto* button = new QToolButton(this);
@@ -127,6 +128,10 @@ void CFileDialogEx::InstallShortcuts() {
         connect(button, &QToolButton::clicked, this,
                 [this, handler = shortcut.handler]() { (this->*handler)(); });
         row->insertWidget(first + static_cast<int>(position), button);
+        // Tab reaches them where they sit, right after the look-in box, not after Cancel
+        // (where new widgets join the chain).
+        setTabOrder(previous, button);
+        previous = button;
     }
 }
 

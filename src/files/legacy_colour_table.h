@@ -2,6 +2,8 @@
 // each "R G B".
 #pragma once
 
+#include <string>
+
 #include "model/palette_entry.h"
 #include "shared/cstring.h"
 
@@ -9,3 +11,8 @@
 // take the colours of the INI file at iniPath. A file that cannot be read gives black pens.
 // The caller owns the result.
 PaletteEntry* NewLegacyPalette(const CString& iniPath);
+
+// Why the file at iniPath is no colour table to import where any file may be named: it has
+// no [COLORS] section, or it is larger than any INI file (read whole, it would take
+// gigabytes); empty when it is one.
+std::string LegacyColourTableProblem(const CString& iniPath);

@@ -17,6 +17,7 @@
 #include "shared/def_file_reader.h"
 #include "shared/fields.h"
 #include "shared/file_io.h"
+#include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -109,7 +110,14 @@ class PaletteChecker {
 public:
     explicit PaletteChecker(const FindingSink& sink) : m_sink(sink) {}
 
-    void CheckLine(std::size_t line, std::string_view text);
+    // False once the file is known to be one the editor cannot open, which ends the check.
+    bool CheckLine(std::size_t line, std::string_view text);
+    // A line longer than the reader reads: this one error says all there is to say.
+    void LineTooLong(std::size_t line) {
+        m_palette.reset();
+        m_sawHeader = true;
+        ReportError(line, FromUtf8(LineTooLongText(line)) + L"; the editor cannot open this file");
+    }
     std::size_t Finish();
 
 private:
@@ -139,22 +147,34 @@ private:
     std::size_t m_count = 0;
     std::optional<OpenPalette> m_palette;
     std::unordered_map<CString, std::size_t> m_firstLineOfName;
+    std::size_t m_headers = 0;
+    std::size_t m_textBytes = 0; // of the names and descriptions so far
     bool m_sawHeader = false;
 };
 
-void PaletteChecker::CheckLine(std::size_t line, std::string_view text) {
+bool PaletteChecker::CheckLine(std::size_t line, std::string_view text) {
     if (HasStrayCarriageReturn(text)) {
         Report(line, L"carriage return without a line feed; the editor reads on to the next "
                      L"line feed as one line");
     }
     if (const std::optional<DefFileHeader> header = ParseDefFileHeader(text)) {
+        m_textBytes += header->name.size() + header->description.size();
+        const bool tooMany = ++m_headers > kMaxPalettes;
+        if (tooMany || m_textBytes > kMaxPaletteTextBytes) {
+            m_palette.reset();
+            ReportError(line, (tooMany ? FromUtf8(kTooManyPalettesText) + L" from this line on"
+                                       : FromUtf8(kTooMuchPaletteText) + L" by this line") +
+                                  L"; the editor cannot open this file");
+            return false;
+        }
         CheckHeader(line, text, *header);
-        return;
+        return true;
     }
     const std::string_view element = DefFileElement(text);
     if (!element.empty()) {
         CheckElement(line, DecodeWindows1252(element));
     }
+    return true;
 }
 
 void PaletteChecker::CheckHeader(std::size_t line, std::string_view text,
@@ -306,7 +326,9 @@ std::size_t CheckPaletteText(std::string_view bytes, const FindingSink& sink) {
         if (end == std::string_view::npos) {
             end = bytes.size();
         }
-        checker.CheckLine(++line, bytes.substr(begin, end - begin));
+        if (!checker.CheckLine(++line, bytes.substr(begin, end - begin))) {
+            break;
+        }
         begin = end + 1;
     }
     return checker.Finish();
@@ -317,25 +339,30 @@ std::optional<std::size_t> CheckPaletteStream(std::FILE* file, const FindingSink
     std::size_t line = 0;
     std::string text; // the line read so far
     std::string chunk(1 << 16, '\0');
-    for (;;) {
+    bool going = true;
+    while (going) {
         const std::size_t read = std::fread(chunk.data(), 1, chunk.size(), file);
         if (read == 0) {
             break;
         }
         std::string_view rest(chunk.data(), read);
-        for (std::size_t end = rest.find('\n'); end != std::string_view::npos;
+        for (std::size_t end = rest.find('\n'); going && end != std::string_view::npos;
              end = rest.find('\n')) {
             text.append(rest.substr(0, end));
-            checker.CheckLine(++line, text);
+            going = checker.CheckLine(++line, text);
             text.clear();
             rest.remove_prefix(end + 1);
         }
         text.append(rest);
+        if (going && text.size() > kMaxLineBytes) {
+            checker.LineTooLong(++line);
+            return checker.Finish();
+        }
     }
     if (std::ferror(file) != 0) {
         return std::nullopt;
     }
-    if (!text.empty()) {
+    if (going && !text.empty()) {
         checker.CheckLine(++line, text);
     }
     return checker.Finish();

@@ -160,14 +160,14 @@ PaletteReadResult ReadPalettes(const CString& path) {
     reader.SetItemLimit(kMaxPalettes);
     if (!reader.Open(path)) {
         if (reader.TooManyItems()) {
-            return {PaletteReadStatus::TooMany, nullptr, {}};
+            return {PaletteReadStatus::TooMany, nullptr, {}, {}};
         }
-        return {PaletteReadStatus::OpenFailed, nullptr, reader.Error()};
+        return {PaletteReadStatus::OpenFailed, nullptr, reader.Error(), {}};
     }
     CStringArray names;
     if (reader.GetItemList(names) == 0) {
         reader.Close();
-        return {PaletteReadStatus::NoNames, nullptr, {}};
+        return {PaletteReadStatus::NoNames, nullptr, {}, {}};
     }
     // The list's own destructor disposes of whatever it holds, should anything throw.
     auto list = std::make_unique<UI_LIST>(nullptr);
@@ -189,7 +189,7 @@ PaletteReadResult ReadPalettes(const CString& path) {
         }
     }
     reader.Close();
-    return {PaletteReadStatus::Ok, list.release(), {}};
+    return {PaletteReadStatus::Ok, list.release(), {}, reader.Stamp()};
 }
 
 bool WritePalettes(SafeFileWriter& file, const UI_LIST& list) {
@@ -221,15 +221,31 @@ bool WritePalettes(SafeFileWriter& file, const UI_LIST& list) {
 
 PaletteReadResult ReadPaletteFile(const CString& path) {
     try {
-        return ReadPalettes(path);
+        // A file another program changed while it was read may be read as a mix of two
+        // versions: it is read again, a few times at most, until it stood still throughout.
+        constexpr int kReads = 3;
+        PaletteReadResult result = ReadPalettes(path);
+        for (int read = 1; read < kReads && result.status == PaletteReadStatus::Ok &&
+                           StampOf(path) != result.stamp;
+             ++read) {
+            DiscardPaletteList(result.list);
+            result = ReadPalettes(path);
+        }
+        return result;
     } catch (const std::bad_alloc&) {
-        return {PaletteReadStatus::OpenFailed, nullptr, SystemErrorText(ENOMEM)};
+        return {PaletteReadStatus::OpenFailed, nullptr, SystemErrorText(ENOMEM), {}};
     }
 }
 
 bool WritePaletteFile(const CString& path, const UI_LIST& list, std::string* reason) {
     bool written = false;
     std::string why;
+    if (list.Count() > kMaxPalettes) {
+        if (reason != nullptr) {
+            *reason = kTooManyPalettesText;
+        }
+        return false;
+    }
     try {
         SafeFileWriter file(path);
         written = WritePalettes(file, list);
@@ -244,12 +260,15 @@ bool WritePaletteFile(const CString& path, const UI_LIST& list, std::string* rea
 }
 
 PaletteUpdateResult UpdatePaletteFile(const CString& path,
-                                      const std::function<bool(UI_LIST& list)>& change) {
-    const FileLock lock(path);
+                                      const std::function<bool(UI_LIST& list)>& change,
+                                      const LockWait& wait) {
+    const FileLock lock(path, wait);
     if (!lock.IsLocked()) {
-        return {PaletteUpdateStatus::LockFailed, PaletteReadStatus::Ok, lock.Error()};
+        return {lock.TimedOut() ? PaletteUpdateStatus::LockTimedOut
+                                : PaletteUpdateStatus::LockFailed,
+                PaletteReadStatus::Ok, lock.Error()};
     }
-    PaletteReadResult read{PaletteReadStatus::Ok, nullptr, {}};
+    PaletteReadResult read{PaletteReadStatus::Ok, nullptr, {}, {}};
     if (lock.IsEmpty()) {
         read.list = new UI_LIST(nullptr);
     } else {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "model/colour.h"
+#include "shared/cstring.h"
 #include "shared/xmessagebox.h"
 
 class QWidget;
@@ -34,9 +35,12 @@ public:
     // IDOK when a colour was chosen, IDCANCEL otherwise.
     int DoModal();
     COLORREF GetColor() const { return m_cc.rgbResult; }
+    // The chooser's title: what is being edited. Empty keeps the chooser's own.
+    void SetTitle(const CString& title) { m_strTitle = title; }
 
     CHOOSECOLOR m_cc;
 
 private:
     QWidget* m_pOwner;
+    CString m_strTitle;
 };

@@ -2,10 +2,16 @@
 #include "platform/controls.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVariant>
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "platform/qt_text.h"
 
@@ -102,6 +108,67 @@ int CListBox::AddString(const CString& text) {
     }
     list->addItem(ToQString(text));
     return list->count() - 1;
+}
+
+namespace {
+
+// The line of texts that shows widest in metrics. Shaping a whole line costs microseconds,
+// too much for a hundred thousand lines; the sum of the characters' own advances ranks the
+// lines nearly as well, so only the few that could be the widest are measured whole.
+qsizetype WidestLine(const QStringList& texts, const QFontMetrics& metrics) {
+    std::array<int, 256> advances{};
+    for (std::size_t c = 0; c < advances.size(); ++c) {
+        advances[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    }
+    const int widestCharacter = std::max(1, metrics.maxWidth());
+    std::vector<std::pair<int, qsizetype>> ranked;
+    ranked.reserve(static_cast<std::size_t>(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        int estimate = 0;
+        for (const QChar c : texts[i]) {
+            estimate += c.unicode() < advances.size() ? advances[c.unicode()] : widestCharacter;
+        }
+        ranked.emplace_back(estimate, i);
+    }
+    std::sort(ranked.begin(), ranked.end(), std::greater<>());
+    // Kerning and shaping move a line's width from its estimate by less than a character.
+    int widest = -1;
+    qsizetype widestLine = 0;
+    for (const auto& [estimate, line] : ranked) {
+        if (estimate + widestCharacter < widest) {
+            break;
+        }
+        if (const int width = metrics.horizontalAdvance(texts[line]); width > widest) {
+            widest = width;
+            widestLine = line;
+        }
+    }
+    return widestLine;
+}
+
+} // namespace
+
+void CListBox::AddStrings(const CStringArray& lines) {
+    QListWidget* list = List();
+    if (list == nullptr || lines.empty()) {
+        return;
+    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const CString& line : lines) {
+        texts.append(ToQString(line));
+    }
+    const qsizetype widestLine = WidestLine(texts, QFontMetrics(list->font()));
+    const int first = list->count();
+    list->addItems(texts);
+    // Laying out a hundred thousand lines one by one takes seconds; lines of one height can
+    // share one size. The view takes it from the last line, so that line carries the size
+    // the widest one needs.
+    const QSize widestSize =
+        list->sizeHintForIndex(list->model()->index(first + static_cast<int>(widestLine), 0));
+    list->setUniformItemSizes(true);
+    QListWidgetItem* last = list->item(list->count() - 1);
+    last->setSizeHint(widestSize.expandedTo(list->sizeHintForIndex(list->indexFromItem(last))));
 }
 
 int CListBox::GetCount() const {

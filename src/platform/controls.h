@@ -55,6 +55,9 @@ class CListBox : public CWnd {
 public:
     // Appends a line (the list box is never sorted); returns its index.
     int AddString(const CString& text);
+    // Appends the lines in one step, for long lists: every line has the height of one line
+    // of text, and the list scrolls as wide as the widest.
+    void AddStrings(const CStringArray& lines);
     int GetCount() const;
     // The selected line, LB_ERR when none is selected.
     int GetCurSel() const;

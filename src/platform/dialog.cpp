@@ -4,6 +4,7 @@
 #include <new>
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,6 +29,8 @@
 class DialogClient : public QWidget {
 public:
     DialogClient(CDialog& dialog, QSize size) : QWidget(&dialog), m_pDialog(&dialog) {
+        // Screen readers meet it under this name (covered_controls.h).
+        setObjectName(QStringLiteral("dialogClient"));
         setFixedSize(size);
         setAutoFillBackground(true); // the erase before every paint
         setMouseTracking(true);
@@ -168,13 +171,24 @@ void CDialog::BuildMenu(int menuId) {
     m_pMenuBar->setNativeMenuBar(false); // the menu belongs to this window
     for (const MenuPopup& popup : menu->popups) {
         QMenu* qmenu = m_pMenuBar->addMenu(Translated(popup.text));
+        QActionGroup* choice = nullptr; // the exclusive items next to each other
         for (const MenuItem& item : popup.items) {
             if (item.text == nullptr) {
                 qmenu->addSeparator();
+                choice = nullptr;
                 continue;
             }
             QAction* action = qmenu->addAction(Translated(item.text));
             action->setData(item.id);
+            action->setCheckable((item.style & (MFT_CHECK | MFT_RADIOCHECK)) != 0);
+            if ((item.style & MFT_RADIOCHECK) == 0) {
+                choice = nullptr;
+            } else {
+                if (choice == nullptr) {
+                    choice = new QActionGroup(qmenu);
+                }
+                choice->addAction(action);
+            }
             const int id = item.id;
             connect(action, &QAction::triggered, this,
                     [this, id]() { RunCommand(id, BN_CLICKED); });

@@ -68,10 +68,17 @@ struct DialogTemplate {
     std::vector<DialogControl> controls;
 };
 
+// Styles of a menu item.
+enum MenuItemStyle : unsigned {
+    MFT_CHECK = 1u << 0,      // shows a check mark that a choice turns on and off
+    MFT_RADIOCHECK = 1u << 1, // one of a choice: exclusive with its neighbours of this style
+};
+
 // One menu item; a null text is a separator.
 struct MenuItem {
     const wchar_t* text = nullptr;
     int id = 0;
+    unsigned style = 0;
 };
 
 struct MenuPopup {

@@ -5,11 +5,15 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -24,6 +28,23 @@ QToolButton* NewButton(const QString& text, QStyle::StandardPixmap icon, QWidget
     button->setAutoRaise(true);
     return button;
 }
+
+// Tab and Shift+Tab move between the page's links without a signal of their own.
+class LinkBrowser : public QTextBrowser {
+public:
+    LinkBrowser(QWidget* parent, std::function<void()> onLinkFocus)
+        : QTextBrowser(parent), m_onLinkFocus(std::move(onLinkFocus)) {}
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        const bool moved = QTextBrowser::focusNextPrevChild(next);
+        m_onLinkFocus();
+        return moved;
+    }
+
+private:
+    std::function<void()> m_onLinkFocus;
+};
 
 } // namespace
 
@@ -40,7 +61,9 @@ CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner) {
     m_pBack = NewButton(QCoreApplication::translate("Tintora", "Back"), QStyle::SP_ArrowBack, this);
     m_pForward =
         NewButton(QCoreApplication::translate("Tintora", "Forward"), QStyle::SP_ArrowForward, this);
-    m_pBrowser = new QTextBrowser(this);
+    m_pBrowser = new LinkBrowser(this, [this]() { ShowFocusedLink(); });
+    m_pLinkLine = new QLabel(this);
+    m_pLinkLine->setAccessibleName(QCoreApplication::translate("Tintora", "Link"));
     // Links leave the manual only through the desktop (none of its pages has such a link).
     m_pBrowser->setOpenExternalLinks(true);
 
@@ -52,6 +75,7 @@ CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_pBrowser);
+    layout->addWidget(m_pLinkLine);
 
     m_pBack->setEnabled(false);
     m_pForward->setEnabled(false);
@@ -62,9 +86,32 @@ CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner) {
             m_pBrowser->setSource(QUrl::fromLocalFile(m_strContents));
         }
     });
+    // A click or a new page moves the cursor off the link.
+    connect(m_pBrowser, &QTextBrowser::cursorPositionChanged, this, &CHelpViewer::ShowFocusedLink);
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
     resize(kWidth, kHeight);
+}
+
+void CHelpViewer::ShowFocusedLink() {
+    // Tab between links selects the link's text.
+    const QTextCursor cursor = m_pBrowser->textCursor();
+    bool onLink = false;
+    if (cursor.hasSelection()) {
+        QTextCursor first(cursor);
+        first.setPosition(cursor.selectionStart() + 1); // the format of the character before
+        onLink = first.charFormat().isAnchor();
+    }
+    const QString line = onLink ? QCoreApplication::translate("Tintora", "Link: %1")
+                                      .arg(cursor.selectedText().simplified())
+                                : QString();
+    if (line == m_pLinkLine->text()) {
+        return;
+    }
+    m_pLinkLine->setText(line);
+    // A screen reader stays on the page while Tab moves between its links; the page's
+    // description tells it which link has the focus.
+    m_pBrowser->setAccessibleDescription(line);
 }
 
 bool CHelpViewer::ShowPage(const QString& path) {

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
 class QTextBrowser;
 class QToolButton;
 
@@ -21,12 +22,17 @@ public:
     // such file. Returns whether the page was found.
     bool ShowPage(const QString& path);
     QTextBrowser* Browser() const { return m_pBrowser; }
+    // The line under the page that names the link Tab moved to.
+    QLabel* LinkLine() const { return m_pLinkLine; }
 
 private:
+    void ShowFocusedLink();
+
     QTextBrowser* m_pBrowser;
     QToolButton* m_pContents;
     QToolButton* m_pBack;
     QToolButton* m_pForward;
+    QLabel* m_pLinkLine;
     QString m_strContents; // the page Contents goes back to
 };
 

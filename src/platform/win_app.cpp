@@ -5,9 +5,11 @@
 #include <QFileInfo>
 
 #include "platform/app_style.h"
+#include "platform/covered_controls.h"
 #include "platform/dialog_font.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
+#include "platform/unclaimed_mnemonic.h"
 
 namespace {
 
@@ -22,6 +24,8 @@ void InitCommonControls() {
     }
     QApplication::setFont(DialogFont());
     InstallMessageBoxPresenter();
+    InstallUnclaimedMnemonicFilter();
+    InstallCoveredControlsAccessibility();
 }
 
 CWinApp::CWinApp() {

@@ -2,12 +2,14 @@
 // then seeks to it and walks only its own lines.
 #include "shared/def_file_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
 #include "shared/file_io.h"
+#include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
 namespace {
@@ -77,10 +79,12 @@ bool CVeldraDefFileReader::Open(const CString& path) {
     Close();
     m_error.clear();
     m_tooMany = false;
+    m_textBytes = 0;
     m_file = OpenForReading(path, &m_error);
     if (m_file == nullptr) {
         return false;
     }
+    m_stamp = StampOf(m_file);
     if (!IndexFile()) {
         Close();
         return false;
@@ -92,6 +96,7 @@ bool CVeldraDefFileReader::IndexFile() {
     std::string block(FirstBlockSize(m_file), '\0');
     std::size_t carried = 0;      // bytes of an unfinished line kept from the last block
     std::uint64_t blockStart = 0; // file offset of block[0]
+    std::size_t lines = 0;        // complete lines so far
     for (;;) {
         const std::size_t got =
             std::fread(block.data() + carried, 1, block.size() - carried, m_file);
@@ -107,16 +112,17 @@ bool CVeldraDefFileReader::IndexFile() {
             IndexLine({block.data() + begin, end - begin}, blockStart + begin,
                       blockStart + end + 1);
             begin = end + 1;
+            ++lines;
         }
-        if (m_tooMany) {
+        if (got == 0 && begin < filled) {
+            // The last line may lack its line end.
+            IndexLine({block.data() + begin, filled - begin}, blockStart + begin,
+                      blockStart + filled);
+        }
+        if (m_tooMany || !m_error.empty()) {
             return false;
         }
         if (got == 0) {
-            // The last line may lack its line end.
-            if (begin < filled) {
-                IndexLine({block.data() + begin, filled - begin}, blockStart + begin,
-                          blockStart + filled);
-            }
             if (!m_items.empty()) {
                 m_items.back().bodyEnd = blockStart + filled;
             }
@@ -127,7 +133,12 @@ bool CVeldraDefFileReader::IndexFile() {
         std::memmove(block.data(), block.data() + begin, carried);
         blockStart += begin;
         if (carried == block.size()) {
-            block.resize(block.size() * 2); // a line longer than a block
+            // A line longer than a block: the block grows, up to the longest line we read.
+            if (carried > kMaxLineBytes) {
+                m_error = LineTooLongText(lines + 1);
+                return false;
+            }
+            block.resize(std::min(block.size() * 2, kMaxLineBytes + 1));
         }
     }
 }
@@ -140,6 +151,11 @@ void CVeldraDefFileReader::IndexLine(std::string_view line, std::uint64_t lineBe
     }
     if (m_items.size() == m_itemLimit) {
         m_tooMany = true;
+        return;
+    }
+    m_textBytes += header->name.size() + header->description.size();
+    if (m_textBytes > kMaxPaletteTextBytes) {
+        m_error = kTooMuchPaletteText;
         return;
     }
     if (!m_items.empty()) {
@@ -171,6 +187,7 @@ unsigned int CVeldraDefFileReader::GetItemList(CStringArray& names) {
 bool CVeldraDefFileReader::StartItemRead(const CString& name, CString& description) {
     m_body.clear();
     m_bodyPos = 0;
+    m_bodyLeft = 0;
     // Every name in the file decodes to one that encodes back to the same bytes; a name
     // that cannot be encoded is in no file.
     const std::optional<std::string> bytes = EncodeWindows1252(name);
@@ -185,15 +202,39 @@ bool CVeldraDefFileReader::StartItemRead(const CString& name, CString& descripti
     if (std::fseek(m_file, static_cast<long>(item.bodyBegin), SEEK_SET) != 0) {
         return false;
     }
-    m_body.resize(static_cast<std::size_t>(item.bodyEnd - item.bodyBegin));
-    m_body.resize(std::fread(m_body.data(), 1, m_body.size(), m_file));
+    m_bodyLeft = item.bodyEnd - item.bodyBegin;
     description = DecodeWindows1252(item.description);
     return true;
 }
 
+// An item's lines are read a block at a time: an item may run for gigabytes of lines.
+bool CVeldraDefFileReader::ReadMoreOfBody() {
+    const std::size_t unread = m_body.size() - m_bodyPos;
+    if (m_bodyLeft == 0 || unread > kMaxLineBytes) {
+        return false;
+    }
+    m_body.erase(0, m_bodyPos);
+    m_bodyPos = 0;
+    // At least as much again as the unfinished line holds, so that a long line is read in
+    // few steps rather than searched again for every block.
+    const std::size_t wanted =
+        static_cast<std::size_t>(std::min<std::uint64_t>(m_bodyLeft, std::max(kScanBlock, unread)));
+    m_body.resize(unread + wanted);
+    const std::size_t got = std::fread(m_body.data() + unread, 1, wanted, m_file);
+    m_body.resize(unread + got);
+    m_bodyLeft = got == 0 ? 0 : m_bodyLeft - got;
+    return got > 0;
+}
+
 bool CVeldraDefFileReader::ReadNextElement(CString& element) {
-    while (m_bodyPos < m_body.size()) {
+    for (;;) {
         std::size_t end = m_body.find('\n', m_bodyPos);
+        if (end == std::string::npos && ReadMoreOfBody()) {
+            continue;
+        }
+        if (m_bodyPos >= m_body.size()) {
+            return false;
+        }
         if (end == std::string::npos) {
             end = m_body.size();
         }
@@ -205,7 +246,6 @@ bool CVeldraDefFileReader::ReadNextElement(CString& element) {
             return true;
         }
     }
-    return false;
 }
 
 void CVeldraDefFileReader::Close() {
@@ -217,4 +257,5 @@ void CVeldraDefFileReader::Close() {
     m_items.clear();
     m_body.clear();
     m_bodyPos = 0;
+    m_bodyLeft = 0;
 }

@@ -2,7 +2,7 @@
 // lines up to the next header are its elements. '#' starts a comment that runs to the end
 // of the line; blank lines are skipped. Open scans the file once and notes where each item
 // lies; StartItemRead then reads just that item's lines, so reading all items is linear in
-// the file's size and never holds more than one item in memory.
+// the file's size and never holds more than a block of an item in memory.
 //
 // Bytes are Windows-1252; lines end in LF or CR LF, the last one possibly in nothing.
 // Elements come without surrounding blanks; lines before the first header belong to no
@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "shared/cstring.h"
+#include "shared/file_io.h"
 
 // How the reader sees one line, given without its LF; for tools that report on a file line
 // by line exactly as it reads.
@@ -38,10 +39,13 @@ public:
     CVeldraDefFileReader();
     virtual ~CVeldraDefFileReader();
 
-    // True when the file can be read (a folder or a missing file cannot); otherwise Error()
-    // says why.
+    // True when the file can be read (a folder, a missing file and one with a line longer
+    // than kMaxLineBytes or names longer than kMaxPaletteTextBytes cannot); otherwise
+    // Error() says why.
     bool Open(const CString& path);
     const std::string& Error() const { return m_error; }
+    // The stamp of the file opened, taken before anything of it was read.
+    const std::optional<FileStamp>& Stamp() const { return m_stamp; }
     // Open refuses a file of more items than this, rather than run out of memory on it.
     void SetItemLimit(std::size_t limit) { m_itemLimit = limit; }
     bool TooManyItems() const { return m_tooMany; }
@@ -71,14 +75,19 @@ private:
     bool IndexFile();
     void IndexLine(std::string_view line, std::uint64_t lineBegin, std::uint64_t nextLine);
     void IndexNames();
+    // Reads on into the current item's lines; false when none are left.
+    bool ReadMoreOfBody();
 
     std::FILE* m_file = nullptr;
+    std::optional<FileStamp> m_stamp;
     std::vector<Item> m_items;
     // Keys are views of the names in m_items, made once m_items is complete.
     std::unordered_map<std::string_view, ItemsOfName> m_byName;
-    std::string m_body; // the bytes of the item being read
+    std::string m_body; // the bytes of the item being read, from its unread lines on
     std::string m_error;
     std::size_t m_itemLimit = SIZE_MAX;
     bool m_tooMany = false;
+    std::size_t m_textBytes = 0; // of all names and descriptions
     std::size_t m_bodyPos = 0;
+    std::uint64_t m_bodyLeft = 0; // bytes of the item not yet in m_body
 };

@@ -1,31 +1,29 @@
 // The POSIX half of file access: opening only regular files, the safe replacement of a
-// file's content with its in-place fallback, the clean-up when a signal interrupts a save,
-// file stamps and advisory locks.
+// file's content with its in-place fallback, file stamps and advisory locks.
 #include <cerrno>
+#include <chrono>
 #include <climits>
-#include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <thread>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "shared/file_io.h"
+#include "shared/file_io_posix.h"
 
-namespace fs = std::filesystem;
-
-namespace {
-
-// Short and of fixed length, so that beside a file of any legal name it is a legal name too.
-constexpr char kTempPattern[] = ".tintora-XXXXXX";
+namespace file_io_posix {
 
 std::string Reason(int error) {
     return SystemErrorText(error);
 }
 
-// The file a chain of symbolic links ends at; nullopt for a loop.
 std::optional<fs::path> FollowLinks(fs::path path) {
     constexpr int kMaxHops = 40;
     for (int hop = 0; hop < kMaxHops; ++hop) {
@@ -46,7 +44,6 @@ fs::path FolderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-// False with errno set; a write that takes nothing counts as a full disk.
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -64,8 +61,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Opens path without ever waiting on a pipe or a device, and keeps the descriptor only when
-// it is a regular file; it then blocks again as an ordinary file does.
 int OpenRegular(const char* path, int flags, std::string& reason) {
     const int fd = ::open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -97,98 +92,124 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+std::string TemporaryPrefix(const fs::path& target) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : target.filename().string()) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", hash);
+    return (FolderOf(target) / (std::string(".tintora-") + text + "-")).string();
+}
+
+bool ReadAll(int fd, std::string& bytes) {
+    char block[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got == 0;
+        }
+        bytes.append(block, static_cast<std::size_t>(got));
+    }
+}
+
+bool PutBytes(int fd, std::string_view bytes) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+} // namespace file_io_posix
+
+using namespace file_io_posix;
+
+namespace {
+
+// Removes the temporary files of prefix whose writer is gone: a living writer holds a lock
+// on its file. Nothing else is touched, and no failure here stops the save.
+void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix) || name.size() != prefix.size() + 6) {
+            continue;
+        }
+        const int fd =
+            ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat open {};
+        struct stat named {};
+        if (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &open) == 0 &&
+            S_ISREG(open.st_mode) &&
+            ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            SameFile(open, named)) {
+            ::unlinkat(dirFd, entry->d_name, 0);
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    ::closedir(dir);
+}
+
+// Sets reason from error (errno by default) and gives false, to end a chain of steps.
+bool Failed(std::string& reason, int error = 0) {
+    reason = Reason(error != 0 ? error : errno);
+    return false;
+}
+
+// Copies every extended attribute of the file at from (access lists among them) to fd. A
+// file system without them has none to copy.
+bool CopyAttributes(const fs::path& from, int fd, std::string& reason) {
+    ssize_t size = ::listxattr(from.c_str(), nullptr, 0);
+    if (size < 0) {
+        return errno == ENOTSUP || Failed(reason);
+    }
+    std::string names(static_cast<std::size_t>(size), '\0');
+    size = ::listxattr(from.c_str(), names.data(), names.size());
+    if (size < 0) {
+        return Failed(reason);
+    }
+    names.resize(static_cast<std::size_t>(size));
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        const char* name = names.c_str() + at;
+        const ssize_t length = ::getxattr(from.c_str(), name, nullptr, 0);
+        std::string value(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+        if (length < 0 || ::getxattr(from.c_str(), name, value.data(), value.size()) != length ||
+            ::fsetxattr(fd, name, value.data(), value.size(), 0) != 0) {
+            return Failed(reason);
+        }
+    }
+    return true;
+}
+
+// Why a file in a folder with the sticky bit (mode 1777, as /tmp) is written in place when
+// it can be, and the rest of the reason when it cannot.
+constexpr std::string_view kStickyFolder =
+    "only its owner may replace a file in this folder (it has the sticky bit)";
+
+// In such a folder only the owner of the file or of the folder may rename over the file.
+// Root may all the same.
+bool OnlyOwnerMayReplace(const fs::path& target, const struct stat& file) {
+    struct stat folder {};
+    const uid_t me = ::geteuid();
+    return me != 0 && file.st_uid != me && ::stat(FolderOf(target).c_str(), &folder) == 0 &&
+           (folder.st_mode & S_ISVTX) != 0 && folder.st_uid != me;
+}
+
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
-}
-
-// What to undo when SIGINT, SIGTERM or SIGHUP ends the process during a save: the temporary
-// file to remove, or the old bytes to put back into a file written in place. The handler
-// uses only calls that are safe in it, then lets the signal take its usual course.
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-struct InterruptedSave {
-    char temp[PATH_MAX + 1] = {};
-    volatile sig_atomic_t hasTemp = 0;
-    int inPlaceFd = -1;
-    const char* backup = nullptr;
-    std::size_t backupSize = 0;
-    volatile sig_atomic_t hasBackup = 0;
-    struct sigaction previous[3] = {};
-    bool installed[3] = {};
-    bool armed = false;
-};
-InterruptedSave g_save;
-
-void UndoInterruptedSave(int signal) {
-    const int savedErrno = errno;
-    if (g_save.hasTemp != 0) {
-        ::unlink(g_save.temp);
-    }
-    if (g_save.hasBackup != 0) {
-        std::size_t done = 0;
-        while (done < g_save.backupSize) {
-            const ssize_t written = ::pwrite(g_save.inPlaceFd, g_save.backup + done,
-                                             g_save.backupSize - done, static_cast<off_t>(done));
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                break;
-            }
-            done += static_cast<std::size_t>(written);
-        }
-        (void)!::ftruncate(g_save.inPlaceFd, static_cast<off_t>(g_save.backupSize));
-        ::fsync(g_save.inPlaceFd);
-    }
-    g_save.hasTemp = 0;
-    g_save.hasBackup = 0;
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
-        if (kSignals[i] == signal && g_save.installed[i]) {
-            ::sigaction(signal, &g_save.previous[i], nullptr);
-        }
-    }
-    // Delivered once this handler returns, now to the handler the program had before.
-    ::raise(signal);
-    errno = savedErrno;
-}
-
-// One save at a time is guarded; a save started inside another one goes unguarded.
-bool ArmSignals() {
-    if (g_save.armed) {
-        return false;
-    }
-    struct sigaction action {};
-    action.sa_handler = UndoInterruptedSave;
-    sigemptyset(&action.sa_mask);
-    for (int signal : kSignals) {
-        sigaddset(&action.sa_mask, signal);
-    }
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
-        struct sigaction previous {};
-        ::sigaction(kSignals[i], nullptr, &previous);
-        // An ignored signal ends nothing, so there is nothing to undo.
-        g_save.installed[i] = previous.sa_handler != SIG_IGN;
-        if (g_save.installed[i]) {
-            ::sigaction(kSignals[i], &action, &g_save.previous[i]);
-        }
-    }
-    g_save.armed = true;
-    return true;
-}
-
-void DisarmSignals() {
-    g_save.hasTemp = 0;
-    g_save.hasBackup = 0;
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
-        if (g_save.installed[i]) {
-            ::sigaction(kSignals[i], &g_save.previous[i], nullptr);
-            g_save.installed[i] = false;
-        }
-    }
-    g_save.armed = false;
 }
 
 } // namespace
@@ -198,6 +219,7 @@ std::string SystemApiErrorText(unsigned long code) {
 }
 
 std::FILE* OpenForReading(const CString& path, std::string* reason) {
+    RecoverInterruptedSave(path);
     const fs::path fsPath = FsPath(path);
     std::string why;
     struct stat info {};
@@ -217,15 +239,31 @@ std::FILE* OpenForReading(const CString& path, std::string* reason) {
     return nullptr;
 }
 
+namespace {
+
+FileStamp StampFrom(const struct stat& info) {
+    return FileStamp{
+        static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+        static_cast<std::uint64_t>(info.st_size),
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+} // namespace
+
 std::optional<FileStamp> StampOf(const CString& path) {
     struct stat info {};
     if (::stat(FsPath(path).c_str(), &info) != 0) {
         return std::nullopt;
     }
-    return FileStamp{
-        static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-        static_cast<std::uint64_t>(info.st_size),
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    return StampFrom(info);
+}
+
+std::optional<FileStamp> StampOf(std::FILE* file) {
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) != 0) {
+        return std::nullopt;
+    }
+    return StampFrom(info);
 }
 
 // One save: either a temporary file beside the target, or the target itself written in
@@ -233,16 +271,31 @@ std::optional<FileStamp> StampOf(const CString& path) {
 struct SafeFileWriter::SystemJob final : Job {
     fs::path target;
     int fd = -1;
-    std::string temp; // set while a temporary file exists
+    int tempLock = -1;  // a second descriptor of the temporary file, holding its lock
+    std::string temp;   // set while a temporary file exists
+    int tempGuard = -1; // its signal guard
     bool inPlace = false;
     std::string backup;   // in place: the old bytes
     bool touched = false; // in place: the file no longer holds them
     bool done = false;
-    bool guarded = false;
+    bool guardsOldBytes = false;
+    fs::path journal; // in place: where the old bytes are kept on disk meanwhile
+    int journalFd = -1;
+    int journalGuard = -1;
 
     ~SystemJob() override {
-        if (inPlace && touched && !done) {
-            Restore();
+        // The journal goes once the file holds whole bytes again, old or new.
+        const bool whole = !(inPlace && touched && !done) || Restore();
+        if (guardsOldBytes) {
+            ReleaseOldBytes();
+        }
+        if (whole) {
+            DropJournal();
+        } else if (!journal.empty()) {
+            SetOwnJournal(journal, false); // for the next reader to put back
+        }
+        if (journalFd >= 0) {
+            ::close(journalFd);
         }
         if (fd >= 0) {
             ::close(fd);
@@ -250,36 +303,69 @@ struct SafeFileWriter::SystemJob final : Job {
         if (!temp.empty()) {
             ::unlink(temp.c_str());
         }
-        if (guarded) {
-            DisarmSignals();
+        ReleaseGuard(tempGuard);
+        if (tempLock >= 0) {
+            ::close(tempLock);
         }
     }
 
+    // Makes the temporary file and locks it, so that the next save of the target, which
+    // removes the temporary files of writers that are gone, leaves this one alone. Another
+    // save may take the lock first, between the two calls, to remove the file: then a new
+    // one is made.
+    bool MakeLockedTemporary(const std::string& prefix, std::string& reason) {
+        constexpr int kAttempts = 8;
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            std::string name = prefix + "XXXXXX";
+            fd = ::mkstemp(name.data());
+            if (fd < 0) {
+                reason = Reason(errno);
+                return false;
+            }
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+            temp = name;
+            tempGuard = GuardFile(temp.c_str());
+            tempLock = ::open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            struct stat locked {};
+            if (tempLock >= 0 && ::flock(tempLock, LOCK_EX | LOCK_NB) == 0 &&
+                ::fstat(tempLock, &locked) == 0 && locked.st_nlink > 0) {
+                return true;
+            }
+            // The file is another save's to remove now.
+            temp.clear();
+            ReleaseGuard(tempGuard);
+            ::close(std::exchange(fd, -1));
+            if (tempLock >= 0) {
+                ::close(std::exchange(tempLock, -1));
+            }
+        }
+        reason = Reason(EBUSY);
+        return false;
+    }
+
     bool StartTemporary(const struct stat* old, std::string& reason) {
-        std::string name = (FolderOf(target) / kTempPattern).string();
-        // Armed before the file exists, so that no moment leaves it unguarded.
-        guarded = name.size() <= PATH_MAX && ArmSignals();
-        fd = ::mkstemp(name.data());
-        if (fd < 0) {
-            reason = Reason(errno);
+        if (old != nullptr && OnlyOwnerMayReplace(target, *old)) {
+            reason = kStickyFolder;
             return false;
         }
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-        temp = name;
-        if (guarded) {
-            std::memcpy(g_save.temp, temp.c_str(), temp.size() + 1);
-            g_save.hasTemp = 1;
-        }
-        // Owner and group first: changing them clears the set-id bits of the mode. Only
-        // root may give a file away; anyone may keep a group they belong to.
-        if (old != nullptr && ::fchown(fd, old->st_uid, old->st_gid) != 0) {
-            (void)!::fchown(fd, static_cast<uid_t>(-1), old->st_gid);
-        }
-        if (::fchmod(fd, old != nullptr ? old->st_mode & 07777 : NewFileMode()) != 0) {
-            reason = Reason(errno);
+        const std::string prefix = TemporaryPrefix(target);
+        RemoveStaleTemporaries(FolderOf(target), fs::path(prefix).filename().string());
+        if (!MakeLockedTemporary(prefix, reason)) {
             return false;
         }
-        return true;
+        if (old == nullptr) {
+            return ::fchmod(fd, NewFileMode()) == 0 || Failed(reason);
+        }
+        // The new file must be the old one in all but content, or the save would quietly
+        // give the file away or change who may read it: owner and group first (changing them
+        // clears the set-id bits), then every extended attribute with the access list, then
+        // the mode, which sets the list's mask. What cannot be copied sends the save in place.
+        struct stat made {};
+        return (::fchown(fd, old->st_uid, old->st_gid) == 0 || Failed(reason)) &&
+               CopyAttributes(target, fd, reason) &&
+               (::fchmod(fd, old->st_mode & 07777) == 0 || Failed(reason)) &&
+               (::fstat(fd, &made) == 0 || Failed(reason)) &&
+               (made.st_mode == old->st_mode || Failed(reason, EPERM));
     }
 
     bool StartInPlace(std::string& reason) {
@@ -287,34 +373,70 @@ struct SafeFileWriter::SystemJob final : Job {
         if (fd < 0) {
             return false;
         }
-        char block[1 << 16];
-        for (;;) {
-            const ssize_t got = ::read(fd, block, sizeof block);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                reason = Reason(errno);
-                return false;
-            }
-            if (got == 0) {
-                break;
-            }
-            backup.append(block, static_cast<std::size_t>(got));
-        }
-        if (::lseek(fd, 0, SEEK_SET) != 0) {
+        if (!ReadAll(fd, backup) || ::lseek(fd, 0, SEEK_SET) != 0) {
             reason = Reason(errno);
             return false;
         }
-        inPlace = true;
-        guarded = ArmSignals();
-        if (guarded) {
-            g_save.inPlaceFd = fd;
-            g_save.backup = backup.data();
-            g_save.backupSize = backup.size();
-            g_save.hasBackup = 1;
+        if (!KeepJournal(reason)) {
+            return false;
         }
+        inPlace = true;
+        guardsOldBytes = GuardOldBytes(fd, backup, journalGuard);
         return true;
+    }
+
+    // Writes the journal, synced, before the file is touched; the first place that takes it.
+    // A journal removed meanwhile by a reader that took it for one cut short is made again.
+    bool KeepJournal(std::string& reason) {
+        // The header apart from the bytes: a large file is not held twice more.
+        const std::string header = JournalHeader(target, backup);
+        int error = 0;
+        for (const fs::path& place : JournalPlaces(target)) {
+            for (int attempt = 0; attempt < 3; ++attempt) {
+                if (place.parent_path() != FolderOf(target)) {
+                    std::error_code ignored;
+                    fs::create_directories(place.parent_path(), ignored);
+                }
+                const int made = ::open(place.c_str(),
+                                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+                if (made < 0) {
+                    error = errno;
+                    break;
+                }
+                journalGuard = GuardFile(place.c_str());
+                const bool written = ::flock(made, LOCK_EX) == 0 && WriteAll(made, header) &&
+                                     WriteAll(made, backup) && ::fsync(made) == 0;
+                error = written ? 0 : errno;
+                struct stat info {};
+                const bool linked = ::fstat(made, &info) == 0 && info.st_nlink > 0;
+                if (written && linked) {
+                    SyncFolder(place.parent_path());
+                    journal = place;
+                    journalFd = made;
+                    SetOwnJournal(journal, true);
+                    return true;
+                }
+                if (linked) {
+                    ::unlink(place.c_str());
+                }
+                ReleaseGuard(journalGuard);
+                ::close(made);
+                if (!written) {
+                    break;
+                }
+            }
+        }
+        reason = Reason(error != 0 ? error : EBUSY);
+        return false;
+    }
+
+    void DropJournal() {
+        if (!journal.empty()) {
+            ::unlink(journal.c_str());
+            SetOwnJournal(journal, false);
+            journal.clear();
+        }
+        ReleaseGuard(journalGuard);
     }
 
     bool Write(std::string_view bytes, std::string& reason) override {
@@ -337,8 +459,12 @@ struct SafeFileWriter::SystemJob final : Job {
             reason = Reason(errno);
             return false;
         }
-        if (guarded && inPlace) {
-            g_save.hasBackup = 0; // complete and synced: nothing to put back any more
+        if (guardsOldBytes) {
+            ReleaseOldBytes(); // complete and synced: nothing to put back any more
+            guardsOldBytes = false;
+        }
+        if (inPlace) {
+            DropJournal();
         }
         const int closing = std::exchange(fd, -1);
         if (::close(closing) != 0) {
@@ -350,9 +476,7 @@ struct SafeFileWriter::SystemJob final : Job {
                 reason = Reason(errno);
                 return false;
             }
-            if (guarded) {
-                g_save.hasTemp = 0;
-            }
+            ReleaseGuard(tempGuard);
             temp.clear();
             SyncFolder(FolderOf(target));
         }
@@ -362,22 +486,21 @@ struct SafeFileWriter::SystemJob final : Job {
 
     // The old bytes back into a file written in place, through a descriptor of its own
     // when the writing one is already closed.
-    void Restore() {
+    bool Restore() {
         const int out = fd >= 0 ? fd : ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         if (out < 0) {
-            return;
+            return false;
         }
-        if (::lseek(out, 0, SEEK_SET) == 0 && WriteAll(out, backup)) {
-            (void)!::ftruncate(out, static_cast<off_t>(backup.size()));
-            ::fsync(out);
-        }
+        const bool putBack = PutBytes(out, backup);
         if (out != fd) {
             ::close(out);
         }
+        return putBack;
     }
 };
 
 SafeFileWriter::SafeFileWriter(const CString& path) {
+    RecoverInterruptedSave(path);
     const std::optional<fs::path> target = FollowLinks(FsPath(path));
     if (!target) {
         m_error = Reason(ELOOP);
@@ -412,10 +535,13 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     if (!linked && job->StartTemporary(exists ? &old : nullptr, reason)) {
         m_job = std::move(job);
     } else if (exists) {
+        const bool sticky = reason == kStickyFolder;
         job = std::make_unique<SystemJob>();
         job->target = *target;
         if (job->StartInPlace(reason)) {
             m_job = std::move(job);
+        } else if (sticky) {
+            reason += " (" + std::string(kStickyFolder) + ")";
         }
     }
     if (!m_job) {
@@ -425,60 +551,116 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     m_buffer.reserve(kWriteBuffer);
 }
 
-FileLock::FileLock(const CString& path) : m_path(FsPath(path)) {
+namespace {
+
+// Takes the lock on fd as wait says: at once when free, otherwise trying again every few
+// milliseconds, so that the wait can run out and be told about. Zero, or an errno value
+// (EWOULDBLOCK when the wait ran out).
+int TakeLock(int fd, const LockWait& wait) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    bool told = false;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return errno;
+        }
+        const double waited = std::chrono::duration<double>(Clock::now() - start).count();
+        if (wait.timeoutSeconds > 0 && waited >= wait.timeoutSeconds) {
+            return EWOULDBLOCK;
+        }
+        if (!told && waited >= 1.0) {
+            told = true;
+            if (wait.onWaiting) {
+                wait.onWaiting();
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+} // namespace
+
+FileLock::FileLock(const CString& path, const LockWait& wait) {
+    // The file the links end at, which is the one saved: a failure then removes only what
+    // it made there and leaves a dangling link as it was.
+    const std::optional<fs::path> target = FollowLinks(FsPath(path));
+    if (!target) {
+        m_error = Reason(ELOOP);
+        return;
+    }
+    m_path = *target;
     // Each round follows one save that renamed a new file over the one just locked.
     constexpr int kMaxRounds = 1000;
     for (int round = 0; round < kMaxRounds; ++round) {
         int fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         bool created = false;
         if (fd < 0 && errno == ENOENT) {
-            fd = ::open(m_path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+            fd = ::open(m_path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC, 0666);
             created = fd >= 0;
+            if (fd < 0 && errno == EEXIST) {
+                continue; // made by another process meanwhile
+            }
         }
         if (fd < 0) {
             m_error = Reason(errno);
             return;
         }
+        m_handle = fd;
+        m_created = created;
+        if (created) {
+            m_guard = GuardFile(m_path.c_str(), fd);
+        }
         struct stat locked {};
         if (::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
             m_error = S_ISREG(locked.st_mode) ? Reason(errno) : std::string(kNotRegularFile);
-            ::close(fd);
+            RemoveIfCreatedAndEmpty();
             return;
         }
-        int result = 0;
-        while ((result = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        if (const int error = TakeLock(fd, wait); error != 0) {
+            m_timedOut = error == EWOULDBLOCK;
+            m_error = m_timedOut ? "still in use by another program" : Reason(error);
+            RemoveIfCreatedAndEmpty();
+            return;
         }
         struct stat named {};
-        if (result != 0) {
-            m_error = Reason(errno);
-            ::close(fd);
+        if (::stat(m_path.c_str(), &named) == 0 && SameFile(named, locked)) {
+            RecoverInterruptedSave(path);
+            m_empty = ::stat(m_path.c_str(), &named) == 0 && named.st_size == 0;
             return;
         }
-        if (::stat(m_path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
-            named.st_ino == locked.st_ino) {
-            m_handle = fd;
-            m_created = created;
-            m_empty = named.st_size == 0;
-            return;
-        }
-        ::close(fd);
+        RemoveIfCreatedAndEmpty();
     }
     m_error = Reason(EBUSY);
 }
 
-FileLock::~FileLock() {
+// Also ends the hold: closing the descriptor releases the lock.
+void FileLock::RemoveIfCreatedAndEmpty() {
     if (m_handle < 0) {
         return;
     }
-    const int fd = static_cast<int>(m_handle);
+    const int fd = static_cast<int>(std::exchange(m_handle, -1));
     struct stat locked {};
     struct stat named {};
     // A file made only to hold the lock is no debris to leave behind when nothing was
     // saved into it.
     if (m_created && ::fstat(fd, &locked) == 0 && locked.st_size == 0 &&
-        ::stat(m_path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
-        named.st_ino == locked.st_ino) {
+        ::stat(m_path.c_str(), &named) == 0 && SameFile(named, locked)) {
         ::unlink(m_path.c_str());
     }
-    ::close(fd); // releases the lock
+    ReleaseGuard(m_guard);
+    m_created = false;
+    ::close(fd);
+}
+
+FileLock::~FileLock() {
+    RemoveIfCreatedAndEmpty();
+}
+
+RemoveOnSignal::RemoveOnSignal(const CString& path) : m_guard(GuardFile(FsPath(path).c_str())) {}
+
+RemoveOnSignal::~RemoveOnSignal() {
+    ReleaseGuard(m_guard);
 }

@@ -216,16 +216,33 @@ std::FILE* OpenForReading(const CString& path, std::string* reason) {
     return nullptr;
 }
 
-std::optional<FileStamp> StampOf(const CString& path) {
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!InfoOf(FsPath(path), info)) {
-        return std::nullopt;
-    }
+namespace {
+
+FileStamp StampFrom(const BY_HANDLE_FILE_INFORMATION& info) {
     // File times count 100 ns steps.
     const auto written = static_cast<std::int64_t>(
         Join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
     return FileStamp{info.dwVolumeSerialNumber, Join(info.nFileIndexHigh, info.nFileIndexLow),
                      Join(info.nFileSizeHigh, info.nFileSizeLow), written * 100};
+}
+
+} // namespace
+
+std::optional<FileStamp> StampOf(const CString& path) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!InfoOf(FsPath(path), info)) {
+        return std::nullopt;
+    }
+    return StampFrom(info);
+}
+
+std::optional<FileStamp> StampOf(std::FILE* file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
+    if (handle == INVALID_HANDLE_VALUE || ::GetFileInformationByHandle(handle, &info) == 0) {
+        return std::nullopt;
+    }
+    return StampFrom(info);
 }
 
 // One save: either a temporary file beside the target, or the target itself written in
@@ -423,6 +440,28 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
     m_buffer.reserve(kWriteBuffer);
 }
 
+namespace {
+
+// Waits for the mutex as wait says, telling once after the first second. WAIT_OBJECT_0,
+// WAIT_ABANDONED (its holder died: the lock is ours), WAIT_TIMEOUT or WAIT_FAILED.
+DWORD TakeLock(HANDLE mutex, const LockWait& wait) {
+    constexpr DWORD kFirstWait = 1000;
+    const DWORD total = wait.timeoutSeconds > 0
+                            ? static_cast<DWORD>(std::min(wait.timeoutSeconds * 1000.0, 4.0e9))
+                            : INFINITE;
+    const DWORD first = std::min(total, kFirstWait);
+    DWORD waited = ::WaitForSingleObject(mutex, first);
+    if (waited != WAIT_TIMEOUT || first == total) {
+        return waited;
+    }
+    if (wait.onWaiting) {
+        wait.onWaiting();
+    }
+    return ::WaitForSingleObject(mutex, total == INFINITE ? INFINITE : total - first);
+}
+
+} // namespace
+
 // A file that any process holds open cannot be renamed over, neither by Windows' plain
 // rename nor under Wine: ReplaceFileW first moves such a file aside, and until the new one
 // takes its name, the name is free. A lock on the file itself (LockFileEx) would have to
@@ -430,15 +469,16 @@ SafeFileWriter::SafeFileWriter(const CString& path) {
 // empty one, lock that and lose every palette saved before. So the lock is a named system
 // mutex for the file's full path: it holds no file open, is shared by every process of the
 // session, and is let go by the system when its holder dies, as flock's is.
-FileLock::FileLock(const CString& path) : m_path(FullPath(path)) {
+FileLock::FileLock(const CString& path, const LockWait& wait) : m_path(FullPath(path)) {
     const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, LockName(m_path).c_str());
     if (mutex == nullptr) {
         m_error = LastReason();
         return;
     }
-    const DWORD waited = ::WaitForSingleObject(mutex, INFINITE);
+    const DWORD waited = TakeLock(mutex, wait);
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        m_error = LastReason();
+        m_timedOut = waited == WAIT_TIMEOUT;
+        m_error = m_timedOut ? "still in use by another program" : LastReason();
         ::CloseHandle(mutex);
         return;
     }
@@ -453,7 +493,7 @@ FileLock::FileLock(const CString& path) : m_path(FullPath(path)) {
     m_handle = reinterpret_cast<std::intptr_t>(mutex);
 }
 
-FileLock::~FileLock() {
+void FileLock::RemoveIfCreatedAndEmpty() {
     if (m_handle == -1) {
         return;
     }
@@ -464,7 +504,19 @@ FileLock::~FileLock() {
         Join(named.nFileIndexHigh, named.nFileIndexLow) == m_createdIndex) {
         ::DeleteFileW(m_path.c_str());
     }
-    const HANDLE mutex = reinterpret_cast<HANDLE>(m_handle);
+    const HANDLE mutex = reinterpret_cast<HANDLE>(std::exchange(m_handle, -1));
     ::ReleaseMutex(mutex);
     ::CloseHandle(mutex);
 }
+
+FileLock::~FileLock() {
+    RemoveIfCreatedAndEmpty();
+}
+
+RemoveOnSignal::RemoveOnSignal(const CString& /*path*/) {}
+
+RecoveryNotice SetRecoveryNotice(RecoveryNotice /*notice*/) {
+    return {};
+}
+
+RemoveOnSignal::~RemoveOnSignal() = default;

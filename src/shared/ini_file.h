@@ -22,6 +22,7 @@ public:
     // The value of key in section, or defaultValue. Valid until the next call.
     const wchar_t* ReadString(const wchar_t* section, const wchar_t* key,
                               const wchar_t* defaultValue);
+    bool HasSection(const wchar_t* section) const { return FindSection(section).has_value(); }
 
 private:
     // Where the lines of a section lie in m_text: after its header, up to the next header.

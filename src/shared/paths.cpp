@@ -65,6 +65,10 @@ CString coreGetUserAppPath() {
     return WithDataFolder(SystemUserDataFolder());
 }
 
+CString coreGetUserStatePath() {
+    return WithSeparator(SystemStateFolder());
+}
+
 CString coreGetAllUserAppPath() {
     return WithDataFolder(SystemAllUsersDataFolder());
 }

@@ -13,6 +13,11 @@ void coreSetDataFolder(const wchar_t* name);
 CString coreGetSharedAppPath();
 CString coreGetAllUserAppPath();
 CString coreGetUserAppPath();
+// The program's own state that outlives a run but is no document and no setting (the old
+// bytes of a save in progress, recovered work): "tintora" under the XDG state home on Linux,
+// "Tintora" under the local application data folder on Windows. Ends in a separator; not
+// created here.
+CString coreGetUserStatePath();
 
 // Full path of fileName in the application's folder (the one holding Example.pal and the
 // help). Returns the length written, 0 when it does not fit.

@@ -55,6 +55,11 @@ CString SystemUserDataFolder() {
     return dataHome ? *dataHome : InHome(L".local/share");
 }
 
+CString SystemStateFolder() {
+    const std::optional<CString> stateHome = AbsoluteEnvironment("XDG_STATE_HOME");
+    return (stateHome ? *stateHome : InHome(L".local/state")) + L"/tintora";
+}
+
 CString SystemAllUsersDataFolder() {
     const std::optional<CString> dirs = SystemEnvironment("XDG_DATA_DIRS");
     if (dirs) {

@@ -15,5 +15,8 @@ std::optional<CString> SystemEnvironment(const char* name);
 CString SystemUserDataFolder();
 CString SystemAllUsersDataFolder();
 CString SystemDocumentsFolder();
+// The program's state folder (the one coreGetUserStatePath gives), without its trailing
+// separator.
+CString SystemStateFolder();
 // The folder of the running program.
 CString SystemExecutableFolder();

@@ -46,6 +46,10 @@ CString SystemAllUsersDataFolder() {
     return KnownFolder(FOLDERID_ProgramData);
 }
 
+CString SystemStateFolder() {
+    return KnownFolder(FOLDERID_LocalAppData) + L"\\Tintora";
+}
+
 CString SystemDocumentsFolder() {
     return KnownFolder(FOLDERID_Documents);
 }

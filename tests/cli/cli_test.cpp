@@ -1,5 +1,7 @@
 // tintora-cli run as a process on hand-written fixtures: output, exit codes, messages, and
 // that a failed command leaves every file as it was.
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,8 +12,14 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include <gtest/gtest.h>
@@ -158,25 +166,51 @@ TEST_F(CliTest, ConvertCarriesPalettesThroughEveryFormat) {
 }
 
 // Each format's palettes join the file: Sky from the .hex file's name, Sea from the GIMP
-// palette's, the three of the JSON file, and the same three again from the palette file.
+// palette's, the three of the JSON file, the same three again from the palette file, then
+// one each from a JASC and a RIFF palette (told from ours by their content), an .ase file
+// and CSS. A name the palette header cannot hold is stored changed, with a warning, and the
+// file then passes check.
 TEST_F(CliTest, ImportAppendsThePalettesOfOtherFormats) {
     Copy("default.pal");
     std::ofstream(Path("Sky.hex")) << "#102030\n";
-    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea\n1 2 3\n";
-    ASSERT_EQ(Run({"convert", kDataDir + "three_palettes.pal", "@three.json"}).exitCode, 0);
-    for (const std::string& source : std::vector<std::string>{"@Sky.hex", "@sea.gpl", "@three.json",
-                                                              kDataDir + "three_palettes.pal"}) {
+    std::ofstream(Path("sea.gpl")) << "GIMP Palette\nName: Sea, #2\n1 2 3\n";
+    const std::string three = kDataDir + "three_palettes.pal";
+    ASSERT_EQ(Run({"convert", three, "@three.json"}).exitCode, 0);
+    for (const std::vector<std::string>& made : std::vector<std::vector<std::string>>{
+             {"@jasc.pal", "--to", "jasc"},
+             {"@riff.pal", "--to", "riff", "--background", "dark"},
+             {"@Swatches.ase", "--index", "1"},
+             {"@Web #1.css", "--index", "2"}}) {
+        std::vector<std::string> args = {"convert", three};
+        args.insert(args.end(), made.begin(), made.end());
+        ASSERT_EQ(Run(args).exitCode, 0);
+    }
+    const std::string warning = ": warning: palette name ";
+    for (const auto& [source, warned] : std::vector<std::pair<std::string, std::string>>{
+             {"@Sky.hex", ""},
+             {"@sea.gpl", "\"Sea, #2\" stored as \"Sea; No.2\"\n"},
+             {"@three.json", ""},
+             {three, ""},
+             {"@jasc.pal", ""},
+             {"@riff.pal", ""},
+             {"@Swatches.ase", ""},
+             {"@Web #1.css", "\"Web #1\" stored as \"Web No.1\"\n"}}) {
         const CliRun run = Run({"import", source, "@default.pal"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.err.empty() ? "" : run.err.substr(run.err.find(warning) + warning.size()),
+                  warned);
     }
     EXPECT_EQ(Run({"dump", "@default.pal"}).out, ReadBytes(kImportDir + "other_formats.json"));
+    ASSERT_EQ(Run({"import", "@sea.gpl", "@sea.pal"}).exitCode, 0);
+    const CliRun check = Run({"check", "@sea.pal"});
+    EXPECT_EQ(check.exitCode, 0) << check.out;
 }
 
 // render paints with the editor, which only the GUI build has.
 TEST_F(CliTest, HelpListsEveryCommandWithAnExampleAndTheExitCodes) {
     const CliRun run = RunCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* command : {"default", "dump", "import", "check", "convert",
+    for (const char* command : {"default", "dump", "import", "check", "convert", "audit", "derive",
                                 TINTORA_CLI_RENDERS ? "render" : "check"}) {
         EXPECT_NE(run.out.find("\n  tintora-cli " + std::string(command) + " "), std::string::npos)
             << command;
@@ -210,6 +244,65 @@ TEST_F(CliTest, ParallelImportsLoseNoPalette) {
     EXPECT_EQ(Snapshot().size(), 2u) << "legacy.ini and default.pal alone";
 }
 
+// The findings of data/cases/cli_audit.txt, word for word.
+TEST_F(CliTest, AuditPrintsEachFindingOnce) {
+    Copy("default.pal");
+    Copy("three_palettes.pal");
+    for (const CaseRow& row : ReadCaseTable("cli_audit.txt")) {
+        SCOPED_TRACE(row.where);
+        const CliRun run = RunCliWords(row[0], m_dir + "/");
+        EXPECT_EQ(run.exitCode, row.Int(1)) << run.err;
+        EXPECT_EQ(run.out, InFolder(row[2], m_dir + "/"));
+    }
+}
+
+// derive changes the chosen palette's colours for one background and nothing else, the same
+// in place and into another file; every derived pen then passes an audit at that contrast.
+TEST_F(CliTest, DeriveReplacesOneVariantOfOnePalette) {
+    struct Case {
+        std::vector<std::string> options;
+        std::size_t palette;
+        const char* variant;
+        const char* background;
+    };
+    const Case cases[] = {{{"--to", "dark", "--index", "1"}, 1, "dark", "#000000"},
+                          {{"--to", "light", "--palette", "Alpha", "--min-contrast", "7",
+                            "--light-background", "#fffff0"},
+                           0,
+                           "light",
+                           "#fffff0"}};
+    for (const Case& c : cases) {
+        Copy("three_palettes.pal");
+        std::vector<std::string> args = {"derive", "@three_palettes.pal", "-o", "@out.pal"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(Run(args).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("three_palettes.pal")),
+                  ReadBytes(kDataDir + "three_palettes.pal"));
+        args.erase(args.begin() + 2, args.begin() + 4);
+        args[1] = "-"; // standard input to standard output
+        ASSERT_EQ(RunCli(args, Path("piped.pal"), Path("three_palettes.pal")).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("piped.pal")), ReadBytes(Path("out.pal")));
+        args[1] = Path("three_palettes.pal");
+        ASSERT_EQ(Run(args).exitCode, 0);
+        EXPECT_EQ(ReadBytes(Path("three_palettes.pal")), ReadBytes(Path("out.pal")));
+
+        json expected = Dump(kDataDir + "three_palettes.pal");
+        json derived = Dump(Path("out.pal"));
+        EXPECT_EQ(derived[c.palette][c.variant][0], expected[c.palette][c.variant][0]);
+        EXPECT_NE(derived[c.palette][c.variant], expected[c.palette][c.variant]);
+        expected[c.palette][c.variant] = derived[c.palette][c.variant];
+        EXPECT_EQ(derived, expected);
+
+        const std::string ratio = c.options.size() > 4 ? "7" : "4.5";
+        const CliRun audit = Run({"audit", "@out.pal", "--index", std::to_string(c.palette),
+                                  "--json", "--min-contrast", ratio, "--min-difference", "0",
+                                  std::string("--") + c.variant + "-background", c.background});
+        for (const json& finding : json::parse(audit.out)["palettes"][0]["findings"]) {
+            EXPECT_NE(finding["background"], c.variant) << finding;
+        }
+    }
+}
+
 // The failures of data/cases/cli_failures.txt run among copies of the fixtures, which must
 // all stay as they are.
 TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
@@ -218,10 +311,16 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
         Copy(fixture);
     }
     std::ofstream(Path("old.png")) << "old";
+    std::ofstream(Path("locked.pal")) << "*Locked\n";
 #ifdef _WIN32
     // No pipe can stand in a folder on Windows; a folder, also no regular file, takes its place.
     ASSERT_TRUE(fs::create_directory(Path("pipe.pal")));
+    const bool locked = false;
 #else
+    // Held as "flock locked.pal command" holds it.
+    const int lockFd = ::open(Path("locked.pal").c_str(), O_RDONLY | O_CLOEXEC);
+    const bool locked = ::flock(lockFd, LOCK_EX) == 0;
+    fs::create_symlink("nowhere.pal", Path("dangling.pal"));
     ASSERT_EQ(::mkfifo(Path("pipe.pal").c_str(), 0600), 0);
     // A null device of our own, where root may make one; otherwise a second pipe.
     if (::mknod(Path("null.png").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
@@ -229,12 +328,16 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
     }
 #endif
     std::ofstream many(Path("many.pal"));
+    std::ofstream full(Path("full.pal"));
     for (int i = 0; i <= 100000; ++i) {
         many << "*P\n";
+        full << (i < 100000 ? "*P\n" : "");
     }
     many.close();
+    full.close();
     for (const CaseRow& row : ReadCaseTable("cli_failures.txt")) {
-        if (row[0].starts_with("render") && !TINTORA_CLI_RENDERS) {
+        if ((row[0].starts_with("render") && !TINTORA_CLI_RENDERS) ||
+            (row[0].find("@locked") != std::string::npos && !locked)) {
             continue;
         }
         SCOPED_TRACE(row.where);
@@ -246,12 +349,117 @@ TEST_F(CliTest, FailuresLeaveEveryFileAsItWas) {
             << run.err;
         EXPECT_EQ(Snapshot(), before);
     }
+    // check names the palette beyond the limit, and checks no further.
+    const std::string tooMany = Run({"check", "@many.pal"}).out;
+    EXPECT_TRUE(tooMany.ends_with(Path("many.pal") +
+                                  ":100001: error: more than 100,000 palettes from this line on; "
+                                  "the editor cannot open this file\n"));
+    // An INI file is read whole: one larger than any colour table is not read at all.
+    const std::string huge = m_dir + "_huge.ini";
+    std::ofstream(Utf8Path(huge)) << "[COLORS]\n";
+    fs::resize_file(Utf8Path(huge), std::uintmax_t{65} << 20);
+    EXPECT_NE(Run({"import", huge, "@new.pal"}).err.find(huge + ": larger than 64 MiB"),
+              std::string::npos);
+    fs::remove(Utf8Path(huge));
 #ifndef _WIN32 // Windows has no device that is always full
-    const CliRun full = RunCli({"dump", kDataDir + "default.pal"}, "/dev/full");
-    EXPECT_EQ(full.exitCode, 1);
-    EXPECT_EQ(full.err, "tintora-cli: standard output: No space left on device\n");
+    ::close(lockFd);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"dump", kDataDir + "default.pal"},
+          {"--help"},
+          {"--version"},
+          {"import", "--help"}}) {
+        const CliRun onFull = RunCli(args, "/dev/full");
+        EXPECT_EQ(onFull.exitCode, 1) << args[0];
+        EXPECT_EQ(onFull.err, "tintora-cli: standard output: No space left on device\n");
+    }
 #endif
 }
+
+#ifndef _WIN32 // Windows file names are always Unicode
+// A file name's bytes that are not UTF-8 are Windows-1252, as older systems wrote them; only
+// a character a palette file cannot hold is refused, and named.
+TEST_F(CliTest, PaletteNamedAfterAFileNameOfAnyEncoding) {
+    for (const auto& [file, expected] :
+         {std::pair<std::string, std::string>{"caf\xe9.hex",
+                                              "{\"palettes\":[{\"name\":\"caf\xc3\xa9\""},
+          {"\xe4\xb8\xad.hex", "file name: the character U+4E2D cannot be stored"},
+          {"\xe4\xb8\xad.gpl", "file name: the character U+4E2D cannot be stored"}}) {
+        std::ofstream(Path(file)) << (file.ends_with("gpl") ? "GIMP Palette\n1 2 3\n" : "102030\n");
+        const CliRun run = Run({"convert", "@" + file, "-", "--to", "json"});
+        EXPECT_TRUE((run.out + run.err).find(expected) != std::string::npos) << run.err;
+    }
+}
+#endif
+
+#ifndef _WIN32
+// Stopped part-way by a signal while it reads standard input (a pipe kept open), or ending on
+// a closed pipe as standard output, a command leaves no copy of the input or the output in
+// TMPDIR and no empty file of its own making.
+TEST_F(CliTest, SignalsAndClosedPipesLeaveNothingBehind) {
+    Copy("default.pal");
+    fs::create_directory(Path("tmp"));
+    struct Case {
+        int signal; // 0: standard output is a pipe nobody reads
+        std::vector<std::string> args;
+        std::vector<std::string> madeFirst; // waited for before the signal
+    };
+    const Case cases[] = {
+        {SIGTERM, {"convert", "-", "@new.pal", "--from", "pal"}, {"new.pal", "tmp"}},
+        {SIGINT, {"dump", "-"}, {"tmp"}},
+        {SIGHUP, {"import", "-", "@new.pal"}, {"tmp"}},
+        {SIGTERM, {"render", "-", "-o", "@x.png"}, {"tmp"}},
+        {0, {"convert", "@default.pal", "-", "--to", "pal"}, {}},
+    };
+    for (const Case& run : cases) {
+        if (run.args[0] == "render" && !TINTORA_CLI_RENDERS) {
+            continue;
+        }
+        SCOPED_TRACE(run.args[0] + " " + run.args[1]);
+        const auto before = Snapshot();
+        std::vector<std::string> words = {TINTORA_CLI_PATH};
+        for (const std::string& arg : run.args) {
+            words.push_back(arg.starts_with('@') ? Path(arg.substr(1)) : arg);
+        }
+        int input[2], output[2];
+        ASSERT_EQ(::pipe(input), 0);
+        ASSERT_EQ(::pipe(output), 0);
+        ::close(output[0]); // nobody reads
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(input[0], 0);
+            ::dup2(run.signal == 0 ? output[1] : ::open("/dev/null", O_WRONLY), 1);
+            ::setenv("TMPDIR", Path("tmp").c_str(), 1);
+            std::vector<char*> argv;
+            for (std::string& word : words) {
+                argv.push_back(word.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(input[0]);
+        ::close(output[1]);
+        EXPECT_EQ(::write(input[1], "*P,x\r\n", 6), 6);
+        for (int tries = 0; tries < 1000; ++tries) {
+            const bool made = std::all_of(run.madeFirst.begin(), run.madeFirst.end(), [&](auto& f) {
+                return fs::exists(Path(f)) && !(fs::is_directory(Path(f)) && fs::is_empty(Path(f)));
+            });
+            if (made) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (run.signal != 0) {
+            ::kill(child, run.signal);
+        }
+        ::close(input[1]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) || WEXITSTATUS(status) != 0);
+        EXPECT_EQ(Snapshot(), before);
+    }
+}
+#endif
 
 // tintora-cli check on hand-edited files: each .pal under data/check beside its .expected,
 // which gives the exit code ("exit: N") and then every finding with its line.

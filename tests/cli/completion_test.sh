@@ -6,7 +6,7 @@ set -u
 cases=$2
 source "$1" && [[ -r $cases ]] || exit 1
 cd "$(mktemp -d)" && trap 'rm -rf "$PWD"' EXIT || exit 1
-touch a.pal b.PAL c.json d.gpl e.hex f.ini g.png h.txt && mkdir sub
+touch a.pal b.PAL c.json d.gpl e.hex f.ini g.png h.txt k.ASE && mkdir sub
 
 failures=0
 while IFS='|' read -r line expected; do

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_runner.h"
+#include "colour/vision.h"
 #include "editor/tintora_dlg.h"
 #include "editor_test_support.h"
 #include "shared/text_encoding.h"
@@ -70,6 +71,25 @@ TEST_F(RenderTest, PictureIsTheEditorsOwnGrabOfTheSamePalette) {
                     client.convertToFormat(QImage::Format_RGB32))
             << "a pixel differs";
     }
+    // Through a simulation the picture is that of the palette with every colour simulated.
+    UI_LIST simulated(nullptr);
+    auto* seen = new PaletteEntry;
+    seen->m_Name = L"Seen";
+    seen->m_Colours = dlg->m_pCurrentPalette->m_Colours;
+    for (auto& colours : seen->m_Colours) {
+        for (COLORREF& colour : colours) {
+            colour = SimulateVision(colour, Vision::Deuteranopia);
+        }
+    }
+    simulated.Add(seen);
+    ASSERT_TRUE(WritePaletteFile(FromUtf8(Path("seen.pal")), simulated));
+    ASSERT_EQ(RunCli({"render", Path("seen.pal"), "-o", Path("seen.png")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"render", File(), "--index", "1", "--vision", "deuteranopia", "-o",
+                      Path("out.png")})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(QImage(QString::fromStdString(Path("out.png"))) ==
+                QImage(QString::fromStdString(Path("seen.png"))));
     // A name that is not UTF-8 is written under exactly its bytes. The failures are rows of
     // cli_failures.txt.
     const std::string odd = m_dir.path().toStdString() + "/\xff\xfe.png";

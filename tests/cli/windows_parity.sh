@@ -63,6 +63,9 @@ case_ convert-to-gpl convert "Café Ünïcode €.pal" out.gpl
 case_ convert-json-to-pal convert bad_colour.json out.pal
 case_ convert-to-stdout convert three_palettes.pal - --to hex --index 1
 case_ convert-onto-itself convert default.pal default.pal
+case_ audit-json audit default.pal --json
+case_ derive-in-place derive "Café Ünïcode €.pal" --to dark --index 1
+case_ derive-to-out derive three_palettes.pal --to light --min-contrast 7 -o out.pal
 case_ usage-error dump
 
 exit "$failed"

@@ -16,6 +16,7 @@
 #include <optional>
 #include <random>
 
+#include "files/formats/foreign_palettes.h"
 #include "files/formats/json_format.h"
 #include "files/legacy_colour_table.h"
 #include "files/palette_check.h"
@@ -108,8 +109,9 @@ std::string PenLinesOfTenThousandFields() {
 }
 
 const HostileFile kHostileFiles[] = {
+    // Longer than any line is read: refused at the limit, not held whole.
     {"OneLineOf100MB", File([] { return std::string(100 * kMegabyte, 'x'); }),
-     PaletteReadStatus::NoNames},
+     PaletteReadStatus::OpenFailed},
     // The long line as a palette's name and description: every copy of them that reading
     // makes shows in the peak.
     {"PaletteHeaderOf32MB", File([] {
@@ -137,6 +139,8 @@ const HostileFile kHostileFiles[] = {
      PaletteReadStatus::TooMany},
     {"TenThousandPalettesOfOneName", File([] { return ManyPalettes(10000, true); }),
      PaletteReadStatus::Ok, 10000, ManyPalettesRead(true)},
+    {"NamesOf66MB", File([] { return Repeated("*" + std::string(33 * kMegabyte, 'n') + "\n", 2); }),
+     PaletteReadStatus::OpenFailed},
     {"PenLinesOfTenThousandFields", File(PenLinesOfTenThousandFields), PaletteReadStatus::Ok, 1,
      EveryPenSet},
     {"Folder",
@@ -225,6 +229,60 @@ INSTANTIATE_TEST_SUITE_P(Files, Hostile, testing::ValuesIn(kHostileFiles),
                              return std::string(file.param.name);
                          });
 
+// The other formats are read a piece at a time: a line, a string or a list beyond what any
+// palette needs is refused where it passes the limit, and what is skipped is never held.
+TEST(ForeignReaders, RefuseHugeInputAtTheLimit) {
+    const std::string huge(65 * kMegabyte, '0');
+    std::string manyPalettes = "{\"palettes\":[";
+    for (int i = 0; i <= 100000; ++i) {
+        manyPalettes += "{\"name\":\"P\"},";
+    }
+    manyPalettes.back() = ']';
+    // The most a reader may hold: a line at the limit, grown by doubling; the palettes.
+    const std::size_t line = 3 * 64 * kMegabyte + kMegabyte;
+    const std::size_t palettes = 4096 * 100000;
+    const struct {
+        PaletteFormat format;
+        std::string input;
+        std::string error;
+        std::size_t heap;
+    } inputs[] = {
+        {PaletteFormat::Hex, "102030\n" + huge, "line 2: longer than 64 MiB", line},
+        {PaletteFormat::Gpl, "GIMP Palette\r" + huge, "line 2: longer than 64 MiB", line},
+        {PaletteFormat::Json, "{\"palettes\":[{\"name\":\"" + huge, "a string longer than 64 MiB",
+         line},
+        {PaletteFormat::Json, "{\"x\":1" + huge + ",\"palettes\":[{\"name\":\"A\"}]}", "",
+         kMegabyte},
+        {PaletteFormat::Json, manyPalettes + "}", "palettes[100000]: more than 100,000 palettes",
+         palettes},
+        {PaletteFormat::Json,
+         "{\"palettes\":[{\"name\":\"" + huge.substr(0, 33 * kMegabyte) + "\"},{\"name\":\"" +
+             huge.substr(0, 33 * kMegabyte) + "\"}]}",
+         "palettes[1].name: the palette names and descriptions take more than 64 MiB", palettes},
+        {PaletteFormat::Jasc, "JASC-PAL\r\n0100\r\n" + huge, "line 3: longer than 64 MiB", line},
+        {PaletteFormat::Css, ":root {" + Repeated(huge.substr(0, kMegabyte) + "\n", 65),
+         "line 1: a selector or declaration longer than 64 MiB", line},
+        {PaletteFormat::Css, ":root { x: \"" + Repeated(huge.substr(0, kMegabyte) + "\\\n", 65),
+         "line 1: a selector or declaration longer than 64 MiB", line},
+        {PaletteFormat::Css, Repeated("{\n", 16 << 20), "a block is not closed", kMegabyte},
+        {PaletteFormat::Ase, "ASEF" + huge, "byte 16777216: the file is longer than 16 MiB",
+         33 * kMegabyte},
+    };
+    for (const auto& [format, input, error, heap] : inputs) {
+        std::size_t at = 0;
+        const ByteSource pieces = [&input, &at] {
+            const std::string_view piece = std::string_view(input).substr(at, 1 << 16);
+            at += piece.size();
+            return piece;
+        };
+        const std::size_t before = g_heapPeak = g_heapLive.load();
+        const FormatReadResult read = ReadForeignPalettes(format, pieces, L"x");
+        EXPECT_LE(g_heapPeak - before, heap) << input.size();
+        EXPECT_NE(read.error.find(error), std::string::npos) << read.error;
+        EXPECT_EQ(read.palettes.size(), error.empty() ? 1u : 0u);
+    }
+}
+
 // check and dump write as they go: their memory must not grow with what they print.
 TEST(StreamedOutput, NeedsNoMemoryForWhatItHasPrinted) {
     TempFolder folder;
@@ -235,6 +293,26 @@ TEST(StreamedOutput, NeedsNoMemoryForWhatItHasPrinted) {
     EXPECT_EQ(CheckPaletteStream(file, [](const PaletteFinding&) {}), 200001u);
     EXPECT_LE(g_heapPeak - before, kMegabyte);
     std::fclose(file);
+    // A line longer than the reader reads, or names longer in all than it holds, end the
+    // check with that one error.
+    const std::string name(33 * kMegabyte, 'n');
+    for (const auto& [text, finding] : {
+             std::pair<std::string, PaletteFinding>{
+                 "*Name\n" + std::string(65 * kMegabyte, ' '),
+                 {2, FindingKind::Error,
+                  L"line 2: longer than 64 MiB; the editor cannot open this file"}},
+             {"*" + name + "\n*" + name + "\n",
+              {2, FindingKind::Error,
+               L"the palette names and descriptions take more than 64 MiB together by this "
+               L"line; the editor cannot open this file"}},
+         }) {
+        WriteBytes(folder.Path("long.pal"), text);
+        file = OpenForReading(folder.File("long.pal"));
+        std::vector<PaletteFinding> findings;
+        CheckPaletteStream(file, [&](const PaletteFinding& found) { findings.push_back(found); });
+        std::fclose(file);
+        EXPECT_EQ(findings, std::vector<PaletteFinding>{finding});
+    }
 
     UI_LIST list(nullptr);
     for (int palette = 0; palette < 2000; ++palette) { // 10 MB of JSON

@@ -1,7 +1,12 @@
 // Palette files: the pen-line rules of data/cases/pen_lines.txt and round trips. The exact
 // bytes written are checked where files are saved under faults and by tintora-cli default.
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
 #include "files/formats/json_format.h"
+#include "shared/file_io.h"
 #include "temp_folder.h"
 
 namespace {
@@ -74,4 +79,41 @@ TEST(PaletteFile, RoundTripKeepsEveryPalette) {
     ASSERT_TRUE(WritePaletteFile(folder.File("again.pal"), *read));
     EXPECT_EQ(ReadBytes(folder.Path("again.pal")), ReadBytes(folder.Path(name)));
     original.Destroy();
+}
+
+// Another program saving over the file again and again while it is read: whichever version
+// is read, the stamp given with it is that version's, so a change made during the read still
+// counts as another program's when the file is saved.
+TEST(PaletteFile, TheStampIsThatOfTheVersionRead) {
+    TempFolder folder;
+    const CString path = folder.File("p.pal");
+    const std::string versions[] = {std::string(4000, '\n') + "*A\r\n",
+                                    "*B\r\n*C\r\n" + std::string(4000, '\n')};
+    std::vector<std::pair<std::optional<FileStamp>, unsigned int>> saved;
+    ASSERT_EQ(WriteFileBytes(path, versions[0]), "");
+    saved.emplace_back(StampOf(path), 1);
+    std::atomic<bool> reading = true;
+    std::thread other([&] {
+        for (unsigned int i = 1; reading; ++i) {
+            if (WriteFileBytes(path, versions[i % 2]).empty()) {
+                saved.emplace_back(StampOf(path), i % 2 + 1); // read once this thread ends
+            }
+        }
+    });
+    std::vector<std::pair<std::optional<FileStamp>, unsigned int>> read;
+    for (int i = 0; i < 200; ++i) {
+        const PaletteReadResult result = ReadPaletteFile(path);
+        if (result.status == PaletteReadStatus::Ok) {
+            read.emplace_back(result.stamp, result.list->Count());
+        }
+        DiscardPaletteList(result.list);
+    }
+    reading = false;
+    other.join();
+    for (const auto& [stamp, count] : read) {
+        const auto version = std::find_if(saved.begin(), saved.end(),
+                                          [&](const auto& entry) { return entry.first == stamp; });
+        ASSERT_NE(version, saved.end());
+        EXPECT_EQ(version->second, count);
+    }
 }

@@ -26,7 +26,7 @@ class FakeUser {
 public:
     FakeUser() {
         for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_DOCUMENTS_DIR",
-                                 "TINTORA_SHARED_DIR", "TINTORA_APP_DIR"}) {
+                                 "XDG_STATE_HOME", "TINTORA_SHARED_DIR", "TINTORA_APP_DIR"}) {
             const char* value = std::getenv(name);
             m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
             SetEnvironment(name, nullptr);
@@ -60,6 +60,7 @@ TEST(Paths, FoldersOfTheUser) {
     coreDocumentFilePath(buffer, 260, L"Users/Guest\\CAD.ini");
     EXPECT_EQ(buffer, folder(L"USERPROFILE") + L"\\Documents\\Users\\Guest\\CAD.ini");
     EXPECT_EQ(coreGetAppFolder().back(), L'\\') << "the executable's folder";
+    EXPECT_EQ(coreGetUserStatePath(), folder(L"LOCALAPPDATA") + L"\\Tintora\\");
 }
 #else
 TEST(Paths, FoldersOfTheUser) {
@@ -80,6 +81,12 @@ TEST(Paths, FoldersOfTheUser) {
     SetEnvironment("TINTORA_APP_DIR", "/opt/tintora");
     coreAppFilePath(buffer, 260, L"Example.pal");
     EXPECT_STREQ(buffer, L"/opt/tintora/Example.pal");
+
+    EXPECT_EQ(coreGetUserStatePath(), L"/home/ann/.local/state/tintora/");
+    SetEnvironment("XDG_STATE_HOME", "relative/state");
+    EXPECT_EQ(coreGetUserStatePath(), L"/home/ann/.local/state/tintora/") << "only absolute counts";
+    SetEnvironment("XDG_STATE_HOME", "/var/ann");
+    EXPECT_EQ(coreGetUserStatePath(), L"/var/ann/tintora/");
 }
 #endif
 

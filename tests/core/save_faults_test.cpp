@@ -11,6 +11,7 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 }
 #else
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <set>
 #include <sstream>
@@ -21,6 +22,7 @@ TEST(SaveFaults, FailedSavesLoseNothingAndLeaveNothingBehind) {
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "shared/file_io.h"
@@ -35,6 +37,20 @@ constexpr uid_t kNobody = 65534;
 constexpr int kWritten = 0;
 constexpr int kRefused = 1;
 constexpr int kNoOrdinaryUser = 2;
+
+// An access list that lets "nobody" read and write, and the group only read, in the form the
+// system keeps it (system.posix_acl_access): a version, then tag, permissions and id each.
+std::string AccessList() {
+    const std::uint32_t version = 2;
+    const std::uint16_t entries[][2] = {{0x01, 6}, {0x02, 6}, {0x04, 4}, {0x10, 6}, {0x20, 0}};
+    std::string list(reinterpret_cast<const char*>(&version), 4);
+    for (const auto& entry : entries) {
+        const std::uint32_t id = entry[0] == 0x02 ? kNobody : std::uint32_t(-1);
+        list.append(reinterpret_cast<const char*>(entry), 4);
+        list.append(reinterpret_cast<const char*>(&id), 4);
+    }
+    return list;
+}
 
 // A name of the table, with "{long}" standing for one of 255 bytes.
 std::string NameOf(const std::string& field) {
@@ -69,8 +85,16 @@ bool Arrange(const fs::path& dir, const std::string& steps, Mounts& mounts) {
             if (::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
                 ::mkfifo(path.c_str(), 0666);
             }
-        } else if (what == "@") {
-            EXPECT_TRUE(::chown(path.c_str(), kNobody, kNobody) == 0 || ::geteuid() != 0);
+        } else if (what.starts_with("@")) {
+            const uid_t owner = what == "@" ? kNobody : uid_t(std::stoi(what.substr(1)));
+            EXPECT_TRUE(::chown(path.c_str(), owner, kNobody) == 0 || ::geteuid() != 0);
+        } else if (what == "acl") {
+            const std::string list = AccessList();
+            if (::setxattr(path.c_str(), "user.origin", "kept", 4, 0) != 0 ||
+                ::setxattr(path.c_str(), "system.posix_acl_access", list.data(), list.size(), 0) !=
+                    0) {
+                return false;
+            }
         } else if (what.ends_with('k')) {
             fs::create_directories(path);
             const std::string size = "size=" + what + ",mode=0777";
@@ -129,6 +153,49 @@ int WriteUntilTerminated(const CString& path) {
     });
 }
 
+// A save killed part-way leaves its temporary file behind, which the next save removes.
+int SaveAfterKilledSave(const CString& path, const UI_LIST& list) {
+    InChild([&path] {
+        SafeFileWriter file(path);
+        file.Write(std::string(std::size_t{1} << 20, 'x'));
+        ::kill(::getpid(), SIGKILL);
+        return kWritten;
+    });
+    return WritePaletteFile(path, list) ? kWritten : kRefused;
+}
+
+// A save written in place and killed part-way, as ordinary user or as whoever runs the test,
+// then the file read: the reader puts the old bytes back from the save's journal, and says so.
+int ReadAfterKilledSave(const CString& path, bool asUser) {
+    InChild([&path, asUser] {
+        if (asUser && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            return kNoOrdinaryUser;
+        }
+        SafeFileWriter file(path);
+        file.Write(std::string(std::size_t{1} << 20, 'x'));
+        ::kill(::getpid(), SIGKILL);
+        return kWritten;
+    });
+    int notices = 0;
+    SetRecoveryNotice([&](const CString& recovered) { notices += recovered == path ? 1 : 100; });
+    EXPECT_TRUE(ReadFileBytes(path));
+    SetRecoveryNotice(nullptr);
+    EXPECT_EQ(notices, 1) << "the reader says it put the file back";
+    return kRefused;
+}
+
+// A save going on meanwhile keeps its temporary file.
+int SaveBesideLivingSave(const CString& path, const UI_LIST& list) {
+    SafeFileWriter other(path);
+    other.Write(std::string(std::size_t{1} << 20, 'x'));
+    const bool written = WritePaletteFile(path, list);
+    const fs::path folder = FsPath(path).parent_path();
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2)
+        << "the file and the other save's temporary file";
+    return written ? kWritten : kRefused;
+}
+
 // Root may write anywhere, so as root the write runs in a child that became "nobody".
 int WriteAsOrdinaryUser(const CString& path, const UI_LIST& list) {
     if (::geteuid() != 0) {
@@ -142,6 +209,20 @@ int WriteAsOrdinaryUser(const CString& path, const UI_LIST& list) {
     });
 }
 
+// The extended attributes of a file, names and values.
+std::string Attributes(const fs::path& file) {
+    char names[1024] = {};
+    const ssize_t size = ::llistxattr(file.c_str(), names, sizeof names);
+    std::string all;
+    for (ssize_t at = 0; at < size; at += ssize_t(std::strlen(names + at)) + 1) {
+        char value[256] = {};
+        const ssize_t length = ::lgetxattr(file.c_str(), names + at, value, sizeof value);
+        all += std::string(" ") + (names + at) + "=" +
+               std::string(value, std::max<ssize_t>(length, 0));
+    }
+    return all;
+}
+
 // Everything below folder, links marked and files with their permissions, so that comparing
 // two listings shows anything made, removed, put in place of a link or given other rights.
 std::set<std::string> Listing(const fs::path& folder) {
@@ -150,7 +231,7 @@ std::set<std::string> Listing(const fs::path& folder) {
         struct stat info {};
         ::lstat(entry.path().c_str(), &info);
         const std::string owned = std::to_string(info.st_mode) + " " + std::to_string(info.st_uid) +
-                                  ":" + std::to_string(info.st_gid);
+                                  ":" + std::to_string(info.st_gid) + Attributes(entry.path());
         entries.insert(entry.path().lexically_relative(folder).string() +
                        (entry.is_symlink()        ? " link"
                         : entry.is_regular_file() ? " " + owned
@@ -172,11 +253,17 @@ TEST_P(SaveFaults, Row) {
     const std::string result = row[4] == "-" ? std::string() : NameOf(row[4]);
     const std::string& how = row[5];
     const ListPtr list(NewDefaultPaletteList());
+    // Journals of saves written in place go here when the file's folder takes none; any user
+    // may write it, and it is compared empty at the end.
+    static const TempFolder state;
+    fs::permissions(state.Path(), fs::perms::all);
+    ::setenv("XDG_STATE_HOME", state.Path().c_str(), 1);
     TempFolder folder;
     fs::permissions(folder.Path(), fs::perms::all); // lets "nobody" in
     Mounts mounts;
     if (!Arrange(folder.Path(), row[1], mounts)) {
-        GTEST_SKIP() << "no small file system can be made here";
+        GTEST_SKIP() << "this file system or machine cannot give what the case needs "
+                        "(a small file system, extended attributes and access lists)";
     }
     const std::set<std::string> before = Listing(folder.Path());
     const bool existed = !result.empty() && fs::exists(folder.Path(result));
@@ -185,10 +272,15 @@ TEST_P(SaveFaults, Row) {
     if (how == "unencodable") {
         PaletteAt(*list, 0)->m_Description = L"\u4E2D";
     }
-    const int outcome = how == "full"   ? WriteUnderFileSizeLimit(path, *list)
-                        : how == "term" ? WriteUntilTerminated(path)
-                        : how == "user" ? WriteAsOrdinaryUser(path, *list)
-                                        : (WritePaletteFile(path, *list) ? kWritten : kRefused);
+    const int outcome = how == "full"              ? WriteUnderFileSizeLimit(path, *list)
+                        : how == "term"            ? WriteUntilTerminated(path)
+                        : how == "user"            ? WriteAsOrdinaryUser(path, *list)
+                        : how == "killed"          ? SaveAfterKilledSave(path, *list)
+                        : how == "beside"          ? SaveBesideLivingSave(path, *list)
+                        : how == "killed in place" ? ReadAfterKilledSave(path, false)
+                        : how == "killed as user"
+                            ? ReadAfterKilledSave(path, true)
+                            : (WritePaletteFile(path, *list) ? kWritten : kRefused);
     if (outcome == kNoOrdinaryUser) {
         GTEST_SKIP() << "running as root without a way to become another user";
     }
@@ -201,6 +293,9 @@ TEST_P(SaveFaults, Row) {
     if (!result.empty()) {
         const std::string written = ReadBytes(TINTORA_TEST_DATA_DIR "/default_palette.pal");
         EXPECT_EQ(ReadBytes(folder.Path(result)), saved ? written : std::string(kOld));
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(state.Path())) {
+        EXPECT_FALSE(entry.is_regular_file()) << entry.path() << " left behind";
     }
 }
 

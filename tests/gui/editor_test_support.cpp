@@ -18,8 +18,11 @@ void EditorTest::TearDown() {
     GuiTest::TearDown();
 }
 
-void EditorTest::Reopen() {
+void EditorTest::Reopen(bool keepRecovery) {
     dlg.reset();
+    if (!keepRecovery) {
+        QDir(folders.Path(QStringLiteral("state"))).removeRecursively();
+    }
     dlg = std::make_unique<CTintoraDlg>(nullptr);
     dlg->Create();
     dlg->show();

@@ -28,8 +28,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Closes the editor and opens a fresh one (after a change to the profile, say): built,
-    // initialised (no start-up message unless the profile asks for it) and shown.
-    void Reopen();
+    // initialised (no start-up message unless the profile asks for it) and shown. The
+    // recovery copies the old one kept are dropped first, unless a test asks to keep them.
+    void Reopen(bool keepRecovery = false);
     // The palettes by name, "*" marking the current one, then " +" when modified: "A B* C +".
     std::string ListState() const;
 

@@ -58,6 +58,10 @@ TEST_F(FileDialogTest, ShortcutsLeadTheButtonRowInEitherMode) {
                     EXPECT_EQ(row[i]->toolTip().toStdString(), expected[i][1]);
                 }
             }
+            // Tab goes from the look-in box through the three shortcuts, as they sit.
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(row[i]->nextInFocusChain(), row[i + 1]) << i;
+            }
             shown.reject();
         });
     }

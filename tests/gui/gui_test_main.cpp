@@ -33,6 +33,8 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    // Recovery copies of the editor's work never land in the user's own state folder.
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toUtf8());
 
     QApplication application(argc, argv);
     InitCommonControls();

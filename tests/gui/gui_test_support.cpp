@@ -108,6 +108,7 @@ DataFolders::DataFolders() {
         {"XDG_DATA_DIRS", "all"},
         {"TINTORA_SHARED_DIR", "shared/Corvane 2014"},
         {"XDG_DOCUMENTS_DIR", "documents"},
+        {"XDG_STATE_HOME", "state"},
         {"TINTORA_APP_DIR", "app"},
     };
     for (const auto& [name, folder] : folders) {

@@ -87,8 +87,8 @@ bool CopyTestData(const QString& name, const QString& path);
 unsigned int PixelOf(const QImage& image, int x, int y);
 
 // The product family's folders pointed at a temporary place for one test: the user, all
-// users and shared data folders ("Corvane 2014" under each), the documents folder and the
-// application's folder. The environment the test found comes back afterwards.
+// users and shared data folders ("Corvane 2014" under each), the documents folder, the state
+// folder and the application's folder. The environment the test found comes back afterwards.
 //
 //   DataFolders folders;                       // all three data folders exist and differ
 //   folders.User()                              // ".../user/Corvane 2014/"

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 
+#include "colour/derive.h"
 #include "editor_test_support.h"
 
 namespace {
@@ -118,6 +119,29 @@ TEST_F(History, EveryChangeUndoesAndRedoesInOrder) {
 
     dlg->SendCommand(ID_FILE_NEW); // a new document starts a new history
     EXPECT_EQ(ItemOf(ID_EDIT_UNDO), "(greyed)");
+}
+
+TEST_F(History, DeriveReplacesOneBackgroundsColoursInOneStep) {
+    const auto before = dlg->m_pCurrentPalette->m_Colours;
+    for (const auto& [item, variant, name] : {std::tuple{ID_DERIVE_DARK, 1, "Derive Dark Colours"},
+                                              {ID_DERIVE_LIGHT, 0, "Derive Light Colours"}}) {
+        dlg->SelectPen(9);
+        dlg->SendCommand(item);
+        const auto& after = dlg->m_pCurrentPalette->m_Colours;
+        EXPECT_EQ(ItemOf(ID_EDIT_UNDO), std::string("&Undo ") + name);
+        EXPECT_EQ(ListState(), "Alpha* Twin Twin +");
+        // Shown on the derived background, the selected pen kept.
+        EXPECT_EQ(dlg->m_nBackground * 1000 + dlg->m_nSelectedPen, variant * 1000 + 9);
+        EXPECT_EQ(after[1 - variant], before[1 - variant]);
+        EXPECT_EQ(after[variant][0], before[variant][0]);
+        EXPECT_NE(after[variant], before[variant]);
+        for (int pen = 1; pen < kPenCount; ++pen) {
+            ASSERT_EQ(after[variant][pen], DeriveColour(before[1 - variant][pen], variant)) << pen;
+        }
+        Key(QKeySequence::Undo);
+        EXPECT_EQ(dlg->m_pCurrentPalette->m_Colours, before);
+        EXPECT_EQ(ListState(), "Alpha* Twin Twin");
+    }
 }
 
 TEST_F(History, PasteTakesTheUsualColourFormsAndNothingElse) {

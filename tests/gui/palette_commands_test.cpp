@@ -2,6 +2,7 @@
 // palette and the modified flag (data/cases/palette_outcomes.txt), the messages of the
 // single-palette cases, the Select dialog refusing OK without a line, and the texts the
 // Add/Rename dialog accepts and refuses (data/cases/palette_texts.txt).
+#include <QScrollBar>
 #include <sstream>
 
 #include "editor/add_palette_dlg.h"
@@ -101,11 +102,13 @@ TEST_F(PaletteCommands, MessagesOfTheSinglePaletteCases) {
 // far as anyone reads it, so the dialog opens at once.
 TEST_F(PaletteCommands, SelectRefusesOkWithoutALineAndStaysOpen) {
     UseState("One* Two Three");
-    PaletteAt(*dlg->m_pPaletteList, 2)->m_Description = CString(std::size_t{10} << 20, L'd');
+    PaletteAt(*dlg->m_pPaletteList, 1)->m_Description = CString(std::size_t{10} << 20, L'd');
     MessageBoxSeen seen;
     QDialog* select = nullptr;
     bool openAfterRefusal = false;
     QString longLine;
+    int scrollsTo = 0;
+    int longWidth = 0;
     Script()
         .Then([&](QDialog& d) {
             select = &d;
@@ -113,15 +116,18 @@ TEST_F(PaletteCommands, SelectRefusesOkWithoutALineAndStaysOpen) {
             openAfterRefusal = d.isVisible();
             auto* lines =
                 qobject_cast<QListWidget*>(dynamic_cast<CDialog&>(d).GetDlgItem(IDC_PALETTE_LIST));
-            longLine = lines->item(2)->text();
+            longLine = lines->item(1)->text();
+            d.grab(); // laid out: the list scrolls as wide as its widest line, not its last
+            scrollsTo = lines->horizontalScrollBar()->maximum() + lines->viewport()->width();
+            longWidth = lines->fontMetrics().horizontalAdvance(longLine);
             lines->setCurrentRow(2);
             ClickDlgItem(d, IDOK);
         })
         .Then(AnswerMessageBox(QMessageBox::Ok, &seen));
     dlg->SendCommand(ID_SELECT_PALETTE);
     EXPECT_EQ(ListState(), "One Two Three*");
-    EXPECT_EQ(longLine,
-              QStringLiteral("Three - ") + QString(992, QLatin1Char('d')) + QChar(0x2026));
+    EXPECT_EQ(longLine, QStringLiteral("Two - ") + QString(994, QLatin1Char('d')) + QChar(0x2026));
+    EXPECT_GE(scrollsTo, longWidth);
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(seen.caption, QStringLiteral("Error"));
     EXPECT_EQ(seen.text, QStringLiteral("You need to select a palette"));

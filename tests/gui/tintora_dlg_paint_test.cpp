@@ -1,6 +1,10 @@
 // The editor window: its start-up state and layout, how it closes, and its pixels (cells,
 // numbers, swatches and the hover mark) for both backgrounds.
 
+#include <QAccessible>
+#include <QMenuBar>
+
+#include "colour/vision.h"
 #include "editor_test_support.h"
 
 namespace {
@@ -81,8 +85,9 @@ TEST_F(EditorPaint, ClosesWithoutAskingWhateverWasChanged) {
     for (int key : {+Qt::Key_Escape, +Qt::Key_Return, 0}) { // 0: the close box
         Reopen();
         dlg->m_bModified = true;
-        // The pen area, which takes keys of its own, passes these on.
-        dlg->Client()->findChild<QWidget*>("penArea")->setFocus();
+        // The pen area passes Esc on; Enter there is its own, so it is pressed elsewhere.
+        QWidget* pens = dlg->Client()->findChild<QWidget*>("penArea");
+        (key == Qt::Key_Return ? dlg->GetDlgItem(IDC_LIGHT_BACKGROUND) : pens)->setFocus();
         key != 0 ? PressKey(*dlg, key) : static_cast<void>(dlg->close());
         EXPECT_FALSE(dlg->isVisible()) << key;
     }
@@ -131,6 +136,110 @@ TEST_F(EditorPaint, SwatchesShowTheSelectedAndTheMarkerPen) {
             const auto [white, black] = InkIn(image, r.Deflated(1));
             EXPECT_TRUE(colour == 0xFFFFFF || white > 30) << "no hint in variant " << variant;
             EXPECT_TRUE(colour == 0x000000 || black > 30) << "no shadow in variant " << variant;
+        }
+    }
+}
+
+TEST_F(EditorPaint, VisionsAndTheLowContrastSignChangeOnlyWhatIsDrawn) {
+    MoveTo(*dlg, 5, 168); // where the pointer ends, for the pointer labels
+    const QImage normal = PaintedClient(*dlg);
+    const auto& light = dlg->m_pCurrentPalette->m_Colours[0];
+    for (const Vision vision : {Vision::Protanopia, Vision::Deuteranopia, Vision::Tritanopia}) {
+        dlg->GetMenuItem(ID_VIEW_NORMAL + static_cast<int>(vision))->trigger();
+        const QImage image = PaintedClient(*dlg);
+        // Pen 69's cell, the corner of pen 1's cell away from its number, pen 1's swatch.
+        for (const auto& [pen, x, y] : {std::tuple{69, 110, 170}, {1, 14, 78}, {1, 31, 308}}) {
+            EXPECT_EQ(PixelOf(image, x, y), Rgb(SimulateVision(light[pen], vision))) << pen;
+        }
+        EXPECT_EQ(ItemText(*dlg, IDC_PEN_RGB), QStringLiteral("R: 255 G: 000 B: 000"));
+    }
+    dlg->SendCommand(ID_VIEW_NORMAL);
+    dlg->GetMenuItem(ID_VIEW_MARK_LOW_CONTRAST)->trigger();
+    // Yellow pen 3 (1.07:1 on white) and pen 69 (2.6:1) are signed, red pen 1 (4:1) is not;
+    // the sign stays through the hover mark and its removal.
+    for (const int x : {105, 5}) {
+        MoveTo(*dlg, x, 168);
+        const QImage image = ScreenClient(*dlg);
+        EXPECT_EQ(PixelOf(image, 102, 164), 0x000000u);
+        EXPECT_EQ(PixelOf(image, 63 + 8, 77), 0x000000u);
+        EXPECT_EQ(PixelOf(image, 64, 77 + 8), 0xffff00u);
+        EXPECT_EQ(PixelOf(image, 13, 77), 0xff0000u);
+    }
+    const auto pens = QAccessible::queryAccessibleInterface(dlg->findChild<QWidget*>("penArea"));
+    const auto mainPen = [&](int pen) {
+        return pens->child(0)->tableInterface()->cellAt(0, pen - 1);
+    };
+    EXPECT_EQ(mainPen(3)->text(QAccessible::Description),
+              QStringLiteral("R 255, G 255, B 0, low contrast"));
+    EXPECT_EQ(mainPen(1)->text(QAccessible::Description), QStringLiteral("R 255, G 0, B 0"));
+    dlg->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
+    EXPECT_EQ(PaintedClient(*dlg), normal);
+}
+
+TEST_F(EditorPaint, TheViewMenuRemembersItsChoices) {
+    QStringList menus;
+    for (const QAction* menu : dlg->GetMenu()->actions()) {
+        menus << menu->text();
+    }
+    EXPECT_EQ(menus.join(' '), QStringLiteral("&File &Edit &View &Help"));
+    dlg->SendCommand(ID_VIEW_TRITANOPIA);
+    dlg->SendCommand(ID_VIEW_MARK_LOW_CONTRAST);
+    Reopen();
+    EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_TRITANOPIA)->isChecked());
+    EXPECT_FALSE(dlg->GetMenuItem(ID_VIEW_NORMAL)->isChecked());
+    EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_MARK_LOW_CONTRAST)->isChecked());
+    EXPECT_EQ(PixelOf(PaintedClient(*dlg), 14, 78),
+              Rgb(SimulateVision(0x0000FF, Vision::Tritanopia)));
+    // A setting that names no vision shows the colours as they are.
+    WriteProfileString(L"Tintora", L"Vision", L"sepia");
+    Reopen();
+    EXPECT_TRUE(dlg->GetMenuItem(ID_VIEW_NORMAL)->isChecked());
+}
+
+// The parts of a widget painted while it is watched.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// A click selects the pen and repaints its swatch alone; the hover mark on the clicked cell
+// stays. With the pens focused, the focus ring's old and new lines are painted as well.
+TEST_F(EditorPaint, AClickRepaintsTheSwatchAndTheFocusRingOnly) {
+    auto* pens = dynamic_cast<PenArea*>(dlg->Client()->findChild<QWidget*>("penArea"));
+    const auto ring = [pens](int pen) {
+        const QRect outer = pens->PenRect(pen).adjusted(-1, -1, 1, 1).translated(pens->pos());
+        return QRegion(outer).subtracted(QRegion(outer.adjusted(1, 1, -1, -1)));
+    };
+    const QRegion swatch(ToQRect(dlg->m_rcPenSwatch));
+    for (const auto& [focused, x, y, pen, rect] :
+         {std::tuple{false, 105, 168, 69, GridRect{102, 164, 118, 178}},
+          {false, 20, 90, 1, GridRect{13, 77, 36, 103}},
+          {true, 105, 168, 69, GridRect{102, 164, 118, 178}},
+          {true, 300, 90, 10, GridRect{292, 77, 315, 103}}}) {
+        dlg->activateWindow();
+        (focused ? static_cast<QWidget*>(pens) : dlg->GetDlgItem(IDC_LIGHT_BACKGROUND))->setFocus();
+        dlg->SelectPen(2);
+        MoveTo(*dlg, x, y);
+        Settle();
+        PaintLog log(dlg->Client());
+        ClickAt(*dlg, x, y);
+        EXPECT_EQ(dlg->m_nSelectedPen, pen);
+        EXPECT_EQ(log.painted, focused ? swatch + ring(2) + ring(pen) : swatch) << pen;
+        if (!focused) {
+            ExpectCell(ScreenClient(*dlg), pen, rect, true);
+        } else { // the ring lies around the cell; the mark is still in it
+            const COLORREF colour = dlg->ShownColour(pen);
+            EXPECT_EQ(PixelOf(ScreenClient(*dlg), rect.left, rect.top + 5),
+                      Rgb(colour) ^ 0xFFFFFFu);
         }
     }
 }

@@ -5,12 +5,21 @@
 
 #include "files/formats/palette_format.h"
 
-// The palettes of bytes in format (JSON, GIMP or hex; CSS and .pal are refused with an
-// error). name names the palette of a format that holds no name (the file's name).
+// Which of the formats that share the ".pal" extension bytes (the start of a file at
+// least) hold: JASC, RIFF, or else Tintora's own palette file.
+PaletteFormat PalFormatOf(std::string_view bytes);
+
+// The palettes of the input source hands out in format (any but .pal, which is refused with
+// an error). name names the palette of a format that holds no name (the file's name). More
+// palettes than a palette file may hold are refused, in every format. Names and descriptions
+// come back fit for a palette file, with a warning for each one changed.
+FormatReadResult ReadForeignPalettes(PaletteFormat format, const ByteSource& source,
+                                     const CString& name);
+// The same for input held whole.
 FormatReadResult ReadForeignPalettes(PaletteFormat format, std::string_view bytes,
                                      const CString& name);
 
-// One palette in format (JSON, GIMP, hex or CSS); variant chooses the colours of the
-// formats that hold one variant.
+// One palette in format (any but .pal); variant chooses the colours of the formats that hold
+// one variant. fileName names a GIMP palette whose own name is empty.
 bool WriteForeignPalette(PaletteFormat format, const PaletteEntry& palette, int variant,
-                         const ByteSink& sink);
+                         const ByteSink& sink, const CString& fileName = CString());

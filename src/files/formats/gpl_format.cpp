@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/formats/text_lines.h"
+
 #include "shared/text_encoding.h"
 
 namespace {
@@ -53,7 +55,7 @@ std::string LinePlace(std::size_t line) {
 
 class GplReader {
 public:
-    FormatReadResult Read(std::string_view bytes, const CString& fallbackName);
+    FormatReadResult Read(const ByteSource& source, const CString& fallbackName);
 
 private:
     bool ReadLine(std::size_t line, std::string_view text);
@@ -65,37 +67,40 @@ private:
     FormatReadResult m_result;
     std::optional<CString> m_name;
     std::optional<CString> m_description;
-    std::vector<COLORREF> m_rows;
+    std::vector<COLORREF> m_rows; // up to the 256th: those after it are only counted
+    std::size_t m_extraRows = 0;
     std::size_t m_lineOfPen256 = 0;
 };
 
-FormatReadResult GplReader::Read(std::string_view bytes, const CString& fallbackName) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) { // a byte order mark some editors put in front
-        bytes.remove_prefix(3);
-    }
-    std::size_t line = 0;
-    for (std::size_t begin = 0; begin < bytes.size();) {
-        std::size_t end = bytes.find('\n', begin);
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        }
-        if (!ReadLine(++line, bytes.substr(begin, end - begin))) {
+FormatReadResult GplReader::Read(const ByteSource& source, const CString& fallbackName) {
+    TextLines lines(source);
+    std::string_view text;
+    while (lines.Next(text)) {
+        if (!ReadLine(lines.Number(), text)) {
             return std::move(m_result);
         }
-        begin = end + 1;
     }
-    if (line == 0) {
+    if (!lines.Error().empty()) {
+        m_result.error = lines.Error();
+        return std::move(m_result);
+    }
+    if (lines.Number() == 0) {
         Fail(1, "not a GIMP palette (the file is empty)");
         return std::move(m_result);
     }
-    CString name = m_name && !m_name->empty() ? *m_name : fallbackName;
+    if (m_rows.empty()) {
+        Fail(lines.Number(), "no colours (one \"R G B name\" row per colour)");
+        return std::move(m_result);
+    }
+    const bool named = m_name && !m_name->empty();
+    CString name = named ? *m_name : fallbackName;
     if (const std::string problem = UnstorableTextProblem(name); !problem.empty()) {
-        m_result.error = "Name: " + problem;
+        m_result.error = (named ? "Name: " : "file name: ") + problem;
         return std::move(m_result);
     }
     m_result.palettes.push_back(
         PaletteFromColourRows(std::move(name), m_description.value_or(L"Imported GIMP palette"),
-                              m_rows, LinePlace(m_lineOfPen256), m_result.warnings));
+                              m_rows, LinePlace(m_lineOfPen256), m_result.warnings, m_extraRows));
     return std::move(m_result);
 }
 
@@ -130,6 +135,10 @@ bool GplReader::ReadLine(std::size_t line, std::string_view text) {
     if (!red || !green || !blue) {
         return Fail(line, "not a colour row \"R G B name\" with components 0 to 255");
     }
+    if (m_rows.size() == kPenCount) {
+        ++m_extraRows;
+        return true;
+    }
     m_rows.push_back(MakeColour(*red, *green, *blue));
     if (m_rows.size() == kPenCount) {
         m_lineOfPen256 = line;
@@ -139,13 +148,15 @@ bool GplReader::ReadLine(std::size_t line, std::string_view text) {
 
 } // namespace
 
-FormatReadResult ReadGplPalette(std::string_view bytes, const CString& fallbackName) {
-    return GplReader().Read(bytes, fallbackName);
+FormatReadResult ReadGplPalette(const ByteSource& source, const CString& fallbackName) {
+    return GplReader().Read(source, fallbackName);
 }
 
-bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink) {
-    std::string text = std::string(kMagic) + "\nName: " + ToUtf8(palette.m_Name) +
-                       "\nColumns: 16\n# " + ToUtf8(palette.m_Description) + "\n";
+bool WriteGplPalette(const PaletteEntry& palette, int variant, const ByteSink& sink,
+                     const CString& fileName) {
+    const CString& name = palette.m_Name.empty() ? fileName : palette.m_Name;
+    std::string text = std::string(kMagic) + "\nName: " + VisibleUtf8(name) + "\nColumns: 16\n# " +
+                       VisibleUtf8(palette.m_Description) + "\n";
     for (int pen = 1; pen < kPenCount; ++pen) {
         const COLORREF colour = palette.m_Colours[variant][pen];
         char row[48];

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "files/formats/text_lines.h"
+
 namespace {
 
 std::string_view Trimmed(std::string_view text) {
@@ -16,35 +18,40 @@ std::string_view Trimmed(std::string_view text) {
 
 } // namespace
 
-FormatReadResult ReadHexPalette(std::string_view bytes, const CString& name) {
+FormatReadResult ReadHexPalette(const ByteSource& source, const CString& name) {
     FormatReadResult result;
     if (const std::string problem = UnstorableTextProblem(name); !problem.empty()) {
         result.error = "file name: " + problem;
         return result;
     }
     std::vector<COLORREF> rows;
+    std::size_t extra = 0;
     std::size_t lineOfPen256 = 0;
-    std::size_t line = 0;
-    for (std::size_t begin = 0; begin < bytes.size();) {
-        std::size_t end = bytes.find('\n', begin);
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        }
-        const std::string_view text = Trimmed(bytes.substr(begin, end - begin));
-        begin = end + 1;
-        ++line;
+    TextLines lines(source);
+    std::string_view line;
+    while (lines.Next(line)) {
+        const std::string_view text = Trimmed(line);
         if (text.empty()) {
             continue;
         }
         const std::optional<COLORREF> colour = ParseHexColour(text, true);
         if (!colour) {
-            result.error = "line " + std::to_string(line) + ": not a rrggbb colour";
+            result.error = "line " + std::to_string(lines.Number()) + ": not a rrggbb colour";
             return result;
         }
-        rows.push_back(*colour);
-        if (rows.size() == kPenCount) {
-            lineOfPen256 = line;
+        // Colours past the 255th are only counted, however many there are.
+        if (rows.size() < kPenCount) {
+            rows.push_back(*colour);
+        } else {
+            ++extra;
         }
+        if (rows.size() == kPenCount && lineOfPen256 == 0) {
+            lineOfPen256 = lines.Number();
+        }
+    }
+    if (!lines.Error().empty()) {
+        result.error = lines.Error();
+        return result;
     }
     if (rows.empty()) {
         result.error = "line 1: no colours (one rrggbb per line)";
@@ -52,7 +59,7 @@ FormatReadResult ReadHexPalette(std::string_view bytes, const CString& name) {
     }
     result.palettes.push_back(PaletteFromColourRows(name, L"Imported hex colour list", rows,
                                                     "line " + std::to_string(lineOfPen256),
-                                                    result.warnings));
+                                                    result.warnings, extra));
     return result;
 }
 

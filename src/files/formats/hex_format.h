@@ -7,8 +7,8 @@
 #include "files/formats/palette_format.h"
 
 // One palette named name. A leading "#" and upper-case digits are accepted; blank lines
-// are skipped.
-FormatReadResult ReadHexPalette(std::string_view bytes, const CString& name);
+// are skipped; lines are those of text_lines.h.
+FormatReadResult ReadHexPalette(const ByteSource& source, const CString& name);
 
 // Pens 1 to 255 of one variant, one lower-case "rrggbb" line each.
 bool WriteHexPalette(const PaletteEntry& palette, int variant, const ByteSink& sink);

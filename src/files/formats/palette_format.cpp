@@ -5,17 +5,25 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
+#include "files/palette_file.h"
+#include "shared/read_limits.h"
 #include "shared/text_encoding.h"
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, PaletteFormat>, 5> kFormatNames = {{
+constexpr std::array<std::pair<std::string_view, PaletteFormat>, 9> kFormatNames = {{
     {"pal", PaletteFormat::Pal},
     {"json", PaletteFormat::Json},
     {"gpl", PaletteFormat::Gpl},
     {"hex", PaletteFormat::Hex},
     {"css", PaletteFormat::Css},
+    {"ase", PaletteFormat::Ase},
+    {"aco", PaletteFormat::Aco},
+    {"jasc", PaletteFormat::Jasc},
+    {"riff", PaletteFormat::Riff},
 }};
 
 int HexDigit(char c) {
@@ -51,7 +59,9 @@ std::optional<PaletteFormat> FormatFromPath(std::string_view path) {
     if (dot == std::string_view::npos || dot == 0) {
         return std::nullopt;
     }
-    return FormatFromName(name.substr(dot + 1));
+    // JASC and RIFF palettes are ".pal" files too; "jasc" and "riff" are names, no extensions.
+    const std::optional<PaletteFormat> format = FormatFromName(name.substr(dot + 1));
+    return format == PaletteFormat::Jasc || format == PaletteFormat::Riff ? std::nullopt : format;
 }
 
 std::string StemOf(std::string_view path) {
@@ -101,29 +111,118 @@ std::string UnstorableTextProblem(const CString& text) {
     return {};
 }
 
+ByteSource SourceOf(std::string_view bytes) {
+    return [bytes]() mutable { return std::exchange(bytes, std::string_view()); };
+}
+
+ByteSource SourceOf(std::FILE* file) {
+    auto buffer = std::make_shared<std::string>(std::size_t{1} << 16, '\0');
+    return [file, buffer] {
+        return std::string_view(buffer->data(),
+                                std::fread(buffer->data(), 1, buffer->size(), file));
+    };
+}
+
+FormatReadResult ReadWhole(const ByteSource& source,
+                           const std::function<FormatReadResult(std::string_view)>& read) {
+    std::string bytes;
+    for (std::string_view piece = source(); !piece.empty(); piece = source()) {
+        if (piece.size() > kMaxBinaryFileBytes - bytes.size()) {
+            FormatReadResult refused;
+            refused.error = "byte " + std::to_string(kMaxBinaryFileBytes) + ": " +
+                            std::string(kBinaryFileTooLong);
+            return refused;
+        }
+        bytes.append(piece);
+    }
+    return read(bytes);
+}
+
+bool RoomForAnotherPalette(FormatReadResult& result, const std::string& place) {
+    if (result.palettes.size() < kMaxPalettes) {
+        return true;
+    }
+    if (result.error.empty()) {
+        result.error = place + ": " + std::string(kTooManyPalettesText);
+    }
+    return false;
+}
+
+CString TextFromFileName(std::string_view bytes) {
+    CString text = FromUtf8(bytes);
+    // FromUtf8 keeps each stray byte as U+DC80 to U+DCFF, the byte in its low bits.
+    for (wchar_t& c : text) {
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            c = DecodeWindows1252(std::string(1, static_cast<char>(c & 0xFF))).front();
+        }
+    }
+    return text;
+}
+
+std::string VisibleUtf8(const CString& text) {
+    std::string out;
+    CString run; // converted whole, as a character may take two wchar_t
+    for (const wchar_t c : text) {
+        if (c == L'\r' || c == L'\n' || (c >= 0x80 && c <= 0x9F)) {
+            std::array<char, 8> escaped{};
+            std::snprintf(escaped.data(), escaped.size(), "\\x%02X", static_cast<unsigned>(c));
+            out += ToUtf8(run) + escaped.data();
+            run.clear();
+        } else {
+            run += c;
+        }
+    }
+    return out + ToUtf8(run);
+}
+
 CString TextFromForeignBytes(std::string_view bytes) {
     return IsValidUtf8(bytes) ? FromUtf8(bytes) : DecodeWindows1252(bytes);
 }
 
-std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
-                                                    const std::vector<COLORREF>& rows,
-                                                    const std::string& placeOfPen256,
-                                                    std::vector<std::string>& warnings) {
+namespace {
+
+std::unique_ptr<PaletteEntry> PaletteFromRows(CString name, CString description,
+                                              const std::vector<COLORREF>& rows,
+                                              std::size_t firstPen, const std::string& place,
+                                              std::vector<std::string>& warnings,
+                                              std::size_t counted) {
     auto palette = std::make_unique<PaletteEntry>();
     palette->m_Name = std::move(name);
     palette->m_Description = std::move(description);
     palette->SetDefaultColours();
-    const std::size_t used = std::min<std::size_t>(rows.size(), kPenCount - 1);
-    for (std::size_t k = 1; k <= used; ++k) {
-        palette->m_Colours[kLightBackground][k] = rows[k - 1];
-        palette->m_Colours[kDarkBackground][k] = rows[k - 1];
+    const std::size_t used = std::min<std::size_t>(rows.size(), kPenCount - firstPen);
+    for (std::size_t k = 0; k < used; ++k) {
+        palette->m_Colours[kLightBackground][firstPen + k] = rows[k];
+        palette->m_Colours[kDarkBackground][firstPen + k] = rows[k];
     }
-    if (rows.size() > used) {
-        const std::size_t extra = rows.size() - used;
-        warnings.push_back(placeOfPen256 + ": " + std::to_string(extra) +
-                           (extra == 1 ? " colour after the 255th is ignored"
-                                       : " colours after the 255th are ignored") +
-                           " (pens run from 1 to 255)");
+    if (rows.size() + counted > used) {
+        const std::size_t extra = rows.size() + counted - used;
+        const std::string last = firstPen == 0 ? "256th" : "255th";
+        warnings.push_back(
+            place + ": " + std::to_string(extra) +
+            (extra == 1 ? " colour after the " + last + " is ignored"
+                        : " colours after the " + last + " are ignored") +
+            (firstPen == 0 ? " (pens run from 0 to 255)" : " (pens run from 1 to 255)"));
     }
     return palette;
+}
+
+} // namespace
+
+std::unique_ptr<PaletteEntry> PaletteFromColourRows(CString name, CString description,
+                                                    const std::vector<COLORREF>& rows,
+                                                    const std::string& placeOfPen256,
+                                                    std::vector<std::string>& warnings,
+                                                    std::size_t counted) {
+    return PaletteFromRows(std::move(name), std::move(description), rows, 1, placeOfPen256,
+                           warnings, counted);
+}
+
+std::unique_ptr<PaletteEntry> PaletteFromIndexedRows(CString name, CString description,
+                                                     const std::vector<COLORREF>& rows,
+                                                     const std::string& placeOfEntry257,
+                                                     std::vector<std::string>& warnings,
+                                                     std::size_t counted) {
+    return PaletteFromRows(std::move(name), std::move(description), rows, 0, placeOfEntry257,
+                           warnings, counted);
 }
