@@ -162,30 +162,6 @@ Durch die in Tintora angezeigte Palette ersetzen?</translation>
         <translation>Stifte</translation>
     </message>
     <message>
-        <source>Arrow keys, Home and End select a pen; Space changes its colour, Shift+Space the marker pen&apos;s</source>
-        <translation>Pfeiltasten, Pos1 und Ende wählen einen Stift; Leertaste ändert seine Farbe, Umschalt+Leertaste die des Markierstifts</translation>
-    </message>
-    <message>
-        <source>Main grid, pens 1 to 9</source>
-        <translation>Hauptraster, Stifte 1 bis 9</translation>
-    </message>
-    <message>
-        <source>Secondary grid, pens 10 to 15</source>
-        <translation>Zweites Raster, Stifte 10 bis 15</translation>
-    </message>
-    <message>
-        <source>Standard grid, pens 16 to 255</source>
-        <translation>Standardraster, Stifte 16 bis 255</translation>
-    </message>
-    <message>
-        <source>Selected pen swatch</source>
-        <translation>Farbfeld des ausgewählten Stifts</translation>
-    </message>
-    <message>
-        <source>Marker pen swatch</source>
-        <translation>Farbfeld des Markierstifts</translation>
-    </message>
-    <message>
         <source>There is only one palette in the file
 therefore nothing to select.
 
@@ -216,10 +192,6 @@ Möchten Sie stattdessen die aktuelle Datei schließen?</translation>
     <message>
         <source>Delete Palette</source>
         <translation>Palette löschen</translation>
-    </message>
-    <message>
-        <source>Palettes of other tools (*.gpl;*.hex;*.json)</source>
-        <translation>Paletten anderer Programme (*.gpl;*.hex;*.json)</translation>
     </message>
     <message>
         <source>GIMP Palette (*.gpl)</source>
@@ -505,83 +477,59 @@ Möchten Sie stattdessen die aktuelle Datei schließen?</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="vanished">&amp;Ansicht</translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Normal Vision</source>
-        <translation type="vanished">&amp;Normales Sehen</translation>
+        <translation>&amp;Normales Sehen</translation>
     </message>
     <message>
         <source>&amp;Protanopia</source>
-        <translation type="vanished">&amp;Protanopie</translation>
+        <translation>&amp;Protanopie</translation>
     </message>
     <message>
         <source>&amp;Deuteranopia</source>
-        <translation type="vanished">&amp;Deuteranopie</translation>
+        <translation>&amp;Deuteranopie</translation>
     </message>
     <message>
         <source>&amp;Tritanopia</source>
-        <translation type="vanished">&amp;Tritanopie</translation>
+        <translation>&amp;Tritanopie</translation>
     </message>
     <message>
         <source>&amp;Mark Low-Contrast Pens</source>
-        <translation type="vanished">Stifte mit geringem &amp;Kontrast markieren</translation>
+        <translation>Stifte mit geringem &amp;Kontrast markieren</translation>
     </message>
     <message>
         <source>Derive Dar&amp;k Colours</source>
-        <translation type="vanished">&amp;Dunkle Farben ableiten</translation>
+        <translation>&amp;Dunkle Farben ableiten</translation>
     </message>
     <message>
         <source>Derive &amp;Light Colours</source>
-        <translation type="vanished">&amp;Helle Farben ableiten</translation>
+        <translation>&amp;Helle Farben ableiten</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="vanished">Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Tintora was closed with unsaved changes to %ls on %ls.
-
-Recover them?</source>
-        <translation type="vanished">Tintora wurde mit ungespeicherten Änderungen an %ls am %ls geschlossen.
-
-Änderungen wiederherstellen?</translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>a new palette file</source>
-        <translation type="vanished">eine neue Palettendatei</translation>
+        <translation>eine neue Palettendatei</translation>
     </message>
     <message>
         <source>Pen %d – Light Background</source>
-        <translation type="vanished">Stift %d – heller Hintergrund</translation>
+        <translation>Stift %d – heller Hintergrund</translation>
     </message>
     <message>
         <source>Pen %d – Dark Background</source>
-        <translation type="vanished">Stift %d – dunkler Hintergrund</translation>
+        <translation>Stift %d – dunkler Hintergrund</translation>
     </message>
     <message>
         <source>Adobe Swatch Exchange (*.ase)</source>
-        <translation type="vanished">Adobe Swatch Exchange (*.ase)</translation>
-    </message>
-    <message>
-        <source>Adobe Color Swatch (*.aco)</source>
-        <translation type="vanished">Adobe-Farbfelder (*.aco)</translation>
-    </message>
-    <message>
-        <source>JASC-PAL palette (*.pal)</source>
-        <translation type="vanished">JASC-PAL-Palette (*.pal)</translation>
+        <translation>Adobe Swatch Exchange (*.ase)</translation>
     </message>
     <message>
         <source>RIFF palette (*.pal)</source>
-        <translation type="vanished">RIFF-Palette (*.pal)</translation>
-    </message>
-    <message>
-        <source>CSS colours (*.css)</source>
-        <translation type="vanished">CSS-Farben (*.css)</translation>
-    </message>
-    <message>
-        <source>low contrast</source>
-        <translation type="vanished">geringer Kontrast</translation>
+        <translation>RIFF-Palette (*.pal)</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Tintora Help&lt;/h1&gt;&lt;p&gt;The help pages are not installed: there is no file &lt;code&gt;%1&lt;/code&gt;.&lt;/p&gt;</source>
@@ -590,6 +538,102 @@ Recover them?</source>
     <message>
         <source>%1 %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Main pens</source>
+        <translation>Hauptstifte</translation>
+    </message>
+    <message>
+        <source>Secondary pens</source>
+        <translation>Nebenstifte</translation>
+    </message>
+    <message>
+        <source>Standard pens</source>
+        <translation>Standardstifte</translation>
+    </message>
+    <message>
+        <source>%1, low contrast</source>
+        <translation>%1, geringer Kontrast</translation>
+    </message>
+    <message>
+        <source>Derive Dark Colours</source>
+        <translation>Dunkle Farben ableiten</translation>
+    </message>
+    <message>
+        <source>Derive Light Colours</source>
+        <translation>Helle Farben ableiten</translation>
+    </message>
+    <message>
+        <source>A save of this palette file was interrupted. The file has been put back as it was before that save.</source>
+        <translation>Das Speichern dieser Palettendatei wurde unterbrochen. Die Datei wurde auf den Stand vor diesem Speichern zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End and pen numbers select a pen; Space or Enter changes its colour, Shift+Space or Shift+Enter the marker pen&apos;s</source>
+        <translation>Pfeiltasten, Pos1, Ende und Stiftnummern wählen einen Stift; Leertaste oder Eingabetaste ändert seine Farbe, Umschalt+Leertaste oder Umschalt+Eingabetaste die des Markierstifts</translation>
+    </message>
+    <message>
+        <source>Pen under the pointer</source>
+        <translation>Stift unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Colour under the pointer</source>
+        <translation>Farbe unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>Palettes of other tools (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)</source>
+        <translation>Paletten anderer Programme (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)</translation>
+    </message>
+    <message>
+        <source>Photoshop swatches (*.aco)</source>
+        <translation>Photoshop-Farbfelder (*.aco)</translation>
+    </message>
+    <message>
+        <source>JASC, RIFF or Tintora palettes (*.pal)</source>
+        <translation>JASC-, RIFF- oder Tintora-Paletten (*.pal)</translation>
+    </message>
+    <message>
+        <source>JASC palette (*.pal)</source>
+        <translation>JASC-Palette (*.pal)</translation>
+    </message>
+    <message>
+        <source>the file names no palette</source>
+        <translation>die Datei nennt keine Palette</translation>
+    </message>
+    <message>
+        <source>the file names too many palettes</source>
+        <translation>die Datei nennt zu viele Paletten</translation>
+    </message>
+    <message>
+        <source>the file&apos;s extension names no palette format Tintora reads</source>
+        <translation>die Dateiendung nennt kein Palettenformat, das Tintora lesen kann</translation>
+    </message>
+    <message>
+        <source>Marker Pen – Light Background</source>
+        <translation>Markierstift – heller Hintergrund</translation>
+    </message>
+    <message>
+        <source>Marker Pen – Dark Background</source>
+        <translation>Markierstift – dunkler Hintergrund</translation>
+    </message>
+    <message>
+        <source>Tintora was closed with unsaved changes to %1 on %2.
+
+Recover them?</source>
+        <translation>Tintora wurde mit ungespeicherten Änderungen an %1 am %2 geschlossen.
+
+Änderungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The recovered palettes could not be read.</source>
+        <translation>Die wiederhergestellten Paletten konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Verweis</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Verweis: %1</translation>
     </message>
 </context>
 </TS>

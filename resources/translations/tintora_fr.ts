@@ -162,30 +162,6 @@ Le remplacer par la palette affichée dans Tintora&#xa0;?</translation>
         <translation>Plumes</translation>
     </message>
     <message>
-        <source>Arrow keys, Home and End select a pen; Space changes its colour, Shift+Space the marker pen&apos;s</source>
-        <translation>Les flèches, Origine et Fin sélectionnent une plume&#xa0;; Espace change sa couleur, Maj+Espace celle de la plume de marquage</translation>
-    </message>
-    <message>
-        <source>Main grid, pens 1 to 9</source>
-        <translation>Grille principale, plumes 1 à 9</translation>
-    </message>
-    <message>
-        <source>Secondary grid, pens 10 to 15</source>
-        <translation>Grille secondaire, plumes 10 à 15</translation>
-    </message>
-    <message>
-        <source>Standard grid, pens 16 to 255</source>
-        <translation>Grille standard, plumes 16 à 255</translation>
-    </message>
-    <message>
-        <source>Selected pen swatch</source>
-        <translation>Échantillon de la plume sélectionnée</translation>
-    </message>
-    <message>
-        <source>Marker pen swatch</source>
-        <translation>Échantillon de la plume de marquage</translation>
-    </message>
-    <message>
         <source>There is only one palette in the file
 therefore nothing to select.
 
@@ -216,10 +192,6 @@ Voulez-vous plutôt fermer le fichier actuel&#xa0;?</translation>
     <message>
         <source>Delete Palette</source>
         <translation>Supprimer la palette</translation>
-    </message>
-    <message>
-        <source>Palettes of other tools (*.gpl;*.hex;*.json)</source>
-        <translation>Palettes d’autres outils (*.gpl;*.hex;*.json)</translation>
     </message>
     <message>
         <source>GIMP Palette (*.gpl)</source>
@@ -505,83 +477,59 @@ Voulez-vous plutôt fermer le fichier actuel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="vanished">&amp;Affichage</translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Normal Vision</source>
-        <translation type="vanished">Vision &amp;normale</translation>
+        <translation>Vision &amp;normale</translation>
     </message>
     <message>
         <source>&amp;Protanopia</source>
-        <translation type="vanished">&amp;Protanopie</translation>
+        <translation>&amp;Protanopie</translation>
     </message>
     <message>
         <source>&amp;Deuteranopia</source>
-        <translation type="vanished">&amp;Deutéranopie</translation>
+        <translation>&amp;Deutéranopie</translation>
     </message>
     <message>
         <source>&amp;Tritanopia</source>
-        <translation type="vanished">&amp;Tritanopie</translation>
+        <translation>&amp;Tritanopie</translation>
     </message>
     <message>
         <source>&amp;Mark Low-Contrast Pens</source>
-        <translation type="vanished">&amp;Marquer les plumes à faible contraste</translation>
+        <translation>&amp;Marquer les plumes à faible contraste</translation>
     </message>
     <message>
         <source>Derive Dar&amp;k Colours</source>
-        <translation type="vanished">Dériver les couleurs &amp;foncées</translation>
+        <translation>Dériver les couleurs &amp;foncées</translation>
     </message>
     <message>
         <source>Derive &amp;Light Colours</source>
-        <translation type="vanished">Dériver les couleurs c&amp;laires</translation>
+        <translation>Dériver les couleurs c&amp;laires</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="vanished">Récupérer</translation>
-    </message>
-    <message>
-        <source>Tintora was closed with unsaved changes to %ls on %ls.
-
-Recover them?</source>
-        <translation type="vanished">Tintora a été fermé avec des modifications non enregistrées de %ls le %ls.
-
-Les récupérer ?</translation>
+        <translation>Récupérer</translation>
     </message>
     <message>
         <source>a new palette file</source>
-        <translation type="vanished">un nouveau fichier de palettes</translation>
+        <translation>un nouveau fichier de palettes</translation>
     </message>
     <message>
         <source>Pen %d – Light Background</source>
-        <translation type="vanished">Plume %d – fond clair</translation>
+        <translation>Plume %d – fond clair</translation>
     </message>
     <message>
         <source>Pen %d – Dark Background</source>
-        <translation type="vanished">Plume %d – fond sombre</translation>
+        <translation>Plume %d – fond sombre</translation>
     </message>
     <message>
         <source>Adobe Swatch Exchange (*.ase)</source>
-        <translation type="vanished">Adobe Swatch Exchange (*.ase)</translation>
-    </message>
-    <message>
-        <source>Adobe Color Swatch (*.aco)</source>
-        <translation type="vanished">Nuancier Adobe (*.aco)</translation>
-    </message>
-    <message>
-        <source>JASC-PAL palette (*.pal)</source>
-        <translation type="vanished">Palette JASC-PAL (*.pal)</translation>
+        <translation>Adobe Swatch Exchange (*.ase)</translation>
     </message>
     <message>
         <source>RIFF palette (*.pal)</source>
-        <translation type="vanished">Palette RIFF (*.pal)</translation>
-    </message>
-    <message>
-        <source>CSS colours (*.css)</source>
-        <translation type="vanished">Couleurs CSS (*.css)</translation>
-    </message>
-    <message>
-        <source>low contrast</source>
-        <translation type="vanished">faible contraste</translation>
+        <translation>Palette RIFF (*.pal)</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Tintora Help&lt;/h1&gt;&lt;p&gt;The help pages are not installed: there is no file &lt;code&gt;%1&lt;/code&gt;.&lt;/p&gt;</source>
@@ -590,6 +538,102 @@ Les récupérer ?</translation>
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Main pens</source>
+        <translation>Plumes principales</translation>
+    </message>
+    <message>
+        <source>Secondary pens</source>
+        <translation>Plumes secondaires</translation>
+    </message>
+    <message>
+        <source>Standard pens</source>
+        <translation>Plumes standard</translation>
+    </message>
+    <message>
+        <source>%1, low contrast</source>
+        <translation>%1, faible contraste</translation>
+    </message>
+    <message>
+        <source>Derive Dark Colours</source>
+        <translation>Dériver les couleurs foncées</translation>
+    </message>
+    <message>
+        <source>Derive Light Colours</source>
+        <translation>Dériver les couleurs claires</translation>
+    </message>
+    <message>
+        <source>A save of this palette file was interrupted. The file has been put back as it was before that save.</source>
+        <translation>Un enregistrement de ce fichier de palettes a été interrompu. Le fichier a été remis dans l’état où il était avant cet enregistrement.</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End and pen numbers select a pen; Space or Enter changes its colour, Shift+Space or Shift+Enter the marker pen&apos;s</source>
+        <translation>Les flèches, Origine, Fin et les numéros de plume sélectionnent une plume&#xa0;; Espace ou Entrée change sa couleur, Maj+Espace ou Maj+Entrée celle de la plume de marquage</translation>
+    </message>
+    <message>
+        <source>Pen under the pointer</source>
+        <translation>Plume sous le pointeur</translation>
+    </message>
+    <message>
+        <source>Colour under the pointer</source>
+        <translation>Couleur sous le pointeur</translation>
+    </message>
+    <message>
+        <source>Palettes of other tools (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)</source>
+        <translation>Palettes d’autres outils (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)</translation>
+    </message>
+    <message>
+        <source>Photoshop swatches (*.aco)</source>
+        <translation>Nuanciers Photoshop (*.aco)</translation>
+    </message>
+    <message>
+        <source>JASC, RIFF or Tintora palettes (*.pal)</source>
+        <translation>Palettes JASC, RIFF ou Tintora (*.pal)</translation>
+    </message>
+    <message>
+        <source>JASC palette (*.pal)</source>
+        <translation>Palette JASC (*.pal)</translation>
+    </message>
+    <message>
+        <source>the file names no palette</source>
+        <translation>le fichier ne nomme aucune palette</translation>
+    </message>
+    <message>
+        <source>the file names too many palettes</source>
+        <translation>le fichier nomme trop de palettes</translation>
+    </message>
+    <message>
+        <source>the file&apos;s extension names no palette format Tintora reads</source>
+        <translation>l’extension du fichier ne désigne aucun format de palette que Tintora sait lire</translation>
+    </message>
+    <message>
+        <source>Marker Pen – Light Background</source>
+        <translation>Plume de marquage – fond clair</translation>
+    </message>
+    <message>
+        <source>Marker Pen – Dark Background</source>
+        <translation>Plume de marquage – fond sombre</translation>
+    </message>
+    <message>
+        <source>Tintora was closed with unsaved changes to %1 on %2.
+
+Recover them?</source>
+        <translation>Tintora a été fermé avec des modifications non enregistrées de %1 le %2.
+
+Les récupérer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The recovered palettes could not be read.</source>
+        <translation>Les palettes récupérées n’ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Lien</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Lien&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -46,7 +46,7 @@ VariantColoursCommand::VariantColoursCommand(PaletteDocument& document, const CS
                                              int variant,
                                              const std::array<COLORREF, kPenCount>& before,
                                              const std::array<COLORREF, kPenCount>& after)
-    : QUndoCommand(ToQString(text)), m_document(document),
+    : QUndoCommand(Translated(ToQString(text))), m_document(document),
       m_nPalette(document.CurrentPaletteIndex()), m_nVariant(variant), m_before(before),
       m_after(after) {}
 

@@ -28,13 +28,13 @@ QString ColourDescription(COLORREF colour) {
 QString TableName(PenGrid grid) {
     switch (grid) {
     case PenGrid::Main:
-        return QStringLiteral("Main pens");
+        return QCoreApplication::translate("Tintora", "Main pens");
     case PenGrid::Secondary:
-        return QStringLiteral("Secondary pens");
+        return QCoreApplication::translate("Tintora", "Secondary pens");
     case PenGrid::Standard:
         break;
     }
-    return QStringLiteral("Standard pens");
+    return QCoreApplication::translate("Tintora", "Standard pens");
 }
 
 // The interfaces of parts that have no widget of their own, made on first use under one
@@ -126,8 +126,10 @@ public:
             return {};
         }
         // What the sign on the cell tells the eye.
-        return ColourDescription(Host()->ShownColour(m_nPen)) +
-               (Host()->ShowsLowContrast(m_nPen) ? QStringLiteral(", low contrast") : QString());
+        const QString colour = ColourDescription(Host()->ShownColour(m_nPen));
+        return Host()->ShowsLowContrast(m_nPen)
+                   ? QCoreApplication::translate("Tintora", "%1, low contrast").arg(colour)
+                   : colour;
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {

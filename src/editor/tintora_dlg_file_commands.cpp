@@ -146,9 +146,10 @@ void CTintoraDlg::OpenPaletteFile(const CString& path) {
     SetRecoveryNotice(std::move(previous));
     if (putBack) {
         XMessageBox(GetSafeHwnd(),
-                    L"A save of this palette file was interrupted. The file has been put back "
-                    L"as it was before that save.",
-                    L"Info", MB_ICONEXCLAMATION, nullptr);
+                    L"" QT_TRANSLATE_NOOP("Tintora",
+                                          "A save of this palette file was interrupted. The "
+                                          "file has been put back as it was before that save."),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Info"), MB_ICONEXCLAMATION, nullptr);
     }
     if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
         // Names listed but no palette readable: there is nothing to make current, which is

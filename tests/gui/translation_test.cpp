@@ -2,6 +2,7 @@
 // accented: every text fits its control and overlaps no other, the pens keep their places,
 // Qt's own buttons and the help follow, menus give each letter once; the translations keep
 // the placeholders and the mnemonic of their source.
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -94,11 +95,24 @@ TEST_F(Translations, EveryWindowFitsItsTextsAndKeepsThePens) {
             InstallTranslator(&pseudo);
         }
         Reopen();
+        // Work left unsaved is offered back at the next start, in the language.
+        QGuiApplication::clipboard()->setText(QStringLiteral("112233"));
+        dlg->SendCommand(ID_EDIT_PASTE);
+        dlg->close();
+        MessageBoxSeen offer;
+        Script().Then(AnswerMessageBox(QMessageBox::No, &offer));
+        Reopen(true);
+        EXPECT_NE(offer.caption, QStringLiteral("Recover")) << where;
+        EXPECT_FALSE(offer.text.contains(QStringLiteral("palette file"))) << where;
         ExpectTextsFit(*dlg->Client(), where + " editor");
         for (const auto& [id, rect] : english) {
             EXPECT_EQ(dlg->GetDlgItem(id)->geometry(), rect) << where;
         }
+        QList<const QWidget*> menus = {dlg->GetMenu()};
         for (const QMenu* menu : dlg->GetMenu()->findChildren<QMenu*>()) {
+            menus.append(menu);
+        }
+        for (const QWidget* menu : menus) {
             std::set<QChar> letters;
             for (const QAction* action : menu->actions()) {
                 const qsizetype at = action->text().indexOf(QLatin1Char('&'));
