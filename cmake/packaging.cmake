@@ -43,6 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TINTORA_BUILD_GUI)
     # The folder icons are SVG, drawn through Qt's SVG icon engine and image format plugins.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+    # Qt's own buttons and dialogs in the user's language, beside the editor's translations.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 
 include(CPack)

@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/tintora_app.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "shared/paths.h"
 
 namespace {
@@ -53,7 +54,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintora"));
     QApplication::setDesktopFileName(QStringLiteral("org.tintora.tintora"));
-    coreSetAppFolder(FromQString(ApplicationFolder()));
+    const QString appFolder = ApplicationFolder();
+    coreSetAppFolder(FromQString(appFolder));
+    // The language the desktop asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before any
+    // window is built.
+    LoadTranslations(QLocale::system(), appFolder + QStringLiteral("/translations"));
 
     CTintoraApp app;
     if (!commandLine.file.empty()) {

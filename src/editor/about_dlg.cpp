@@ -3,6 +3,7 @@
 
 #include "platform/format_text.h"
 #include "resources/resource.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The template's text is a placeholder; the release is the one of the product family.
-    SetDlgItemText(IDC_VERSION, FormatText(L"Tintora %ls", kRelease));
+    SetDlgItemText(IDC_VERSION,
+                   FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Tintora %ls"), kRelease));
     return true;
 }

@@ -4,8 +4,10 @@
 #include <QLineEdit>
 
 #include "platform/format_text.h"
+#include "platform/translation.h"
 #include "resources/resource.h"
 #include "shared/text_encoding.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 namespace {
@@ -26,26 +28,36 @@ wchar_t FirstRefusedCharacter(const CString& text, bool isName) {
     return 0;
 }
 
-CString RefusalMessage(const wchar_t* what, wchar_t c) {
+CString RefusalMessage(const wchar_t* whatText, wchar_t c) {
+    const CString subject = TranslatedText(whatText);
+    const wchar_t* what = subject.c_str();
     if (c == L',') {
-        return FormatText(L"%ls cannot contain a comma (\",\"): in a palette file the comma "
-                          L"ends the name and starts the description.",
-                          what);
+        return FormatText(
+            L"" QT_TRANSLATE_NOOP("Tintora",
+                                  "%ls cannot contain a comma (\",\"): in a palette file the comma "
+                                  "ends the name and starts the description."),
+            what);
     }
     if (c == L'#') {
-        return FormatText(L"%ls cannot contain \"#\": in a palette file \"#\" starts a "
-                          L"comment, and the rest of the line would be lost.",
-                          what);
+        return FormatText(
+            L"" QT_TRANSLATE_NOOP("Tintora",
+                                  "%ls cannot contain \"#\": in a palette file \"#\" starts a "
+                                  "comment, and the rest of the line would be lost."),
+            what);
     }
     if (IsLineBreak(c)) {
-        return FormatText(L"%ls cannot contain a line break: the name and the description "
-                          L"of a palette share one line of the palette file.",
-                          what);
+        return FormatText(
+            L"" QT_TRANSLATE_NOOP("Tintora",
+                                  "%ls cannot contain a line break: the name and the description "
+                                  "of a palette share one line of the palette file."),
+            what);
     }
-    return FormatText(L"%ls cannot contain the character \"%lc\" (U+%04X): palette files "
-                      L"hold only the characters of the Windows-1252 (Western European) "
-                      L"character set.",
-                      what, static_cast<wint_t>(c), static_cast<unsigned int>(c));
+    return FormatText(
+        L"" QT_TRANSLATE_NOOP("Tintora",
+                              "%ls cannot contain the character \"%lc\" (U+%04X): palette files "
+                              "hold only the characters of the Windows-1252 (Western European) "
+                              "character set."),
+        what, static_cast<wint_t>(c), static_cast<unsigned int>(c));
 }
 
 } // namespace
@@ -53,10 +65,13 @@ CString RefusalMessage(const wchar_t* what, wchar_t c) {
 std::optional<PaletteTextRefusal> RefusePaletteTexts(const CString& name,
                                                      const CString& description) {
     if (const wchar_t c = FirstRefusedCharacter(name, true); c != 0) {
-        return PaletteTextRefusal{IDC_PALETTE_NAME, RefusalMessage(L"The name", c)};
+        return PaletteTextRefusal{IDC_PALETTE_NAME,
+                                  RefusalMessage(L"" QT_TRANSLATE_NOOP("Tintora", "The name"), c)};
     }
     if (const wchar_t c = FirstRefusedCharacter(description, false); c != 0) {
-        return PaletteTextRefusal{IDC_PALETTE_DESCRIPTION, RefusalMessage(L"The description", c)};
+        return PaletteTextRefusal{
+            IDC_PALETTE_DESCRIPTION,
+            RefusalMessage(L"" QT_TRANSLATE_NOOP("Tintora", "The description"), c)};
     }
     return std::nullopt;
 }
@@ -77,7 +92,7 @@ void CAddPaletteDlg::DoDataExchange(CDataExchange* pDX) {
 bool CAddPaletteDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (!m_bAddMode) {
-        SetWindowText(L"Rename Palette");
+        SetWindowText(TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "Rename Palette")));
     }
     UpdateData(false);
     // The preset name is selected, so that typing replaces it.
@@ -97,15 +112,17 @@ void CAddPaletteDlg::FocusEdit(int id) {
 void CAddPaletteDlg::OnOK() {
     UpdateData(true);
     if (m_strName.empty()) {
-        XMessageBox(GetSafeHwnd(), L"You must at least supply a name for the palette", L"Error",
-                    MB_OK | MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(
+            GetSafeHwnd(),
+            L"" QT_TRANSLATE_NOOP("Tintora", "You must at least supply a name for the palette"),
+            L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_OK | MB_ICONEXCLAMATION, nullptr);
         FocusEdit(IDC_PALETTE_NAME);
         return;
     }
     if (const std::optional<PaletteTextRefusal> refusal =
             RefusePaletteTexts(m_strName, m_strDescription)) {
-        XMessageBox(GetSafeHwnd(), refusal->message.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION,
-                    nullptr);
+        XMessageBox(GetSafeHwnd(), refusal->message.c_str(),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_OK | MB_ICONEXCLAMATION, nullptr);
         FocusEdit(refusal->controlId);
         return;
     }

@@ -1,15 +1,17 @@
 // The undoable changes of the editor's document.
 #include "editor/document_commands.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace {
 
 QString PenColourText(int pen) {
-    return pen == 0 ? QStringLiteral("Marker Pen Colour")
-                    : QStringLiteral("Pen %1 Colour").arg(pen);
+    return pen == 0 ? QCoreApplication::translate("Tintora", "Marker Pen Colour")
+                    : QCoreApplication::translate("Tintora", "Pen %1 Colour").arg(pen);
 }
 
 } // namespace
@@ -44,7 +46,7 @@ VariantColoursCommand::VariantColoursCommand(PaletteDocument& document, const CS
                                              int variant,
                                              const std::array<COLORREF, kPenCount>& before,
                                              const std::array<COLORREF, kPenCount>& after)
-    : QUndoCommand(ToQString(text)), m_document(document),
+    : QUndoCommand(Translated(ToQString(text))), m_document(document),
       m_nPalette(document.CurrentPaletteIndex()), m_nVariant(variant), m_before(before),
       m_after(after) {}
 
@@ -58,7 +60,7 @@ void VariantColoursCommand::redo() {
 
 PaletteTextsCommand::PaletteTextsCommand(PaletteDocument& document, std::array<CString, 2> before,
                                          std::array<CString, 2> after)
-    : QUndoCommand(QStringLiteral("Rename Palette")), m_document(document),
+    : QUndoCommand(QCoreApplication::translate("Tintora", "Rename Palette")), m_document(document),
       m_nPalette(document.CurrentPaletteIndex()), m_before(std::move(before)),
       m_after(std::move(after)) {}
 
@@ -72,8 +74,8 @@ void PaletteTextsCommand::redo() {
 
 AppendPalettesCommand::AppendPalettesCommand(PaletteDocument& document, const CString& text,
                                              std::vector<PaletteCopy> palettes)
-    : QUndoCommand(ToQString(text)), m_document(document), m_palettes(std::move(palettes)),
-      m_nCurrentBefore(document.CurrentPaletteIndex()) {}
+    : QUndoCommand(Translated(ToQString(text))), m_document(document),
+      m_palettes(std::move(palettes)), m_nCurrentBefore(document.CurrentPaletteIndex()) {}
 
 void AppendPalettesCommand::undo() {
     m_document.RemoveLastPalettes(static_cast<int>(m_palettes.size()), m_nCurrentBefore);
@@ -85,9 +87,9 @@ void AppendPalettesCommand::redo() {
 
 ReplacePalettesCommand::ReplacePalettesCommand(PaletteDocument& document, const CString& text,
                                                std::vector<PaletteCopy> after, int currentAfter)
-    : QUndoCommand(ToQString(text)), m_document(document), m_before(document.CopyPalettes()),
-      m_after(std::move(after)), m_nCurrentBefore(document.CurrentPaletteIndex()),
-      m_nCurrentAfter(currentAfter) {}
+    : QUndoCommand(Translated(ToQString(text))), m_document(document),
+      m_before(document.CopyPalettes()), m_after(std::move(after)),
+      m_nCurrentBefore(document.CurrentPaletteIndex()), m_nCurrentAfter(currentAfter) {}
 
 void ReplacePalettesCommand::undo() {
     m_document.RestorePalettes(m_before, m_nCurrentBefore);

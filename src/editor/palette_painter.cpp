@@ -1,6 +1,7 @@
 // Cell, mark and swatch drawing.
 #include "editor/palette_painter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <QTextLayout>
@@ -9,6 +10,7 @@
 
 #include "colour/contrast.h"
 #include "platform/dialog_font.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -142,8 +144,15 @@ void PaintLowContrastSigns(QPainter& painter, PenGrid grid, const GridRect& fram
 void PaintSwatch(QPainter& painter, const GridRect& rect, COLORREF colour) {
     painter.fillRect(ToQRect(rect), ToQColor(colour));
     const QFont previous = painter.font();
-    painter.setFont(SwatchFont());
-    DrawShadowedText(painter, ToQRect(rect), QString::fromWCharArray(kSwatchText));
+    const QString text = Translated(kSwatchText);
+    QFont font = SwatchFont();
+    // A translation longer than the swatch is set smaller rather than cut at both ends.
+    const int room = ToQRect(rect).width() - 4;
+    if (const int width = QFontMetrics(font).horizontalAdvance(text); width > room) {
+        font.setPixelSize(std::max(1, font.pixelSize() * room / width));
+    }
+    painter.setFont(font);
+    DrawShadowedText(painter, ToQRect(rect), text);
     painter.setFont(previous);
 }
 

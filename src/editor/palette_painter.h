@@ -12,13 +12,14 @@
 #include "editor/pen_grid_layout.h"
 #include "model/colour.h"
 #include "model/palette_entry.h"
+#include "shared/translatable.h"
 
 class QPainter;
 
 // One variant's colours, indexed by pen.
 using PenColours = std::array<COLORREF, kPenCount>;
 
-inline constexpr wchar_t kSwatchText[] = L"DOUBLE CLICK TO EDIT";
+inline constexpr wchar_t kSwatchText[] = L"" QT_TRANSLATE_NOOP("Tintora", "DOUBLE CLICK TO EDIT");
 
 QColor ToQColor(COLORREF colour);
 QRect ToQRect(const GridRect& rect);

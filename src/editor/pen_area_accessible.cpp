@@ -3,6 +3,7 @@
 #include "editor/pen_area_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
@@ -18,7 +19,7 @@ constexpr int kMarkerChild = kSwatchChild + 1;
 constexpr int kChildCount = kMarkerChild + 1;
 
 QString ColourDescription(COLORREF colour) {
-    return QStringLiteral("R %1, G %2, B %3")
+    return QCoreApplication::translate("Tintora", "R %1, G %2, B %3")
         .arg(RedOf(colour))
         .arg(GreenOf(colour))
         .arg(BlueOf(colour));
@@ -27,13 +28,13 @@ QString ColourDescription(COLORREF colour) {
 QString TableName(PenGrid grid) {
     switch (grid) {
     case PenGrid::Main:
-        return QStringLiteral("Main pens");
+        return QCoreApplication::translate("Tintora", "Main pens");
     case PenGrid::Secondary:
-        return QStringLiteral("Secondary pens");
+        return QCoreApplication::translate("Tintora", "Secondary pens");
     case PenGrid::Standard:
         break;
     }
-    return QStringLiteral("Standard pens");
+    return QCoreApplication::translate("Tintora", "Standard pens");
 }
 
 // The interfaces of parts that have no widget of their own, made on first use under one
@@ -119,14 +120,16 @@ public:
             return {};
         }
         if (t == QAccessible::Name) {
-            return QStringLiteral("Pen %1").arg(m_nPen);
+            return QCoreApplication::translate("Tintora", "Pen %1").arg(m_nPen);
         }
         if (t != QAccessible::Description) {
             return {};
         }
         // What the sign on the cell tells the eye.
-        return ColourDescription(Host()->ShownColour(m_nPen)) +
-               (Host()->ShowsLowContrast(m_nPen) ? QStringLiteral(", low contrast") : QString());
+        const QString colour = ColourDescription(Host()->ShownColour(m_nPen));
+        return Host()->ShowsLowContrast(m_nPen)
+                   ? QCoreApplication::translate("Tintora", "%1, low contrast").arg(colour)
+                   : colour;
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
@@ -254,8 +257,9 @@ public:
             return {};
         }
         if (t == QAccessible::Name) {
-            return m_bMarker ? QStringLiteral("Marker pen")
-                             : QStringLiteral("Selected pen %1").arg(Host()->SelectedPen());
+            return m_bMarker ? QCoreApplication::translate("Tintora", "Marker pen")
+                             : QCoreApplication::translate("Tintora", "Selected pen %1")
+                                   .arg(Host()->SelectedPen());
         }
         return t == QAccessible::Description ? ColourDescription(Host()->ShownColour(Pen()))
                                              : QString();

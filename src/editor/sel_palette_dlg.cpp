@@ -3,6 +3,7 @@
 
 #include "model/palette_entry.h"
 #include "resources/resource.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 namespace {
@@ -56,8 +57,8 @@ bool CSelPaletteDlg::OnInitDialog() {
 void CSelPaletteDlg::OnOK() {
     m_nSelected = m_wndPaletteList.GetCurSel();
     if (m_nSelected == LB_ERR) {
-        XMessageBox(GetSafeHwnd(), L"You need to select a palette", L"Error",
-                    MB_OK | MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(), L"" QT_TRANSLATE_NOOP("Tintora", "You need to select a palette"),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_OK | MB_ICONEXCLAMATION, nullptr);
         return;
     }
     CDialog::OnOK();

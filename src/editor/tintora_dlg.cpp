@@ -8,9 +8,11 @@
 #include "platform/profile.h"
 #include "resources/resource.h"
 #include "shared/paths.h"
+#include "shared/translatable.h"
 
 CString FormatRGB(COLORREF colour) {
-    return FormatText(L"R: %03d G: %03d B: %03d", RedOf(colour), GreenOf(colour), BlueOf(colour));
+    return FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "R: %03d G: %03d B: %03d"), RedOf(colour),
+                      GreenOf(colour), BlueOf(colour));
 }
 
 CTintoraDlg::CTintoraDlg(QWidget* pParent) : CDialog(IDD_TINTORA_DIALOG, pParent) {
@@ -66,7 +68,8 @@ bool CTintoraDlg::OnInitDialog() {
 
     m_strPenRGB = FormatRGB(ShownColours()[m_nSelectedPen]);
     m_strMarkerRGB = FormatRGB(ShownColours()[0]);
-    m_wndPenLabel.SetWindowText(FormatText(L"Pen: %d", m_nSelectedPen));
+    m_wndPenLabel.SetWindowText(
+        FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Pen: %d"), m_nSelectedPen));
     // Nothing is under the pointer yet: the template's captions of these two never show.
     m_wndPenOver.SetWindowText(CString());
     m_wndRGBOver.SetWindowText(CString());
@@ -101,8 +104,9 @@ const PenColours& CTintoraDlg::ShownColours() const {
 }
 
 void CTintoraDlg::SetPaletteLabel() {
-    m_wndPaletteLabel.SetWindowText(L"Current palette: " + m_pCurrentPalette->m_Name + L" (" +
-                                    m_pCurrentPalette->m_Description + L")");
+    m_wndPaletteLabel.SetWindowText(
+        FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Current palette: %ls (%ls)"),
+                   m_pCurrentPalette->m_Name.c_str(), m_pCurrentPalette->m_Description.c_str()));
 }
 
 void CTintoraDlg::LoadDefaultPalette() {

@@ -3,13 +3,14 @@
 // as one step of the history.
 #include "colour/derive.h"
 #include "editor/tintora_dlg.h"
+#include "shared/translatable.h"
 
 void CTintoraDlg::OnDeriveDark() {
-    DeriveVariant(kDarkBackground, L"Derive Dark Colours");
+    DeriveVariant(kDarkBackground, L"" QT_TRANSLATE_NOOP("Tintora", "Derive Dark Colours"));
 }
 
 void CTintoraDlg::OnDeriveLight() {
-    DeriveVariant(kLightBackground, L"Derive Light Colours");
+    DeriveVariant(kLightBackground, L"" QT_TRANSLATE_NOOP("Tintora", "Derive Light Colours"));
 }
 
 void CTintoraDlg::DeriveVariant(int variant, const CString& text) {

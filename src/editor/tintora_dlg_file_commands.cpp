@@ -6,17 +6,21 @@
 #include "editor/tintora_dlg.h"
 #include "filedialog/file_dialog_ex.h"
 #include "files/palette_file.h"
+#include "platform/format_text.h"
 #include "platform/profile.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "shared/file_io.h"
 #include "shared/paths.h"
 #include "shared/text_encoding.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 namespace {
 
-const wchar_t kPaletteFilter[] = L"Corvane Palette (*.pal)|*.pal||";
-const wchar_t kCaption[] = L"Tintora";
+const wchar_t kPaletteFilter[] =
+    L"" QT_TRANSLATE_NOOP("Tintora", "Corvane Palette (*.pal)") "|*.pal||";
+const wchar_t kCaption[] = L"" QT_TRANSLATE_NOOP("Tintora", "Tintora");
 constexpr unsigned int kOpenFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr unsigned int kSaveAsFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
 constexpr std::size_t kPathCapacity = 260;
@@ -46,17 +50,23 @@ CString InitialOpenPath(const CString& openFile) {
 // The message, and on a second line what the system said about the failure, when it said
 // anything.
 CString WithCause(const wchar_t* text, const std::string& cause) {
-    return cause.empty() ? CString(text) : text + CString(L"\n") + FromUtf8(cause);
+    // The text is translated here, before the cause (which is not) joins it.
+    const CString translated = TranslatedText(text);
+    return cause.empty() ? translated : translated + L"\n" + FromUtf8(cause);
 }
 
 CString ReadFailureText(const PaletteReadResult& result) {
     switch (result.status) {
     case PaletteReadStatus::OpenFailed:
-        return WithCause(L"Failed to open selected palette file", result.reason);
+        return WithCause(L"" QT_TRANSLATE_NOOP("Tintora", "Failed to open selected palette file"),
+                         result.reason);
     case PaletteReadStatus::TooMany:
-        return L"The palette file holds more than 100,000 palettes; Tintora cannot edit it.";
+        return L"" QT_TRANSLATE_NOOP(
+            "Tintora",
+            "The palette file holds more than 100,000 palettes; Tintora cannot edit it.");
     default:
-        return L"Failed to read name list from selected palette file";
+        return L"" QT_TRANSLATE_NOOP("Tintora",
+                                     "Failed to read name list from selected palette file");
     }
 }
 
@@ -64,8 +74,10 @@ CString ReadFailureText(const PaletteReadResult& result) {
 
 int CTintoraDlg::AskToSave() {
     const int answer =
-        XMessageBox(GetSafeHwnd(), L"Current palette has been modified, would you like to save ?",
-                    L"Save", MB_YESNOCANCEL, nullptr);
+        XMessageBox(GetSafeHwnd(),
+                    L"" QT_TRANSLATE_NOOP(
+                        "Tintora", "Current palette has been modified, would you like to save ?"),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Save"), MB_YESNOCANCEL, nullptr);
     if (answer == IDYES) {
         // Whatever the save achieves, the command that asked goes on.
         OnFileSave();
@@ -74,7 +86,8 @@ int CTintoraDlg::AskToSave() {
 }
 
 void CTintoraDlg::ShowFileInCaption() {
-    SetWindowText(kCaption + CString(L" - ") + coreExtractFileName(m_strPathName));
+    SetWindowText(FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Tintora - %ls"),
+                             coreExtractFileName(m_strPathName).c_str()));
 }
 
 void CTintoraDlg::OnFileNew() {
@@ -88,7 +101,7 @@ void CTintoraDlg::OnFileNew() {
     m_undoStack.clear();
     m_strPathName.clear();
     SetUnmodified();
-    SetWindowText(kCaption);
+    SetWindowText(TranslatedText(kCaption));
     LoadDefaultPalette();
     Invalidate();
 }
@@ -133,9 +146,10 @@ void CTintoraDlg::OpenPaletteFile(const CString& path) {
     SetRecoveryNotice(std::move(previous));
     if (putBack) {
         XMessageBox(GetSafeHwnd(),
-                    L"A save of this palette file was interrupted. The file has been put back "
-                    L"as it was before that save.",
-                    L"Info", MB_ICONEXCLAMATION, nullptr);
+                    L"" QT_TRANSLATE_NOOP("Tintora",
+                                          "A save of this palette file was interrupted. The "
+                                          "file has been put back as it was before that save."),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Info"), MB_ICONEXCLAMATION, nullptr);
     }
     if (result.status == PaletteReadStatus::Ok && result.list->Count() == 0) {
         // Names listed but no palette readable: there is nothing to make current, which is
@@ -151,8 +165,8 @@ void CTintoraDlg::OpenPaletteFile(const CString& path) {
         // must still count as another program's.
         m_diskVersion = {m_strPathName, result.stamp};
     } else {
-        XMessageBox(GetSafeHwnd(), ReadFailureText(result).c_str(), L"Error", MB_ICONEXCLAMATION,
-                    nullptr);
+        XMessageBox(GetSafeHwnd(), ReadFailureText(result).c_str(),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_ICONEXCLAMATION, nullptr);
         // The caption keeps naming the previous file.
         m_strPathName.clear();
         SetUnmodified();
@@ -170,23 +184,27 @@ void CTintoraDlg::OnFileSave() {
         return;
     }
     if (!m_bModified) {
-        XMessageBox(GetSafeHwnd(), L"Palette has not been changed !", L"Info", MB_ICONEXCLAMATION,
-                    nullptr);
+        XMessageBox(GetSafeHwnd(),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Palette has not been changed !"),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Info"), MB_ICONEXCLAMATION, nullptr);
         return;
     }
     if (!MayReplaceFileOnDisk()) {
         return; // still modified: the other program's file stays
     }
     if (std::string cause; !WritePaletteFile(m_strPathName, *m_pPaletteList, &cause)) {
-        XMessageBox(GetSafeHwnd(),
-                    WithCause(L"Failed to open palette file for writing", cause).c_str(), L"Error",
-                    MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(
+            GetSafeHwnd(),
+            WithCause(L"" QT_TRANSLATE_NOOP("Tintora", "Failed to open palette file for writing"),
+                      cause)
+                .c_str(),
+            L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_ICONEXCLAMATION, nullptr);
         return; // still modified: nothing was saved
     }
     m_diskVersion = {m_strPathName, StampOf(m_strPathName)};
     SetUnmodified();
-    XMessageBox(GetSafeHwnd(), L"Palette file has been saved", L"Info", MB_ICONEXCLAMATION,
-                nullptr);
+    XMessageBox(GetSafeHwnd(), L"" QT_TRANSLATE_NOOP("Tintora", "Palette file has been saved"),
+                L"" QT_TRANSLATE_NOOP("Tintora", "Info"), MB_ICONEXCLAMATION, nullptr);
 }
 
 bool CTintoraDlg::MayReplaceFileOnDisk() {
@@ -196,9 +214,12 @@ bool CTintoraDlg::MayReplaceFileOnDisk() {
         return true;
     }
     return XMessageBox(GetSafeHwnd(),
-                       L"The palette file has been changed by another program since it was "
-                       L"opened or saved.\nReplace it with the palette shown in Tintora?",
-                       L"Save", MB_YESNO | MB_ICONQUESTION, nullptr) == IDYES;
+                       L"" QT_TRANSLATE_NOOP("Tintora",
+                                             "The palette file has been changed by another "
+                                             "program since it was opened or saved.\nReplace it "
+                                             "with the palette shown in Tintora?"),
+                       L"" QT_TRANSLATE_NOOP("Tintora", "Save"), MB_YESNO | MB_ICONQUESTION,
+                       nullptr) == IDYES;
 }
 
 void CTintoraDlg::OnFileSaveAs() {

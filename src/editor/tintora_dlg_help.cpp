@@ -2,6 +2,7 @@
 #include "editor/tintora_dlg.h"
 #include "platform/help_viewer.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "platform/win_app.h"
 #include "shared/paths.h"
 
@@ -10,5 +11,8 @@ void CTintoraDlg::OnHelpContents() {
     // has a viewer for it; the manual of the program's folder otherwise.
     const CWinApp* app = AfxGetApp();
     const CString helpFile = app != nullptr ? app->m_pszHelpFilePath : CString();
-    ShowHelpContents(this, ToQString(helpFile), ToQString(coreGetAppFolder() + L"help/index.html"));
+    // The manual in the user's language where it is translated.
+    ShowHelpContents(
+        this, ToQString(helpFile),
+        LocalisedPath(ToQString(coreGetAppFolder() + L"help/"), QStringLiteral("index.html")));
 }

@@ -2,10 +2,13 @@
 // Undo and Redo items of the Edit menu, and the modified flag kept in step with the history:
 // back at the state last opened or saved, the palette counts as unchanged again.
 #include <QAction>
+#include <QCoreApplication>
 
 #include "editor/tintora_dlg.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "resources/resource.h"
+#include "shared/translatable.h"
 
 void CTintoraDlg::ConnectHistory() {
     connect(&m_undoStack, &QUndoStack::cleanChanged, this,
@@ -34,13 +37,18 @@ void CTintoraDlg::UpdateHistoryItems() {
         bool can;
         QString text;
     } items[] = {
-        {ID_EDIT_UNDO, "&Undo", m_undoStack.canUndo(), m_undoStack.undoText()},
-        {ID_EDIT_REDO, "R&edo", m_undoStack.canRedo(), m_undoStack.redoText()},
+        {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("Tintora", "&Undo"), m_undoStack.canUndo(),
+         m_undoStack.undoText()},
+        {ID_EDIT_REDO, QT_TRANSLATE_NOOP("Tintora", "R&edo"), m_undoStack.canRedo(),
+         m_undoStack.redoText()},
     };
     for (const auto& item : items) {
         if (QAction* action = GetMenuItem(item.id)) {
-            const QString verb = QString::fromLatin1(item.verb);
-            action->setText(item.can ? verb + QLatin1Char(' ') + item.text : verb);
+            const QString verb = Translated(QString::fromLatin1(item.verb));
+            // The verb and what it takes back: "Undo Pen 7 Colour".
+            const QString both =
+                QCoreApplication::translate("Tintora", "%1 %2").arg(verb, item.text);
+            action->setText(item.can ? both : verb);
             action->setEnabled(item.can);
         }
     }

@@ -6,6 +6,7 @@
 #include "files/legacy_colour_table.h"
 #include "platform/profile.h"
 #include "shared/paths.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ void CTintoraDlg::OnImport() {
     }
     // The plain dialog: the folder shortcuts belong to the palette files.
     CFileDialog dlg(true, L"ini", InitialImportPath(), OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
-                    L"Veldra 3.x (*.ini)|*.ini||", this, 0, false);
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Veldra 3.x (*.ini)") "|*.ini||", this, 0,
+                    false);
     if (dlg.DoModal() != IDOK || dlg.GetPathName().empty()) {
         return;
     }
@@ -39,7 +41,8 @@ void CTintoraDlg::OnImport() {
 
     const std::unique_ptr<PaletteEntry> imported(NewLegacyPalette(path));
     m_undoStack.push(
-        new AppendPalettesCommand(*this, L"Import Veldra 3.x", {PaletteCopy::Of(*imported)}));
+        new AppendPalettesCommand(*this, L"" QT_TRANSLATE_NOOP("Tintora", "Import Veldra 3.x"),
+                                  {PaletteCopy::Of(*imported)}));
     m_bModified = true;
     Invalidate();
 }

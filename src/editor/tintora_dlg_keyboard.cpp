@@ -1,13 +1,16 @@
 // CTintoraDlg: the editor without a mouse. The pen area is the tab stop after the
 // background buttons; the menu items carry the platform's standard shortcuts.
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <array>
 #include <utility>
 
 #include "editor/tintora_dlg.h"
 #include "platform/covered_controls.h"
+#include "platform/translation.h"
 #include "resources/resource.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -35,10 +38,10 @@ constexpr std::array kShortcuts = {
 
 void CTintoraDlg::SetUpKeyboard() {
     m_pPenArea = new PenArea(*this, Client());
-    m_pPenArea->setAccessibleName(QStringLiteral("Pens"));
-    m_pPenArea->setAccessibleDescription(
-        QStringLiteral("Arrow keys, Home, End and pen numbers select a pen; Space or Enter "
-                       "changes its colour, Shift+Space or Shift+Enter the marker pen's"));
+    m_pPenArea->setAccessibleName(QCoreApplication::translate("Tintora", "Pens"));
+    m_pPenArea->setAccessibleDescription(QCoreApplication::translate(
+        "Tintora", "Arrow keys, Home, End and pen numbers select a pen; Space or Enter "
+                   "changes its colour, Shift+Space or Shift+Enter the marker pen's"));
     m_pPenArea->show();
     // The frames under the pens are borders only: the pen area's tables and swatches stand
     // for them, so screen readers meet each thing once.
@@ -47,8 +50,10 @@ void CTintoraDlg::SetUpKeyboard() {
         HideFromScreenReaders(frame->GetSafeHwnd());
     }
     // Their text is empty while the pointer is over no pen; named, they never read as blanks.
-    m_wndPenOver.GetSafeHwnd()->setAccessibleName(QStringLiteral("Pen under the pointer"));
-    m_wndRGBOver.GetSafeHwnd()->setAccessibleName(QStringLiteral("Colour under the pointer"));
+    m_wndPenOver.GetSafeHwnd()->setAccessibleName(
+        QCoreApplication::translate("Tintora", "Pen under the pointer"));
+    m_wndRGBOver.GetSafeHwnd()->setAccessibleName(
+        QCoreApplication::translate("Tintora", "Colour under the pointer"));
     if (QWidget* lastButton = GetDlgItem(IDC_DARK_BACKGROUND)) {
         setTabOrder(lastButton, m_pPenArea);
     }

@@ -11,6 +11,7 @@
 
 #include "editor/tintora_dlg.h"
 #include "platform/format_text.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -138,7 +139,8 @@ void CTintoraDlg::DrawPenSwatch(QPainter& dc) {
     const COLORREF colour = ShownColours()[static_cast<std::size_t>(m_nSelectedPen)];
     PaintSwatch(dc, m_rcPenSwatch, SimulateVision(colour, m_vision));
     m_strPenRGB = FormatRGB(colour);
-    m_wndPenLabel.SetWindowText(FormatText(L"Pen: %d", m_nSelectedPen));
+    m_wndPenLabel.SetWindowText(
+        FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Pen: %d"), m_nSelectedPen));
     UpdateData(false);
 }
 

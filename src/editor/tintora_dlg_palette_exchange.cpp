@@ -12,10 +12,13 @@
 #include "filedialog/file_dialog_ex.h"
 #include "files/formats/foreign_palettes.h"
 #include "files/palette_file.h"
+#include "platform/format_text.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "shared/file_io.h"
 #include "shared/paths.h"
 #include "shared/text_encoding.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 namespace {
@@ -37,19 +40,28 @@ constexpr std::array<ExchangeFormat, 8> kExportFormats = {{
     {PaletteFormat::Riff, L"pal"},
 }};
 
+// The descriptions are marked one by one: the file dialog translates each on its own.
+// clang-format off
 const wchar_t kImportFilter[] =
-    L"Palettes of other tools (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)|"
-    L"*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal|"
-    L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
-    L"JSON palettes (*.json)|*.json|CSS custom properties (*.css)|*.css|"
-    L"Adobe Swatch Exchange (*.ase)|*.ase|Photoshop swatches (*.aco)|*.aco|"
-    L"JASC, RIFF or Tintora palettes (*.pal)|*.pal||";
-const wchar_t kExportFilter[] = L"GIMP Palette (*.gpl)|*.gpl|Hex colour list (*.hex)|*.hex|"
-                                L"CSS custom properties (*.css)|*.css|"
-                                L"JSON palettes (*.json)|*.json|"
-                                L"Adobe Swatch Exchange (*.ase)|*.ase|"
-                                L"Photoshop swatches (*.aco)|*.aco|"
-                                L"JASC palette (*.pal)|*.pal|RIFF palette (*.pal)|*.pal||";
+    L"" QT_TRANSLATE_NOOP("Tintora", "Palettes of other tools (*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal)")
+    L"|*.gpl;*.hex;*.json;*.css;*.ase;*.aco;*.pal|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "GIMP Palette (*.gpl)") L"|*.gpl|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "Hex colour list (*.hex)") L"|*.hex|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "JSON palettes (*.json)") L"|*.json|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "CSS custom properties (*.css)") L"|*.css|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "Adobe Swatch Exchange (*.ase)") L"|*.ase|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "Photoshop swatches (*.aco)") L"|*.aco|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "JASC, RIFF or Tintora palettes (*.pal)") L"|*.pal||";
+const wchar_t kExportFilter[] =
+    L"" QT_TRANSLATE_NOOP("Tintora", "GIMP Palette (*.gpl)") L"|*.gpl|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "Hex colour list (*.hex)") L"|*.hex|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "CSS custom properties (*.css)") L"|*.css|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "JSON palettes (*.json)") L"|*.json|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "Adobe Swatch Exchange (*.ase)") L"|*.ase|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "Photoshop swatches (*.aco)") L"|*.aco|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "JASC palette (*.pal)") L"|*.pal|"
+    L"" QT_TRANSLATE_NOOP("Tintora", "RIFF palette (*.pal)") L"|*.pal||";
+// clang-format on
 
 // Without a shared folder of its own the site's shared folder is the user's.
 bool SharedFolderAvailable() {
@@ -64,8 +76,8 @@ FormatReadResult ReadOwnPaletteFile(const CString& path) {
     if (read.status != PaletteReadStatus::Ok) {
         result.error = read.status == PaletteReadStatus::OpenFailed ? read.reason
                        : read.status == PaletteReadStatus::NoNames
-                           ? "the file names no palette"
-                           : "the file names too many palettes";
+                           ? QT_TRANSLATE_NOOP("Tintora", "the file names no palette")
+                           : QT_TRANSLATE_NOOP("Tintora", "the file names too many palettes");
         return result;
     }
     const std::unique_ptr<UI_LIST> list(read.list);
@@ -81,7 +93,9 @@ FormatReadResult ReadImportFile(const CString& path) {
     std::optional<PaletteFormat> format = FormatFromPath(utf8Path);
     FormatReadResult result;
     if (!format) {
-        result.error = "the file's extension names no palette format Tintora reads";
+        result.error =
+            QT_TRANSLATE_NOOP("Tintora", "the file's extension names no palette format Tintora "
+                                         "reads");
         return result;
     }
     std::FILE* file = OpenForReading(path, &result.error);
@@ -123,7 +137,8 @@ void CTintoraDlg::AppendImportedPalettes(PaletteVector palettes) {
         copies.push_back(PaletteCopy::Of(*palette));
     }
     // However many palettes the file held, one undo takes them all back.
-    m_undoStack.push(new AppendPalettesCommand(*this, L"Import Palette", std::move(copies)));
+    m_undoStack.push(new AppendPalettesCommand(
+        *this, L"" QT_TRANSLATE_NOOP("Tintora", "Import Palette"), std::move(copies)));
     m_bModified = true;
     Invalidate();
 }
@@ -138,9 +153,17 @@ void CTintoraDlg::OnImportPalette() {
     FormatReadResult result = ReadImportFile(path);
     const CString file = coreExtractFileName(path);
     if (!result.Ok() || result.palettes.empty()) {
-        const std::string reason = result.Ok() ? "the file holds no palette" : result.error;
-        const CString text = L"Failed to import " + file + L": " + FromUtf8(reason);
-        XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
+        // The reasons named here translate; the system's come in the user's language already.
+        const CString reason =
+            result.Ok()
+                ? TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "the file holds no palette"))
+                : TranslatedText(FromUtf8(result.error));
+
+        const CString text =
+            FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Failed to import %ls: %ls"), file.c_str(),
+                       reason.c_str());
+        XMessageBox(GetSafeHwnd(), text.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Error"),
+                    MB_ICONEXCLAMATION, nullptr);
         return;
     }
     AppendImportedPalettes(std::move(result.palettes));
@@ -149,7 +172,8 @@ void CTintoraDlg::OnImportPalette() {
         for (const std::string& warning : result.warnings) {
             notes += L"\n" + FromUtf8(warning);
         }
-        XMessageBox(GetSafeHwnd(), notes.c_str(), L"Info", MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(), notes.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Info"),
+                    MB_ICONEXCLAMATION, nullptr);
     }
 }
 
@@ -184,9 +208,14 @@ void CTintoraDlg::OnExportPalette() {
                          file.Commit();
     if (!written) {
         // The writer's own reason follows, as it does for the other file commands.
+        const CString reason =
+            file.Error().empty()
+                ? TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "the palette cannot be made"))
+                : FromUtf8(file.Error());
         const CString text =
-            L"Failed to write " + coreExtractFileName(path) + L"\n" +
-            FromUtf8(file.Error().empty() ? "the palette cannot be made" : file.Error());
-        XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
+            FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Failed to write %ls\n%ls"),
+                       coreExtractFileName(path).c_str(), reason.c_str());
+        XMessageBox(GetSafeHwnd(), text.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Error"),
+                    MB_ICONEXCLAMATION, nullptr);
     }
 }

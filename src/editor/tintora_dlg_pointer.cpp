@@ -6,6 +6,8 @@
 #include "platform/colour_dialog.h"
 #include "platform/format_text.h"
 #include "platform/profile.h"
+#include "platform/translation.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -16,8 +18,16 @@ CString CustomColourKey(int index) {
 // "Pen 69 – Light Background": the chooser says which pen and which of its two colours it
 // changes, since the editor behind it is covered.
 CString ChooserTitle(std::uint16_t pen, int background) {
-    const CString what = pen == 0 ? CString(L"Marker Pen") : FormatText(L"Pen %d", pen);
-    return what + (background == 0 ? L" \u2013 Light Background" : L" \u2013 Dark Background");
+    if (pen == 0) {
+        return TranslatedText(
+            background == 0
+                ? L"" QT_TRANSLATE_NOOP("Tintora", "Marker Pen \u2013 Light Background")
+                : L"" QT_TRANSLATE_NOOP("Tintora", "Marker Pen \u2013 Dark Background"));
+    }
+    return FormatText(background == 0
+                          ? L"" QT_TRANSLATE_NOOP("Tintora", "Pen %d \u2013 Light Background")
+                          : L"" QT_TRANSLATE_NOOP("Tintora", "Pen %d \u2013 Dark Background"),
+                      pen);
 }
 
 } // namespace
@@ -32,9 +42,10 @@ void CTintoraDlg::OnMouseMove(unsigned int, QPoint point) {
         return;
     }
     const COLORREF colour = ShownColours()[static_cast<std::size_t>(pen)];
-    m_wndPenOver.SetWindowText(FormatText(L"Pen Over: %d", pen));
+    m_wndPenOver.SetWindowText(FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "Pen Over: %d"), pen));
     m_wndRGBOver.SetWindowText(
-        FormatText(L"RGB Over: %03d,%03d,%03d", RedOf(colour), GreenOf(colour), BlueOf(colour)));
+        FormatText(L"" QT_TRANSLATE_NOOP("Tintora", "RGB Over: %03d,%03d,%03d"), RedOf(colour),
+                   GreenOf(colour), BlueOf(colour)));
     ShowHoverMark(static_cast<std::uint16_t>(pen), true);
     m_nHoverPen = pen;
 }

@@ -1,5 +1,6 @@
 // CTintoraDlg: the copy of unsaved work. The history tells the keeper when the document
 // changed, closing the window keeps it, and the next start offers it back.
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
@@ -7,18 +8,21 @@
 #include "editor/tintora_dlg.h"
 #include "files/palette_file.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "shared/text_encoding.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 namespace {
 
 CString OfferText(const RecoveryCopy& copy) {
     const QString file = copy.documentPath.empty()
-                             ? QStringLiteral("a new palette file")
+                             ? QCoreApplication::translate("Tintora", "a new palette file")
                              : QDir::toNativeSeparators(ToQString(copy.documentPath));
     const QString date =
         QLocale().toString(QDateTime::fromSecsSinceEpoch(copy.savedAt), QLocale::ShortFormat);
-    return FromQString(QStringLiteral("Tintora was closed with unsaved changes to %1 on %2.\n\n"
+    return FromQString(QCoreApplication::translate(
+                           "Tintora", "Tintora was closed with unsaved changes to %1 on %2.\n\n"
                                       "Recover them?")
                            .arg(file, date));
 }
@@ -59,7 +63,8 @@ bool CTintoraDlg::OfferRecovery(const CString& startFile) {
         if (!lock) {
             continue; // still open in another Tintora
         }
-        const int answer = XMessageBox(GetSafeHwnd(), OfferText(copy).c_str(), L"Recover",
+        const int answer = XMessageBox(GetSafeHwnd(), OfferText(copy).c_str(),
+                                       L"" QT_TRANSLATE_NOOP("Tintora", "Recover"),
                                        MB_YESNO | MB_ICONQUESTION, nullptr);
         lock.reset(); // the window takes it over
         if (answer == IDYES && OpenRecovered(copy)) {
@@ -74,11 +79,13 @@ bool CTintoraDlg::OpenRecovered(const RecoveryCopy& copy) {
     PaletteReadResult result = ReadPaletteFile(copy.palettesPath);
     if (result.status != PaletteReadStatus::Ok || result.list->Count() == 0) {
         DiscardPaletteList(result.list);
-        CString text = L"The recovered palettes could not be read.";
+        CString text = TranslatedText(
+            L"" QT_TRANSLATE_NOOP("Tintora", "The recovered palettes could not be read."));
         if (!result.reason.empty()) {
             text += L"\n" + FromUtf8(result.reason);
         }
-        XMessageBox(GetSafeHwnd(), text.c_str(), L"Error", MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(), text.c_str(), L"" QT_TRANSLATE_NOOP("Tintora", "Error"),
+                    MB_ICONEXCLAMATION, nullptr);
         return false;
     }
     DiscardPaletteList(m_pPaletteList);
@@ -88,7 +95,7 @@ bool CTintoraDlg::OpenRecovered(const RecoveryCopy& copy) {
     m_strPathName = copy.documentPath;
     SetCurrentPalette(0);
     if (m_strPathName.empty()) {
-        SetWindowText(L"Tintora");
+        SetWindowText(TranslatedText(L"" QT_TRANSLATE_NOOP("Tintora", "Tintora")));
     } else {
         ShowFileInCaption();
     }

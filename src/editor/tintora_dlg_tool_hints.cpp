@@ -7,7 +7,9 @@
 
 #include "editor/tintora_dlg.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "resources/resource.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -17,19 +19,36 @@ struct ToolHint {
 };
 
 constexpr std::array kToolHints = {
-    ToolHint{IDC_MAIN_GRID, L"Displays the main pen palette (click to select)"},
-    ToolHint{IDC_SECONDARY_GRID, L"Displays the gray/secondary pen palette (click to select)"},
-    ToolHint{IDC_STANDARD_GRID, L"Displays the standard pen palette (click to select)"},
-    ToolHint{IDC_PEN_OVER, L"Displays the pen number of the item under the mouse cursor"},
-    ToolHint{IDC_RGB_OVER,
-             L"Displays the RGB colour components of the item under the mouse cursor"},
+    ToolHint{IDC_MAIN_GRID,
+             L"" QT_TRANSLATE_NOOP("Tintora", "Displays the main pen palette (click to select)")},
+    ToolHint{IDC_SECONDARY_GRID,
+             L"" QT_TRANSLATE_NOOP("Tintora",
+                                   "Displays the gray/secondary pen palette (click to select)")},
+    ToolHint{
+        IDC_STANDARD_GRID,
+        L"" QT_TRANSLATE_NOOP("Tintora", "Displays the standard pen palette (click to select)")},
+    ToolHint{IDC_PEN_OVER,
+             L"" QT_TRANSLATE_NOOP("Tintora",
+                                   "Displays the pen number of the item under the mouse cursor")},
+    ToolHint{
+        IDC_RGB_OVER,
+        L"" QT_TRANSLATE_NOOP(
+            "Tintora", "Displays the RGB colour components of the item under the mouse cursor")},
     ToolHint{IDC_PEN_SWATCH,
-             L"Displays the colour of the currently selected pen (double-click to change)"},
-    ToolHint{IDC_PEN_LABEL, L"Displays the number of the currently selected pen"},
-    ToolHint{IDC_PEN_RGB, L"Displays the RGB components of the colour"},
-    ToolHint{IDC_PALETTE_LABEL, L"Displays the current palette name"},
-    ToolHint{IDC_MARKER_SWATCH, L"Displays the colour of the marker pen (double-click to change)"},
-    ToolHint{IDC_MARKER_RGB, L"Displays the RGB components of the colour"},
+             L"" QT_TRANSLATE_NOOP(
+                 "Tintora",
+                 "Displays the colour of the currently selected pen (double-click to change)")},
+    ToolHint{IDC_PEN_LABEL,
+             L"" QT_TRANSLATE_NOOP("Tintora", "Displays the number of the currently selected pen")},
+    ToolHint{IDC_PEN_RGB,
+             L"" QT_TRANSLATE_NOOP("Tintora", "Displays the RGB components of the colour")},
+    ToolHint{IDC_PALETTE_LABEL,
+             L"" QT_TRANSLATE_NOOP("Tintora", "Displays the current palette name")},
+    ToolHint{IDC_MARKER_SWATCH,
+             L"" QT_TRANSLATE_NOOP(
+                 "Tintora", "Displays the colour of the marker pen (double-click to change)")},
+    ToolHint{IDC_MARKER_RGB,
+             L"" QT_TRANSLATE_NOOP("Tintora", "Displays the RGB components of the colour")},
 };
 
 // The hint of control id; the empty text, for which no hint shows, for every other id.
@@ -109,7 +128,7 @@ bool CTintoraDlg::OnClientEvent(QEvent* event) {
     if (ToolTipsEnabled() && OnToolHitTest(help->pos(), &tool) != -1 && OnToolTipNotify(&tool) &&
         tool.lpszText[0] != L'\0') {
         // The hint stays while the pointer is over its tool, and goes when it leaves it.
-        QToolTip::showText(help->globalPos(), ToQString(tool.lpszText), Client(),
+        QToolTip::showText(help->globalPos(), Translated(tool.lpszText), Client(),
                            tool.uId->geometry());
     } else {
         QToolTip::hideText();

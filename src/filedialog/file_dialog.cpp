@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/modal_door.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ QStringList ToQtNameFilters(const CString& filter) {
     // The list ends at the first empty description ("||").
     for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
         if (!parts[i + 1].trimmed().isEmpty()) {
-            filters.append(QtNameFilter(parts[i], parts[i + 1]));
+            filters.append(QtNameFilter(Translated(parts[i]), parts[i + 1]));
         }
     }
     return filters;

@@ -13,8 +13,10 @@
 
 #include "platform/icons.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 #include "resources/resource.h"
 #include "shared/paths.h"
+#include "shared/translatable.h"
 
 namespace {
 
@@ -27,11 +29,14 @@ struct Shortcut {
 
 // In button-row order.
 const std::array<Shortcut, 3> kShortcuts = {{
-    {IDI_SHARED_FOLDER, "sharedFolderButton", L"Open shared folder location",
+    {IDI_SHARED_FOLDER, "sharedFolderButton",
+     L"" QT_TRANSLATE_NOOP("Tintora", "Open shared folder location"),
      &CFileDialogEx::OnOpenSharedFolder},
-    {IDI_ALLUSERS, "allUsersFolderButton", L"Open all users folder location",
+    {IDI_ALLUSERS, "allUsersFolderButton",
+     L"" QT_TRANSLATE_NOOP("Tintora", "Open all users folder location"),
      &CFileDialogEx::OnOpenAllUsersFolder},
-    {IDI_USER, "userFolderButton", L"Open local user folder location",
+    {IDI_USER, "userFolderButton",
+     L"" QT_TRANSLATE_NOOP("Tintora", "Open local user folder location"),
      &CFileDialogEx::OnOpenUserFolder},
 }};
 
@@ -116,8 +121,8 @@ void CFileDialogEx::InstallShortcuts() {
         button->setObjectName(QLatin1String(shortcut.objectName));
         button->setIcon(LoadIconResource(shortcut.icon));
         button->setIconSize(QSize(size, size));
-        button->setToolTip(ToQString(shortcut.text));
-        button->setAccessibleName(ToQString(shortcut.text));
+        button->setToolTip(Translated(shortcut.text));
+        button->setAccessibleName(Translated(shortcut.text));
         button->setAutoRaise(replaced[0]->autoRaise());
         button->setEnabled(shortcut.icon != IDI_SHARED_FOLDER || m_bEnableShared);
         connect(button, &QToolButton::clicked, this,

@@ -14,6 +14,7 @@
 #include "platform/icons.h"
 #include "platform/qt_text.h"
 #include "platform/static_frame.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr int kIconSize = 32;
 constexpr int kTwoLines = 16; // dialog units
 
 QWidget* CreateStaticText(const DialogControl& control, QWidget* client) {
-    auto* label = new QLabel(ToQString(control.text), client);
+    auto* label = new QLabel(Translated(control.text), client);
     // Texts show as they are: palette names may hold '<' or '&'.
     label->setTextFormat(Qt::PlainText);
     // Texts wrap where the control has room for more than one line; a one-line control
@@ -50,7 +51,7 @@ QWidget* CreateIcon(const DialogControl& control, QWidget* client) {
 }
 
 QWidget* CreateButton(const DialogControl& control, QWidget* client) {
-    const QString text = ToQString(control.text);
+    const QString text = Translated(control.text);
     switch (control.kind) {
     case ControlKind::CheckBox:
         return new QCheckBox(text, client);

@@ -20,6 +20,9 @@
 #include "platform/dialog_units.h"
 #include "platform/modal_door.h"
 #include "platform/qt_text.h"
+#include "platform/text_fit.h"
+#include "platform/translation.h"
+#include "shared/translatable.h"
 #include "shared/xmessagebox.h"
 
 // The client area: forwards painting and pointer input to its dialog.
@@ -110,7 +113,7 @@ CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), m_nTemplate
     setWindowFlags(flags);
     setFont(DialogFont());
     if (m_pTemplate != nullptr) {
-        setWindowTitle(ToQString(m_pTemplate->caption));
+        setWindowTitle(Translated(m_pTemplate->caption));
     }
 }
 
@@ -138,6 +141,9 @@ bool CDialog::Create() {
     BuildControls(*m_pTemplate);
     m_bEnded = false;
     OnInitDialog();
+    if (TranslationActive()) {
+        FitTexts(*m_pClient, m_order);
+    }
     return true;
 }
 
@@ -164,7 +170,7 @@ void CDialog::BuildMenu(int menuId) {
     m_pMenuBar = new QMenuBar(this);
     m_pMenuBar->setNativeMenuBar(false); // the menu belongs to this window
     for (const MenuPopup& popup : menu->popups) {
-        QMenu* qmenu = m_pMenuBar->addMenu(ToQString(popup.text));
+        QMenu* qmenu = m_pMenuBar->addMenu(Translated(popup.text));
         QActionGroup* choice = nullptr; // the exclusive items next to each other
         for (const MenuItem& item : popup.items) {
             if (item.text == nullptr) {
@@ -172,7 +178,7 @@ void CDialog::BuildMenu(int menuId) {
                 choice = nullptr;
                 continue;
             }
-            QAction* action = qmenu->addAction(ToQString(item.text));
+            QAction* action = qmenu->addAction(Translated(item.text));
             action->setData(item.id);
             action->setCheckable((item.style & (MFT_CHECK | MFT_RADIOCHECK)) != 0);
             if ((item.style & MFT_RADIOCHECK) == 0) {
@@ -391,8 +397,10 @@ void CDialog::RunCommand(int id, int code) {
     try {
         OnCommand(id, code);
     } catch (const std::bad_alloc&) {
-        XMessageBox(GetSafeHwnd(), L"There is not enough memory to complete this command.",
-                    L"Error", MB_ICONEXCLAMATION, nullptr);
+        XMessageBox(GetSafeHwnd(),
+                    L"" QT_TRANSLATE_NOOP("Tintora",
+                                          "There is not enough memory to complete this command."),
+                    L"" QT_TRANSLATE_NOOP("Tintora", "Error"), MB_ICONEXCLAMATION, nullptr);
     }
 }
 

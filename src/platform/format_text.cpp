@@ -5,12 +5,16 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/translation.h"
+
 CString FormatText(const wchar_t* format, ...) {
+    // The format is the text to translate: the values it takes are not.
+    const CString translated = TranslatedText(format != nullptr ? format : L"");
     std::vector<wchar_t> buffer(256);
     for (;;) {
         va_list args;
         va_start(args, format);
-        const int written = std::vswprintf(buffer.data(), buffer.size(), format, args);
+        const int written = std::vswprintf(buffer.data(), buffer.size(), translated.c_str(), args);
         va_end(args);
         if (written >= 0 && static_cast<std::size_t>(written) < buffer.size()) {
             return CString(buffer.data(), static_cast<std::size_t>(written));

@@ -1,6 +1,8 @@
 // printf-style formatting into a CString (what CString::Format does on the original
-// platform). Wide strings are passed with %ls: with wide formats, %s means a narrow string
-// on every platform but one, so %ls is the portable spelling.
+// platform), in the user's language: the format is translated first, so it must be a text
+// marked for translation or one no translation holds. Wide strings are passed with %ls: with
+// wide formats, %s means a narrow string on every platform but one, so %ls is the portable
+// spelling.
 #pragma once
 
 #include "shared/cstring.h"

@@ -1,6 +1,7 @@
 // The help window and the choice between the system's viewer and ours.
 #include "platform/help_viewer.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -52,15 +53,17 @@ CHelpViewer::CHelpViewer(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(false);
-    setWindowTitle(QStringLiteral("Tintora Help"));
+    setWindowTitle(QCoreApplication::translate("Tintora", "Tintora Help"));
     setObjectName(QStringLiteral("helpViewer"));
 
-    m_pContents = NewButton(QStringLiteral("Contents"), QStyle::SP_DirHomeIcon, this);
-    m_pBack = NewButton(QStringLiteral("Back"), QStyle::SP_ArrowBack, this);
-    m_pForward = NewButton(QStringLiteral("Forward"), QStyle::SP_ArrowForward, this);
+    m_pContents =
+        NewButton(QCoreApplication::translate("Tintora", "Contents"), QStyle::SP_DirHomeIcon, this);
+    m_pBack = NewButton(QCoreApplication::translate("Tintora", "Back"), QStyle::SP_ArrowBack, this);
+    m_pForward =
+        NewButton(QCoreApplication::translate("Tintora", "Forward"), QStyle::SP_ArrowForward, this);
     m_pBrowser = new LinkBrowser(this, [this]() { ShowFocusedLink(); });
     m_pLinkLine = new QLabel(this);
-    m_pLinkLine->setAccessibleName(QStringLiteral("Link"));
+    m_pLinkLine->setAccessibleName(QCoreApplication::translate("Tintora", "Link"));
     // Links leave the manual only through the desktop (none of its pages has such a link).
     m_pBrowser->setOpenExternalLinks(true);
 
@@ -99,8 +102,9 @@ void CHelpViewer::ShowFocusedLink() {
         first.setPosition(cursor.selectionStart() + 1); // the format of the character before
         onLink = first.charFormat().isAnchor();
     }
-    const QString line =
-        onLink ? QStringLiteral("Link: %1").arg(cursor.selectedText().simplified()) : QString();
+    const QString line = onLink ? QCoreApplication::translate("Tintora", "Link: %1")
+                                      .arg(cursor.selectedText().simplified())
+                                : QString();
     if (line == m_pLinkLine->text()) {
         return;
     }
@@ -114,10 +118,10 @@ bool CHelpViewer::ShowPage(const QString& path) {
     m_strContents = path;
     if (!QFileInfo(path).isFile()) {
         m_pBrowser->clearHistory();
-        m_pBrowser->setHtml(
-            QStringLiteral("<h1>Tintora Help</h1><p>The help pages are not installed: there is "
-                           "no file <code>%1</code>.</p>")
-                .arg(path.toHtmlEscaped()));
+        m_pBrowser->setHtml(QCoreApplication::translate(
+                                "Tintora", "<h1>Tintora Help</h1><p>The help pages are not "
+                                           "installed: there is no file <code>%1</code>.</p>")
+                                .arg(path.toHtmlEscaped()));
         return false;
     }
     m_pBrowser->setSource(QUrl::fromLocalFile(path));

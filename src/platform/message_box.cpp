@@ -6,6 +6,7 @@
 
 #include "platform/modal_door.h"
 #include "platform/qt_text.h"
+#include "platform/translation.h"
 
 namespace {
 
@@ -72,8 +73,7 @@ int IdOf(QMessageBox::StandardButton button) {
 int ShowMessageBox(QWidget* owner, const wchar_t* text, const wchar_t* caption,
                    unsigned int style) {
     const ButtonSet set = ButtonsOf(style);
-    QMessageBox box(IconOf(style), ToQString(caption != nullptr ? caption : L""),
-                    ToQString(text != nullptr ? text : L""), set.buttons, owner);
+    QMessageBox box(IconOf(style), Translated(caption), Translated(text), set.buttons, owner);
     // Plain text keeps "\n" as line breaks and shows '<' and '&' as they are.
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(set.first);

@@ -20,8 +20,8 @@ if(NOT result EQUAL 0)
 endif()
 
 # What must be installed: the programs, their manual pages, the completion, the licence and
-# changelog, the application folder (Example.pal, the help pages and whatever else the
-# sources keep for it), the menu entry, its icons, the MIME type and the AppStream metadata.
+# changelog, the application folder (Example.pal, the help pages, the translations and
+# whatever else the sources keep for it), the menu entry, its icons, the MIME type and the AppStream metadata.
 set(id org.tintora.tintora)
 set(expected bin/tintora-cli share/man/man1/tintora-cli.1.gz
      share/bash-completion/completions/tintora-cli share/doc/tintora/copyright
@@ -37,6 +37,13 @@ if(WITH_GUI)
     file(GLOB_RECURSE app_folder_files RELATIVE ${SOURCE_DIR}/resources/app_folder
          ${SOURCE_DIR}/resources/app_folder/*)
     foreach(file IN LISTS help_files app_folder_files)
+        list(APPEND expected share/tintora/${file})
+    endforeach()
+    # The translations, compiled.
+    file(GLOB translations RELATIVE ${SOURCE_DIR}/resources
+         ${SOURCE_DIR}/resources/translations/*.ts)
+    foreach(file IN LISTS translations)
+        string(REGEX REPLACE "\\.ts$" ".qm" file ${file})
         list(APPEND expected share/tintora/${file})
     endforeach()
 endif()
