@@ -477,7 +477,7 @@ Voulez-vous plutôt fermer le fichier actuel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>Affic&amp;hage</translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Normal Vision</source>
