@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config dpkg-dev qt6-base-dev libqt6svg6
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev gimp-data
           fonts-dejavu-core)
-# lrelease and lupdate for the editor's translations, and Qt's own translations of its
-# dialogs and buttons.
-packages+=(qt6-l10n-tools qt6-translations-l10n)
+# qt_add_translations with lrelease and lupdate for the editor's translations, and Qt's own
+# translations of its dialogs and buttons.
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The freedesktop validators and MIME tools that the test of the desktop files runs.
 packages+=(desktop-file-utils appstream shared-mime-info libglib2.0-bin)
 # `make coverage` alone needs gcovr; `make test` does not.
