@@ -118,9 +118,9 @@ TEST_F(Translations, EveryWindowFitsItsTextsAndKeepsThePens) {
         if (row.bar != nullptr) {
             EXPECT_EQ(bar.join(QLatin1Char(' ')), QString::fromUtf8(row.bar)) << where;
         }
-        for (const QMenu* menu : dlg->GetMenu()->findChildren<QMenu*>()) {
+        for (const QAction* item : dlg->GetMenu()->actions()) {
             std::set<QChar> letters;
-            for (const QAction* action : menu->actions()) {
+            for (const QAction* action : item->menu()->actions()) {
                 const qsizetype at = action->text().indexOf(QLatin1Char('&'));
                 EXPECT_TRUE(at < 0 || letters.insert(action->text()[at + 1].toLower()).second)
                     << where << ": " << action->text().toStdString();
