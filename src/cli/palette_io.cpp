@@ -45,7 +45,9 @@ bool ReportUnstorablePalette(const std::string& path, const UI_LIST& list, std::
 // output can be large.
 class TemporaryFile {
 public:
-    TemporaryFile() : m_file(CreateTemporaryFile(m_path, m_problem)) {
+    TemporaryFile() {
+        const SignalsHeld held; // no signal between the file's making and its guard
+        m_file = CreateTemporaryFile(m_path, m_problem);
         if (m_file != nullptr) {
             m_guard = std::make_unique<RemoveOnSignal>(m_path);
         }

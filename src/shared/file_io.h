@@ -159,6 +159,21 @@ private:
     std::string m_error;
 };
 
+// Holds back SIGINT, SIGTERM, SIGHUP and SIGPIPE while it lives, so that no such signal falls
+// between the making of a file and its guard (RemoveOnSignal) and leaves the file behind.
+// Nothing on Windows, where those signals run none of the program's code.
+class SignalsHeld {
+public:
+    SignalsHeld();
+    ~SignalsHeld();
+
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    alignas(8) unsigned char m_previous[128] = {}; // the signal mask before (sigset_t)
+};
+
 // While it lives, SIGINT, SIGTERM, SIGHUP or SIGPIPE ending the process removes the file at
 // path first: for files of this process's own (a copy of standard input, output waiting to
 // be copied out) that must never outlive it. A Windows console program is ended without

@@ -317,14 +317,19 @@ struct SafeFileWriter::SystemJob final : Job {
         constexpr int kAttempts = 8;
         for (int attempt = 0; attempt < kAttempts; ++attempt) {
             std::string name = prefix + "XXXXXX";
-            fd = ::mkstemp(name.data());
+            {
+                const SignalsHeld held; // no signal between the file's making and its guard
+                fd = ::mkstemp(name.data());
+                if (fd >= 0) {
+                    temp = name;
+                    tempGuard = GuardFile(temp.c_str());
+                }
+            }
             if (fd < 0) {
                 reason = Reason(errno);
                 return false;
             }
             ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-            temp = name;
-            tempGuard = GuardFile(temp.c_str());
             tempLock = ::open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
             struct stat locked {};
             if (tempLock >= 0 && ::flock(tempLock, LOCK_EX | LOCK_NB) == 0 &&
@@ -397,13 +402,19 @@ struct SafeFileWriter::SystemJob final : Job {
                     std::error_code ignored;
                     fs::create_directories(place.parent_path(), ignored);
                 }
-                const int made = ::open(place.c_str(),
-                                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+                int made = -1;
+                {
+                    const SignalsHeld held; // no signal between the making and the guard
+                    made = ::open(place.c_str(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+                    if (made >= 0) {
+                        journalGuard = GuardFile(place.c_str());
+                    }
+                }
                 if (made < 0) {
                     error = errno;
                     break;
                 }
-                journalGuard = GuardFile(place.c_str());
                 const bool written = ::flock(made, LOCK_EX) == 0 && WriteAll(made, header) &&
                                      WriteAll(made, backup) && ::fsync(made) == 0;
                 error = written ? 0 : errno;
@@ -598,9 +609,12 @@ FileLock::FileLock(const CString& path, const LockWait& wait) {
         int fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         bool created = false;
         if (fd < 0 && errno == ENOENT) {
+            const SignalsHeld held; // no signal between the file's making and its guard
             fd = ::open(m_path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC, 0666);
             created = fd >= 0;
-            if (fd < 0 && errno == EEXIST) {
+            if (created) {
+                m_guard = GuardFile(m_path.c_str(), fd);
+            } else if (errno == EEXIST) {
                 continue; // made by another process meanwhile
             }
         }
@@ -610,9 +624,6 @@ FileLock::FileLock(const CString& path, const LockWait& wait) {
         }
         m_handle = fd;
         m_created = created;
-        if (created) {
-            m_guard = GuardFile(m_path.c_str(), fd);
-        }
         struct stat locked {};
         if (::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
             m_error = S_ISREG(locked.st_mode) ? Reason(errno) : std::string(kNotRegularFile);

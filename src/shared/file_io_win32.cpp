@@ -513,6 +513,9 @@ FileLock::~FileLock() {
     RemoveIfCreatedAndEmpty();
 }
 
+SignalsHeld::SignalsHeld() = default;
+SignalsHeld::~SignalsHeld() = default;
+
 RemoveOnSignal::RemoveOnSignal(const CString& /*path*/) {}
 
 RecoveryNotice SetRecoveryNotice(RecoveryNotice /*notice*/) {

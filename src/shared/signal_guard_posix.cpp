@@ -6,9 +6,12 @@
 #include <cstring>
 #include <mutex>
 
+#include <pthread.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "shared/file_io.h"
 #include "shared/file_io_posix.h"
 
 namespace file_io_posix {
@@ -177,3 +180,17 @@ void ReleaseOldBytes() {
 }
 
 } // namespace file_io_posix
+
+SignalsHeld::SignalsHeld() {
+    static_assert(sizeof(sigset_t) <= sizeof(m_previous));
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : file_io_posix::kSignals) {
+        sigaddset(&held, signal);
+    }
+    ::pthread_sigmask(SIG_BLOCK, &held, reinterpret_cast<sigset_t*>(m_previous));
+}
+
+SignalsHeld::~SignalsHeld() {
+    ::pthread_sigmask(SIG_SETMASK, reinterpret_cast<const sigset_t*>(m_previous), nullptr);
+}
