@@ -65,7 +65,7 @@ void CTintoraDlg::PaintAreas(QPainter& dc, const QRegion& region) {
     // follows in a repaint of its own (its hover mark goes, as with a full repaint). The gaps
     // between the cells alone (the keyboard focus ring) do not count.
     for (const PenGrid grid : {PenGrid::Main, PenGrid::Secondary}) {
-        const GridRect& frame = Frames().Of(grid);
+        const GridRect frame = Frames().Of(grid);
         if (frame.Intersects(clip) && !region.contains(ToQRect(frame)) &&
             TouchesCells(grid, frame, region)) {
             InvalidateRect(ToQRect(frame));

@@ -297,7 +297,8 @@ TEST_F(CliTest, DeriveReplacesOneVariantOfOnePalette) {
         const CliRun audit = Run({"audit", "@out.pal", "--index", std::to_string(c.palette),
                                   "--json", "--min-contrast", ratio, "--min-difference", "0",
                                   std::string("--") + c.variant + "-background", c.background});
-        for (const json& finding : json::parse(audit.out)["palettes"][0]["findings"]) {
+        const json report = json::parse(audit.out);
+        for (const json& finding : report["palettes"][0]["findings"]) {
             EXPECT_NE(finding["background"], c.variant) << finding;
         }
     }
