@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdint>
@@ -22,6 +21,7 @@
 #include "filedialog/file_dialog.h"
 #include "files/palette_file.h"
 #include "model/palette_entry.h"
+#include "offscreen_run.h"
 #include "platform/modal_door.h"
 #include "platform/profile.h"
 #include "platform/qt_text.h"
@@ -139,28 +139,11 @@ bool MeasureSession(const QString& file, std::vector<Reading>& readings) {
     return ok;
 }
 
-QtMessageHandler g_defaultHandler = nullptr;
-
-// The offscreen platform says this of every window it shows; it tells nothing here.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.contains(QStringLiteral("does not support propagateSizeHints"))) {
-        g_defaultHandler(type, context, message);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    g_defaultHandler = qInstallMessageHandler(QuietHandler);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // The profile and Qt's own settings in a folder of the run, never the user's.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
-    const QString file = home.filePath(QStringLiteral("generated.pal"));
+    const OffscreenRun run;
+    const QString file = run.FilePath(QStringLiteral("generated.pal"));
     if (!WriteGeneratedFile(file)) {
         std::fprintf(stderr, "cannot write %s\n", file.toLocal8Bit().constData());
         return 1;

@@ -3,7 +3,6 @@
 // painted to the screen) and one full repaint of the client area; both again with the pens
 // drawn through a simulated colour vision and the low-contrast signs shown.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -14,6 +13,7 @@
 
 #include "editor/pen_grid_layout.h"
 #include "editor/tintora_dlg.h"
+#include "offscreen_run.h"
 #include "platform/profile.h"
 #include "platform/win_app.h"
 #include "resources/resource.h"
@@ -145,30 +145,13 @@ void RegisterBenchmarks() {
     }
 }
 
-QtMessageHandler g_defaultHandler = nullptr;
-
-// The offscreen platform says this of every window it shows; it tells nothing here.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.contains(QStringLiteral("does not support propagateSizeHints"))) {
-        g_defaultHandler(type, context, message);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    g_defaultHandler = qInstallMessageHandler(QuietHandler);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Qt's own settings and the profile in a folder of the run, never the user's.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    const OffscreenRun run;
     QApplication application(argc, argv);
     InitCommonControls();
-    SetProfileFile(home.filePath(QStringLiteral("profile.ini")));
+    SetProfileFile(run.FilePath(QStringLiteral("profile.ini")));
     WriteProfileInt(L"DialogData\\Tintora", L"ShowWarning", 0);
 
     auto editor = std::make_unique<CTintoraDlg>(nullptr);

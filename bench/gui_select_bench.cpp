@@ -4,7 +4,6 @@
 // description now and then.
 #include <QApplication>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "editor/sel_palette_dlg.h"
 #include "model/palette_entry.h"
+#include "offscreen_run.h"
 #include "platform/modal_door.h"
 #include "platform/profile.h"
 #include "platform/win_app.h"
@@ -64,28 +64,13 @@ BENCHMARK(BM_OpenSelectPalette)
     ->UseManualTime()
     ->Iterations(3);
 
-QtMessageHandler g_defaultHandler = nullptr;
-
-// The offscreen platform says this of every window it shows; it tells nothing here.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.contains(QStringLiteral("does not support propagateSizeHints"))) {
-        g_defaultHandler(type, context, message);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    g_defaultHandler = qInstallMessageHandler(QuietHandler);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    const OffscreenRun run;
     QApplication application(argc, argv);
     InitCommonControls();
-    SetProfileFile(home.filePath(QStringLiteral("profile.ini")));
+    SetProfileFile(run.FilePath(QStringLiteral("profile.ini")));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
